@@ -1,0 +1,273 @@
+#include "comport.h"
+
+#include "frame.h"
+#include "linkevents.h"
+#include "log.h"
+
+#include <QCoreApplication>
+#include <QSerialPort>
+#include <algorithm>
+
+namespace {
+
+const QString kModule = QStringLiteral("comport");
+const QString kProcedure = QStringLiteral("ReadFromCom");
+
+// Reply bytes needed before the sequencer can use a reply of `kind`.
+int minimumReplySize(const TPacket &request)
+{
+    switch (request.Kind) {
+    case kKindEeprom:
+    case kKindMemory:
+        return frame::kOverhead + request.Count;
+    case kKindEepromByte:
+        return frame::kOverhead + 1;
+    case kKindIdentify:
+    case kKindSlotHeader:
+    case kKindSurvey:
+        return frame::kOverhead + 2;
+    default:
+        return frame::kMinSize;
+    }
+}
+
+// Copies `bytes` into `image` from `dest`; bytes that would land outside the image are
+// dropped, so the image keeps its size whatever the reply holds.
+void storeBounded(QByteArray &image, qsizetype dest, const QByteArray &bytes)
+{
+    if (dest < 0 || dest >= image.size())
+        return;
+    const qsizetype n = std::min(bytes.size(), image.size() - dest);
+    std::copy_n(bytes.constData(), n, image.data() + dest);
+}
+
+bool isResendPoint(quint8 kind)
+{
+    return kind == kKindEeprom || kind == kKindMemory || kind == kKindSetAddress
+           || kind == kKindWrite;
+}
+
+} // namespace
+
+TMainCPort::TMainCPort(ExchangeState &state, QObject *parent)
+    : TMainCPort(state, std::make_unique<QSerialPort>(), parent)
+{
+    m_settings.baudRate = 38400;
+}
+
+TMainCPort::TMainCPort(ExchangeState &state, std::unique_ptr<QIODevice> transport, QObject *parent)
+    : QObject(parent), m_state(state), m_transport(std::move(transport))
+{
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &TMainCPort::OnTimeout);
+    connect(m_transport.get(), &QIODevice::readyRead, this, &TMainCPort::onReadyRead);
+}
+
+TMainCPort::~TMainCPort()
+{
+    m_timer.stop();
+    if (m_transport)
+        m_transport->close();
+}
+
+void TMainCPort::LoadSettings()
+{
+    m_settings = PortSettings::load();
+}
+
+bool TMainCPort::OpenPort()
+{
+    if (m_transport->isOpen())
+        m_transport->close();
+    if (auto *serial = qobject_cast<QSerialPort *>(m_transport.get()))
+        m_settings.applyTo(*serial);
+    // QSerialPort opens the device exclusively (it takes the lock other programs honour).
+    if (m_transport->open(QIODevice::ReadWrite)) {
+        m_lastError.clear();
+        return true;
+    }
+    m_lastError = m_transport->errorString();
+    WriteLog(QStringLiteral("Не вдалося відкрити порт \"%1\": %2").arg(m_settings.port, m_lastError),
+             kModule, QStringLiteral("OpenPort"));
+    return false;
+}
+
+void TMainCPort::purge()
+{
+    if (auto *serial = qobject_cast<QSerialPort *>(m_transport.get()))
+        serial->clear(QSerialPort::AllDirections);
+    else if (m_transport->isOpen())
+        m_transport->readAll();
+    // Bytes gathered so far can only belong to an earlier reply or to line noise; a stray
+    // byte left here would make every later reply unframeable.
+    m_accumulator.clear();
+}
+
+void TMainCPort::SendFrame(const QByteArray &frameBytes)
+{
+    WriteLog(QStringLiteral("Послан пакет: \t") + hexFrame(frameBytes), kModule, kProcedure);
+    if (!m_transport->isOpen())
+        return; // no reply will come; the reply timer takes over
+    purge();
+    m_transport->write(frameBytes);
+    if (auto *serial = qobject_cast<QSerialPort *>(m_transport.get()))
+        serial->flush();
+}
+
+void TMainCPort::onReadyRead()
+{
+    const QByteArray block = m_transport->readAll();
+    if (!block.isEmpty())
+        OnPacket(block);
+}
+
+void TMainCPort::OnPacket(const QByteArray &block)
+{
+    m_accumulator.append(block);
+    if (m_accumulator.size() < 3 || frame::byteAt(m_accumulator, 2) != m_accumulator.size())
+        return;
+    const QByteArray reply = std::exchange(m_accumulator, QByteArray());
+    WriteLog(QStringLiteral("Получен пакет: \t") + hexFrame(reply), kModule, kProcedure);
+    disarmTimer();
+    if (m_list && m_retry <= kMaxSends) // a failed exchange takes no late replies
+        handleReply(reply);
+}
+
+void TMainCPort::Start(QObject *window, const TPacketList *list)
+{
+    Q_ASSERT(list && !list->isEmpty());
+    m_window = window;
+    m_list = list;
+    m_current = 0;
+    m_resendIndex = 0;
+    m_retry = 1;
+    sendCurrent();
+}
+
+void TMainCPort::startOwnList(QObject *window, const std::function<void(TPacketList &)> &build)
+{
+    m_ownList = std::make_unique<TPacketList>();
+    build(*m_ownList);
+    Start(window, m_ownList.get());
+}
+
+void TMainCPort::Identify(QObject *window)
+{
+    startOwnList(window, [](TPacketList &l) { l.AddIdentify(); });
+}
+
+void TMainCPort::ReadSlotHeader(QObject *window, quint16 address)
+{
+    startOwnList(window, [address](TPacketList &l) { l.AddReadSlotHeader(address); });
+}
+
+void TMainCPort::SurveySlots(QObject *window)
+{
+    startOwnList(window, [](TPacketList &l) { l.AddSurveySlots(); });
+}
+
+void TMainCPort::ClearConfigurator(QObject *window)
+{
+    startOwnList(window, [](TPacketList &l) { l.AddClearConfigurator(); });
+}
+
+void TMainCPort::RegularMode(QObject *window)
+{
+    m_window = window;
+    m_ownList = std::make_unique<TPacketList>();
+    m_ownList->AddRegularMode();
+    SendFrame(m_ownList->at(0).Data);
+    QTimer::singleShot(kRegularModeDelayMs, this, [this] { post(linkevent::EndRegularMode); });
+}
+
+void TMainCPort::handleReply(const QByteArray &reply)
+{
+    const TPacket &request = m_list->at(m_current);
+    if (!frame::replyIsGood(reply, request.Data) || !storeReply(request, reply)) {
+        OnTimeout();
+        return;
+    }
+    m_retry = 1;
+    Q_EMIT progressed(m_current + 2);
+    ++m_current;
+    if (m_current >= m_list->size()) {
+        m_list = nullptr;
+        post(linkevent::EndRead);
+        return;
+    }
+    if (isResendPoint(m_list->at(m_current).Kind)) {
+        m_resendIndex = m_current;
+        m_retry = 1;
+    }
+    sendCurrent();
+}
+
+bool TMainCPort::storeReply(const TPacket &request, const QByteArray &reply)
+{
+    if (reply.size() < minimumReplySize(request))
+        return false;
+    const QByteArray payload = reply.mid(frame::kHeaderSize, reply.size() - frame::kOverhead);
+    switch (request.Kind) {
+    case kKindEeprom:
+        storeBounded(m_state.EepromImage, request.Dest, payload.left(request.Count));
+        break;
+    case kKindMemory:
+        storeBounded(m_state.MemoryImage, request.Dest, payload.left(request.Count));
+        break;
+    case kKindEepromByte:
+        storeBounded(m_state.EepromImage, request.Dest, payload.left(1));
+        break;
+    case kKindMemoryRead:
+        storeBounded(m_state.MemoryImage, request.Dest, payload);
+        break;
+    case kKindIdentify:
+    case kKindSlotHeader:
+    case kKindSurvey:
+        m_state.DeviceType = frame::byteAt(payload, 0);
+        m_state.FirmwareVariant = frame::byteAt(payload, 1);
+        post(request.Kind == kKindSurvey ? linkevent::CheckConfigurator : linkevent::ReadDevice);
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+void TMainCPort::OnTimeout()
+{
+    if (!m_list)
+        return;
+    if (m_retry < kMaxSends) {
+        m_current = m_resendIndex;
+        sendCurrent();
+    } else if (m_retry == kMaxSends) {
+        disarmTimer();
+        post(linkevent::ErrorTransmit);
+    }
+    ++m_retry;
+}
+
+void TMainCPort::sendCurrent()
+{
+    SendFrame(m_list->at(m_current).Data);
+    armTimer();
+}
+
+void TMainCPort::armTimer()
+{
+    m_timerArmed = true;
+    if (!m_manualTimer)
+        m_timer.start(m_timeoutMs);
+}
+
+void TMainCPort::disarmTimer()
+{
+    m_timerArmed = false;
+    m_timer.stop();
+}
+
+void TMainCPort::post(QEvent::Type type)
+{
+    if (m_window)
+        QCoreApplication::postEvent(m_window, new QEvent(type));
+}

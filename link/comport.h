@@ -1,0 +1,96 @@
+#pragma once
+
+#include "exchangestate.h"
+#include "packets.h"
+#include "portsettings.h"
+
+#include <QEvent>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+class QIODevice;
+
+// The serial link of one operation: frames requests and replies, logs every frame and
+// runs one packet list with the reply timer and resends. Replies are stored into the
+// shared exchange state; the end of the exchange is posted to the window that started it.
+class TMainCPort : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int replyTimeout READ replyTimeout WRITE setReplyTimeout)
+
+public:
+    static constexpr int kDefaultReplyTimeoutMs = 1000;
+    static constexpr int kMaxSends = 5;          // one send and four resends
+    static constexpr int kRegularModeDelayMs = 10;
+
+    // Talks through a QSerialPort configured from the stored port settings.
+    explicit TMainCPort(ExchangeState &state, QObject *parent = nullptr);
+    // Talks through `transport` (taken over), e.g. a simulator endpoint in tests.
+    TMainCPort(ExchangeState &state, std::unique_ptr<QIODevice> transport, QObject *parent = nullptr);
+    ~TMainCPort() override;
+
+    void LoadSettings();
+    const PortSettings &settings() const { return m_settings; }
+    void setSettings(const PortSettings &settings) { m_settings = settings; }
+
+    // Opens the port exclusively (closing it first if open). The system's reason for a
+    // failure is logged and kept in lastError().
+    bool OpenPort();
+    QString lastError() const { return m_lastError; }
+
+    void SendFrame(const QByteArray &frame);
+    void OnPacket(const QByteArray &block);
+    void OnTimeout();
+
+    // Runs `list` (not owned, at least one request) and reports to `window`.
+    void Start(QObject *window, const TPacketList *list);
+    void Identify(QObject *window);
+    void ReadSlotHeader(QObject *window, quint16 address);
+    void SurveySlots(QObject *window);
+    void ClearConfigurator(QObject *window);
+    void RegularMode(QObject *window);
+
+    int replyTimeout() const { return m_timeoutMs; }
+    void setReplyTimeout(int ms) { m_timeoutMs = ms; }
+    // In manual mode the reply timer never fires by itself; a test calls OnTimeout().
+    void setManualTimer(bool manual) { m_manualTimer = manual; }
+    bool replyTimerArmed() const { return m_timerArmed; }
+
+    bool running() const { return m_list != nullptr; }
+    int currentIndex() const { return m_current; }
+
+Q_SIGNALS:
+    // A good reply moved the exchange on; the progress bar shows `position`.
+    void progressed(int position);
+
+private:
+    void init();
+    void startOwnList(QObject *window, const std::function<void(TPacketList &)> &build);
+    void handleReply(const QByteArray &reply);
+    bool storeReply(const TPacket &request, const QByteArray &reply);
+    void sendCurrent();
+    void armTimer();
+    void disarmTimer();
+    void post(QEvent::Type type);
+    void purge();
+    void onReadyRead();
+
+    ExchangeState &m_state;
+    std::unique_ptr<QIODevice> m_transport;
+    PortSettings m_settings;
+    QString m_lastError;
+    QPointer<QObject> m_window;
+    const TPacketList *m_list = nullptr;
+    std::unique_ptr<TPacketList> m_ownList;
+    QByteArray m_accumulator;
+    QTimer m_timer;
+    int m_timeoutMs = kDefaultReplyTimeoutMs;
+    bool m_manualTimer = false;
+    bool m_timerArmed = false;
+    int m_current = 0;
+    int m_retry = 1;
+    int m_resendIndex = 0;
+};

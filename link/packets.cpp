@@ -1,0 +1,189 @@
+#include "packets.h"
+
+#include "frame.h"
+
+#include <algorithm>
+
+using namespace frame;
+
+namespace configurator {
+quint16 slotBase(int slot)
+{
+    return slot >= 2 && slot <= kSlotCount ? quint16((slot - 1) * kSlotStride) : 0;
+}
+} // namespace configurator
+
+QByteArray imageSlice(const QByteArray &image, int offset, int count)
+{
+    QByteArray bytes(std::max(count, 0), '\0');
+    for (int i = 0; i < count; ++i) {
+        const qsizetype index = qsizetype(offset) + i;
+        if (index >= 0 && index < image.size())
+            bytes[i] = image.at(index);
+    }
+    return bytes;
+}
+
+void TPacketList::add(quint8 kind, QByteArray frame, qint32 dest, qint32 count)
+{
+    m_packets.append(TPacket{kind, std::move(frame), dest, count});
+}
+
+void TPacketList::AddSetAddress(quint16 address)
+{
+    add(kKindSetAddress, make(kAddrDevice, kCmdSetAddress, word(address)));
+}
+
+void TPacketList::AddIdentify()
+{
+    add(kKindIdentify, make(kAddrDevice, kCmdIdentify, QByteArray(2, '\0')));
+}
+
+void TPacketList::AddRegularMode()
+{
+    add(kKindRegularMode, make(kAddrDevice, kCmdRegularMode, QByteArray(2, '\0')));
+}
+
+void TPacketList::AddReadEepromByte(qint32 imageIndex)
+{
+    add(kKindEepromByte, make(kAddrDevice, kCmdReadEepromByte, QByteArray(2, '\0')), imageIndex);
+}
+
+void TPacketList::addChunkedWrite(quint8 command, int chunk, int offset, int count,
+                                  const QByteArray &image)
+{
+    for (int done = 0; done < count && chunk > 0; done += chunk) {
+        const int n = std::min(chunk, count - done);
+        add(kKindWrite, make(kAddrDevice, command, imageSlice(image, offset + done, n)));
+    }
+}
+
+void TPacketList::AddWriteEeprom(int chunk, int offset, int count, const QByteArray &eepromImage)
+{
+    addChunkedWrite(kCmdWriteEeprom, chunk, offset, count, eepromImage);
+}
+
+void TPacketList::AddWriteMemory(int chunk, int offset, int count, const QByteArray &memoryImage)
+{
+    addChunkedWrite(kCmdWriteMemory, chunk, offset, count, memoryImage);
+}
+
+void TPacketList::AddReadMemory(int chunk, int count, int offset)
+{
+    for (int done = 0; done < count && chunk > 0; done += chunk) {
+        const int n = std::min(chunk, count - done);
+        add(kKindMemoryRead, make(kAddrDevice, kCmdReadMemory, QByteArray(n, '\0')), offset + done);
+    }
+}
+
+void TPacketList::AddReadMemoryShort(int offset)
+{
+    add(kKindMemoryRead, make(kAddrDevice, kCmdReadMemory, QByteArray(2, '\0')), offset);
+}
+
+void TPacketList::AddShortWrite(quint8 shortAddress, int chunk, int offset, int count,
+                                const QByteArray &memoryImage)
+{
+    for (int done = 0; done < count && chunk > 0; done += chunk) {
+        const int n = std::min(chunk, count - done);
+        const QByteArray payload = char(shortAddress) + imageSlice(memoryImage, offset + done, n);
+        add(kKindWrite, make(kAddrDevice, kCmdShortWrite, payload));
+    }
+}
+
+void TPacketList::AddShortRead(quint8 shortAddress, quint8 count, int offset)
+{
+    QByteArray payload;
+    payload.append(char(shortAddress));
+    payload.append(char(count));
+    add(kKindMemoryRead, make(kAddrDevice, kCmdShortRead, payload), offset);
+}
+
+void TPacketList::AddClockWrite(int offset, const QByteArray &memoryImage)
+{
+    add(kKindWrite, make(kAddrDevice, kCmdClockWrite, imageSlice(memoryImage, offset, 7)));
+}
+
+void TPacketList::AddClockRead(int offset)
+{
+    add(kKindMemoryRead, make(kAddrDevice, kCmdClockRead, QByteArray(2, '\x01')), offset);
+}
+
+void TPacketList::AddDescriptor(const Descriptor &d)
+{
+    QByteArray payload = word(d.record);
+    payload.append(char(d.deviceType));
+    payload.append(char(d.variant));
+    payload.append(char(d.area));
+    payload.append(word(d.data));
+    payload.append(word(d.deviceAddress));
+    payload.append(char(d.count));
+    payload.append(word(d.next));
+    add(d.area, make(kAddrConfigurator, kCmdStoreDescriptor, payload));
+}
+
+void TPacketList::AddConfiguratorWrite(quint16 address, int offset, int count,
+                                       const QByteArray &image)
+{
+    add(kKindWrite,
+        make(kAddrConfigurator, kCmdStoreData, word(address) + imageSlice(image, offset, count)));
+}
+
+void TPacketList::AddConfiguratorRead(quint16 address, qint32 dest, quint8 area, qint32 count)
+{
+    add(area, make(kAddrConfigurator, kCmdReadStore, word(address)), dest, count);
+}
+
+void TPacketList::AddReadSlotHeader(quint16 address)
+{
+    add(kKindSlotHeader, make(kAddrConfigurator, kCmdReadStore, word(address)));
+}
+
+void TPacketList::AddSurveySlots()
+{
+    for (int slot = 1; slot <= configurator::kSlotCount; ++slot)
+        add(kKindSurvey,
+            make(kAddrConfigurator, kCmdReadStore, word(configurator::slotHeaderAddress(slot))));
+}
+
+void TPacketList::AddClearConfigurator()
+{
+    const QByteArray erased(2, '\xFF');
+    for (int step = 0; step < configurator::kClearSteps; ++step) {
+        const auto address = quint16(configurator::kClearFirst + step * configurator::kSlotStride);
+        add(kKindWrite, make(kAddrConfigurator, kCmdStoreData, word(address) + erased));
+    }
+}
+
+void TPacketList::AddFirmwareToConfigurator(quint8 deviceType, quint8 variant,
+                                            const QList<THexData> &blocks)
+{
+    // Descriptors at 0x1000, 0x1200, then 4 apart; data 8 apart from 0x4000 (the
+    // configurator's own addressing, not bytes).
+    quint16 record = 0x1000;
+    for (qsizetype i = 0; i < blocks.size(); ++i) {
+        const THexData &block = blocks.at(i);
+        const bool last = i + 1 == blocks.size();
+        const quint16 next = last ? 0 : (i == 0 ? 0x1200 : quint16(record + 4));
+        const auto dataAddress = quint16(0x4000 + 8 * i);
+        const auto count = quint8(std::min<qsizetype>(block.data.size(), kMaxPayload - 2));
+        AddDescriptor({record, dataAddress, block.address, next, deviceType, variant,
+                       kKindMemory, count});
+        add(kKindWrite,
+            make(kAddrConfigurator, kCmdStoreData, word(dataAddress) + block.data.left(count)));
+        record = next;
+    }
+}
+
+void TPacketList::AddFirmwareToDevice(const QList<THexData> &blocks)
+{
+    qint32 expected = -1;
+    for (qsizetype i = 0; i < blocks.size(); ++i) {
+        const THexData &block = blocks.at(i);
+        if (i % 10 == 0 || block.address != expected)
+            AddSetAddress(block.address);
+        const QByteArray data = block.data.left(kMaxPayload);
+        add(kKindWrite, make(kAddrDevice, kCmdWriteMemory, data));
+        expected = block.address + qint32(data.size());
+    }
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+
+// How the sequencer treats the good reply to a request.
+enum PacketKind : quint8 {
+    kKindEeprom = 1,       // configurator read / descriptor of an EEPROM block: Count bytes to EepromImage
+    kKindMemory = 2,       // the same for MemoryImage
+    kKindSetAddress = 3,
+    kKindIdentify = 4,     // reply bytes 4, 5: device type and firmware variant
+    kKindEepromByte = 5,   // reply byte 4 to EepromImage[Dest]
+    kKindMemoryRead = 6,   // every payload byte to MemoryImage from Dest
+    kKindWrite = 7,
+    kKindRegularMode = 8,  // not answered
+    kKindSlotHeader = 9,   // as kKindIdentify, from a configurator slot
+    kKindSurvey = 10,      // as kKindIdentify, one slot of a survey
+};
+
+// One queued request.
+struct TPacket {
+    quint8 Kind = 0;
+    QByteArray Data; // the complete request frame, CRC included
+    qint32 Dest = 0;
+    qint32 Count = 0;
+};
+
+// One firmware block of a HEX file.
+struct THexData {
+    quint8 count = 0;
+    quint16 address = 0;
+    qint32 endAddress = 0; // address + count
+    QByteArray data;
+};
+
+// Configurator memory: slot n (1..4) uses the slot-1 addresses plus 0x40 * (n - 1).
+namespace configurator {
+inline constexpr quint16 kFirstSlotHeader = 0x1000;
+inline constexpr quint16 kSlotStride = 0x40;
+inline constexpr int kSlotCount = 4;
+inline constexpr quint16 kClearFirst = 0x1000;
+inline constexpr quint16 kClearLast = 0x60C0;
+inline constexpr int kClearSteps = (kClearLast - kClearFirst) / kSlotStride + 1; // 324 quarters
+// Slot base 0, 64, 128, 192 for slots 1..4; any other value gives 0.
+quint16 slotBase(int slot);
+inline quint16 slotHeaderAddress(int slot) { return kFirstSlotHeader + slotBase(slot); }
+} // namespace configurator
+
+// The ordered requests of one exchange, with the builders that append them.
+class TPacketList
+{
+public:
+    const QList<TPacket> &packets() const { return m_packets; }
+    qsizetype size() const { return m_packets.size(); }
+    bool isEmpty() const { return m_packets.isEmpty(); }
+    const TPacket &at(qsizetype i) const { return m_packets.at(i); }
+
+    void AddSetAddress(quint16 address);
+    void AddIdentify();
+    void AddRegularMode();
+    void AddReadEepromByte(qint32 imageIndex);
+    void AddWriteEeprom(int chunk, int offset, int count, const QByteArray &eepromImage);
+    void AddWriteMemory(int chunk, int offset, int count, const QByteArray &memoryImage);
+    void AddReadMemory(int chunk, int count, int offset);
+    void AddReadMemoryShort(int offset);
+    void AddShortWrite(quint8 shortAddress, int chunk, int offset, int count,
+                       const QByteArray &memoryImage);
+    void AddShortRead(quint8 shortAddress, quint8 count, int offset);
+    void AddClockWrite(int offset, const QByteArray &memoryImage);
+    void AddClockRead(int offset);
+
+    struct Descriptor {
+        quint16 record = 0;        // configurator address of this descriptor
+        quint16 data = 0;          // configurator address of the block's data
+        quint16 deviceAddress = 0; // target address in the device
+        quint16 next = 0;          // next descriptor; below 0x1000 ends the chain
+        quint8 deviceType = 0;
+        quint8 variant = 0;
+        quint8 area = 0;           // 1 EEPROM, 2 working memory
+        quint8 count = 0;
+    };
+    void AddDescriptor(const Descriptor &d);
+    void AddConfiguratorWrite(quint16 address, int offset, int count, const QByteArray &image);
+    void AddConfiguratorRead(quint16 address, qint32 dest, quint8 area, qint32 count);
+    void AddReadSlotHeader(quint16 address);
+    void AddSurveySlots();
+    void AddClearConfigurator();
+    void AddFirmwareToConfigurator(quint8 deviceType, quint8 variant, const QList<THexData> &blocks);
+    void AddFirmwareToDevice(const QList<THexData> &blocks);
+
+private:
+    void add(quint8 kind, QByteArray frame, qint32 dest = 0, qint32 count = 0);
+    void addChunkedWrite(quint8 command, int chunk, int offset, int count, const QByteArray &image);
+
+    QList<TPacket> m_packets;
+};
+
+// Image bytes [offset, offset + count); bytes beyond the image's end read as 0.
+QByteArray imageSlice(const QByteArray &image, int offset, int count);
