@@ -1,0 +1,300 @@
+// The serial link against a scripted device: framing, the sequencer's resends and
+// failure, the stores into the shared images and the posted messages.
+#include "comport.h"
+#include "frame.h"
+#include "linkevents.h"
+#include "scripteddialogs.h"
+#include "scriptedtransport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using FaultMap = QMap<int, int>;
+
+namespace {
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
+
+// Records the link's messages in arrival order.
+class Receiver : public QObject
+{
+public:
+    QList<int> events;
+    bool event(QEvent *e) override
+    {
+        if (e->type() >= QEvent::User) {
+            events.append(e->type() - QEvent::User);
+            return true;
+        }
+        return QObject::event(e);
+    }
+};
+
+enum Fault { None, Drop, BadCrc, WrongCommand };
+
+// A well-behaved device: identify answers type 23 variant 0, reads answer 0x5A bytes,
+// configurator reads answer 64 bytes 0xFF; `faults` spoils the reply to the n-th frame.
+QByteArray deviceReply(const QByteArray &request)
+{
+    const quint8 addressee = frame::byteAt(request, 1);
+    const quint8 command = frame::byteAt(request, 3);
+    QByteArray payload;
+    if (addressee == frame::kAddrConfigurator && command == frame::kCmdReadStore)
+        payload = QByteArray(64, '\xFF');
+    else if (command == frame::kCmdIdentify)
+        payload = hex("17 00");
+    else if (command == frame::kCmdReadEepromByte)
+        payload = hex("5A");
+    else if (command == frame::kCmdReadMemory)
+        payload = QByteArray(request.size() - frame::kOverhead, '\x5A');
+    return frame::make(addressee, command, payload);
+}
+
+struct Link {
+    ExchangeState state;
+    ScriptedTransport *transport = new ScriptedTransport;
+    TMainCPort port{state, std::unique_ptr<QIODevice>(transport)};
+    Receiver receiver;
+    QMap<int, Fault> faults; // by the 0-based number of the frame written
+
+    Link()
+    {
+        port.setManualTimer(true);
+        transport->responder = [this](const QByteArray &request) {
+            const Fault fault = faults.value(int(transport->written.size()) - 1, None);
+            QByteArray reply = deviceReply(request);
+            switch (fault) {
+            case Drop: return QByteArray();
+            case BadCrc: reply[reply.size() - 1] = char(reply.back() ^ 0xFF); break;
+            case WrongCommand:
+                reply = frame::make(frame::byteAt(reply, 1), frame::byteAt(reply, 3) + 1,
+                                    reply.mid(4, reply.size() - 5));
+                break;
+            case None: break;
+            }
+            return reply;
+        };
+        QVERIFY(port.OpenPort());
+    }
+
+    // Lets the replies arrive; when the device stays silent, plays the reply timer.
+    void runToEnd()
+    {
+        for (int guard = 0; guard < 100; ++guard) {
+            QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
+            if (receiver.events.contains(101) || receiver.events.contains(102))
+                return;
+            if (port.replyTimerArmed() && !hasPendingReply())
+                port.OnTimeout();
+        }
+    }
+    bool hasPendingReply() const { return transport->replyPending(); }
+
+    QList<quint8> commandsSent() const
+    {
+        QList<quint8> commands;
+        for (const QByteArray &f : transport->written)
+            commands.append(frame::byteAt(f, 3));
+        return commands;
+    }
+};
+
+} // namespace
+
+class TstComPort : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void sequencer_data();
+    void sequencer();
+    void silentDeviceFailsAfterFiveSends();
+    void replyInTwoBlocksIsFramedOnce();
+    void overlongReplyNeverCompletes();
+    void strayByteDoesNotSpoilLaterReplies();
+    void oversizedReplyStaysInsideImage();
+    void identifyStoresTypeAndVariant();
+    void openFailureIsLoggedWithReason();
+
+private:
+    QTemporaryDir m_dir;
+    ScriptedDialogs m_dialogs;
+};
+
+void TstComPort::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QDir::setCurrent(m_dir.path());
+}
+
+void TstComPort::sequencer_data()
+{
+    QTest::addColumn<QString>("listName");
+    QTest::addColumn<FaultMap>("faults");
+    QTest::addColumn<QList<int>>("commands");
+    QTest::addColumn<QList<int>>("events");
+
+    using Faults = FaultMap;
+    QTest::newRow("one-request-ends-at-once")
+        << "write" << Faults{} << QList<int>{1, 2} << QList<int>{101};
+    QTest::newRow("bad-crc-resends-at-once")
+        << "write" << Faults{{1, BadCrc}} << QList<int>{1, 2, 2} << QList<int>{101};
+    QTest::newRow("wrong-command-resends-at-once")
+        << "write" << Faults{{1, WrongCommand}} << QList<int>{1, 2, 2} << QList<int>{101};
+    QTest::newRow("failed-read-resent-with-its-set-address")
+        << "read" << Faults{{1, Drop}} << QList<int>{1, 6, 1, 6} << QList<int>{101};
+    QTest::newRow("failed-write-resent-alone")
+        << "write-two" << Faults{{2, Drop}} << QList<int>{1, 2, 2, 2} << QList<int>{101};
+    QTest::newRow("identify-posts-read-device-then-end")
+        << "identify" << Faults{} << QList<int>{7} << QList<int>{100, 101};
+    QTest::newRow("survey-failure-restarts-from-slot-1")
+        << "survey" << Faults{{2, Drop}} << QList<int>{3, 3, 3, 3, 3, 3, 3}
+        << QList<int>{104, 104, 104, 104, 104, 104, 101};
+}
+
+void TstComPort::sequencer()
+{
+    QFETCH(QString, listName);
+    QFETCH(FaultMap, faults);
+    QFETCH(QList<int>, commands);
+    QFETCH(QList<int>, events);
+
+    Link link;
+    for (auto it = faults.cbegin(); it != faults.cend(); ++it)
+        link.faults.insert(it.key(), Fault(it.value()));
+    link.state.resetImages(4, 4);
+    TPacketList list;
+    if (listName == "write") {
+        list.AddSetAddress(0);
+        list.AddWriteMemory(4, 0, 4, link.state.MemoryImage);
+    } else if (listName == "write-two") {
+        list.AddSetAddress(0);
+        list.AddWriteMemory(2, 0, 4, link.state.MemoryImage);
+    } else if (listName == "read") {
+        list.AddSetAddress(0);
+        list.AddReadMemory(4, 4, 0);
+    }
+    if (listName == "identify")
+        link.port.Identify(&link.receiver);
+    else if (listName == "survey")
+        link.port.SurveySlots(&link.receiver);
+    else
+        link.port.Start(&link.receiver, &list);
+    link.runToEnd();
+
+    QList<int> sent;
+    for (quint8 c : link.commandsSent())
+        sent.append(c);
+    QCOMPARE(sent, commands);
+    QCOMPARE(link.receiver.events, events);
+}
+
+void TstComPort::silentDeviceFailsAfterFiveSends()
+{
+    Link link;
+    link.transport->responder = nullptr;
+    link.port.Identify(&link.receiver);
+    for (int timeout = 1; timeout <= 4; ++timeout) {
+        QVERIFY(link.port.replyTimerArmed());
+        link.port.OnTimeout();
+        QCOMPARE(link.transport->written.size(), timeout + 1);
+    }
+    QCoreApplication::processEvents();
+    QVERIFY(link.receiver.events.isEmpty());
+    link.port.OnTimeout();
+    QVERIFY(!link.port.replyTimerArmed());
+    QCoreApplication::processEvents();
+    QCOMPARE(link.receiver.events, QList<int>{102});
+    QCOMPARE(link.transport->written.size(), 5);
+    link.port.OnTimeout(); // nothing more happens after the failure
+    QCOMPARE(link.transport->written.size(), 5);
+}
+
+void TstComPort::replyInTwoBlocksIsFramedOnce()
+{
+    Link link;
+    link.transport->responder = nullptr;
+    link.port.Identify(&link.receiver);
+    link.port.OnPacket(hex("C6 01 07"));
+    QVERIFY(link.port.replyTimerArmed());
+    link.port.OnPacket(hex("07 17 00 9E"));
+    QVERIFY(!link.port.replyTimerArmed());
+    QCoreApplication::processEvents();
+    QCOMPARE(link.receiver.events, (QList<int>{100, 101}));
+}
+
+void TstComPort::overlongReplyNeverCompletes()
+{
+    Link link;
+    link.transport->responder = nullptr;
+    link.port.Identify(&link.receiver);
+    link.port.OnPacket(hex("C6 01 07 07 17 00 9E 00"));
+    QVERIFY(link.port.replyTimerArmed());
+    QCoreApplication::processEvents();
+    QVERIFY(link.receiver.events.isEmpty());
+}
+
+void TstComPort::strayByteDoesNotSpoilLaterReplies()
+{
+    Link link;
+    link.transport->responder = nullptr;
+    link.port.Identify(&link.receiver);
+    link.port.OnPacket(hex("00")); // line noise before the reply
+    link.port.OnPacket(hex("C6 01 07 07 17 00 9E"));
+    QVERIFY(link.port.replyTimerArmed()); // eight bytes gathered: no frame
+    link.port.OnTimeout();                // the resend empties the accumulator
+    link.port.OnPacket(hex("C6 01 07 07 17 00 9E"));
+    QCoreApplication::processEvents();
+    QCOMPARE(link.receiver.events, (QList<int>{100, 101}));
+}
+
+void TstComPort::oversizedReplyStaysInsideImage()
+{
+    Link link;
+    link.transport->responder = nullptr;
+    link.state.resetImages(2, 6);
+    TPacketList list;
+    list.AddReadMemoryShort(4);
+    list.AddReadEepromByte(7); // past the end of a 2-byte EEPROM image
+    link.port.Start(&link.receiver, &list);
+    link.port.OnPacket(frame::make(1, frame::kCmdReadMemory, hex("01 02 03 04 05")));
+    link.port.OnPacket(frame::make(1, frame::kCmdReadEepromByte, hex("77")));
+    QCOMPARE(link.state.MemoryImage, hex("00 00 00 00 01 02"));
+    QCOMPARE(link.state.EepromImage, hex("00 00"));
+}
+
+void TstComPort::identifyStoresTypeAndVariant()
+{
+    Link link;
+    link.port.Identify(&link.receiver);
+    link.runToEnd();
+    QCOMPARE(int(link.state.DeviceType), 23);
+    QCOMPARE(int(link.state.FirmwareVariant), 0);
+}
+
+void TstComPort::openFailureIsLoggedWithReason()
+{
+    ExchangeState state;
+    auto *transport = new ScriptedTransport;
+    transport->failOpen = true;
+    TMainCPort port(state, std::unique_ptr<QIODevice>(transport));
+    PortSettings settings;
+    settings.port = QStringLiteral("ttyUSB7");
+    port.setSettings(settings);
+    QVERIFY(!port.OpenPort());
+    QFile log(QStringLiteral("Logs/VexLoader.log"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(log.readAll());
+    QVERIFY(text.contains(QStringLiteral("ttyUSB7")));
+    QVERIFY(text.contains(QStringLiteral("Device or resource busy")));
+}
+
+QTEST_GUILESS_MAIN(TstComPort)
+#include "tst_comport.moc"

@@ -1,0 +1,57 @@
+#include "scripteddialogs.h"
+
+ScriptedDialogs::ScriptedDialogs() : m_previous(setDialogs(this)) {}
+
+ScriptedDialogs::~ScriptedDialogs()
+{
+    setDialogs(m_previous);
+}
+
+void ScriptedDialogs::showMessage(Kind kind, const QString &text)
+{
+    messages.append({kind, text});
+}
+
+bool ScriptedDialogs::askYesNo(const QString &text)
+{
+    questions.append(text);
+    return answer;
+}
+
+bool ScriptedDialogs::askOkCancel(const QString &text)
+{
+    questions.append(text);
+    return answer;
+}
+
+QString ScriptedDialogs::openFileName(const FileRequest &request)
+{
+    fileRequests.append(request);
+    return fileName;
+}
+
+QString ScriptedDialogs::saveFileName(const FileRequest &request)
+{
+    fileRequests.append(request);
+    return fileName;
+}
+
+QString ScriptedDialogs::existingDirectory(const QString &, const QString &)
+{
+    return directory;
+}
+
+int ScriptedDialogs::execDialog(QObject *dialog)
+{
+    return dialogHandler(dialog);
+}
+
+QStringList ScriptedDialogs::texts(Kind kind) const
+{
+    QStringList list;
+    for (const Message &m : messages) {
+        if (m.kind == kind)
+            list.append(m.text);
+    }
+    return list;
+}
