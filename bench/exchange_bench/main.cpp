@@ -1,0 +1,146 @@
+// exchange_bench: how close a whole exchange comes to the time the bytes need on the wire.
+//
+// Each case runs a packet list through the real TMainCPort and QSerialPort against vexsim
+// on a pseudo-terminal; vexsim paces the line at the case's baud rate (10 bit times per
+// byte, each way). The floor is (request bytes + reply bytes) x 10 / baud: what the wire
+// alone costs. The ratio measured / floor is the link's overhead (logging, event loop,
+// terminal and process hops, the turnaround of every request).
+#include "comport.h"
+#include "dialogs.h"
+#include "frame.h"
+#include "linkevents.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <functional>
+
+namespace {
+
+constexpr int kStartWaitMs = 10000;
+constexpr int kReads = 500;
+constexpr int kReadSize = 16;
+constexpr int kBaudRates[] = {9600, 38400, 115200};
+
+struct Case {
+    QString name;
+    std::function<void(TPacketList &)> build;
+};
+
+const QList<Case> kCases = {
+    {QStringLiteral("500 x (set-address + 16-byte read)"),
+     [](TPacketList &list) {
+         for (int i = 0; i < kReads; ++i) {
+             list.AddSetAddress(quint16(0x4000 + i * kReadSize));
+             list.AddReadMemory(kReadSize, kReadSize, i * kReadSize);
+         }
+     }},
+};
+
+// Bytes of the reply the device sends to `request`.
+int replySize(const TPacket &request)
+{
+    const int requestPayload = int(request.Data.size()) - frame::kOverhead;
+    switch (frame::byteAt(request.Data, 3)) {
+    case frame::kCmdReadMemory: return frame::kOverhead + requestPayload;
+    case frame::kCmdReadEepromByte: return frame::kOverhead + 1;
+    default: return frame::kOverhead;
+    }
+}
+
+qint64 wireBytes(const TPacketList &list)
+{
+    qint64 bytes = 0;
+    for (const TPacket &p : list.packets())
+        bytes += p.Data.size() + replySize(p);
+    return bytes;
+}
+
+// The end of an exchange, for the benchmark's event loop.
+class EndWatcher : public QObject
+{
+public:
+    QEventLoop loop;
+    bool failed = false;
+    bool event(QEvent *e) override
+    {
+        if (e->type() != linkevent::EndRead && e->type() != linkevent::ErrorTransmit)
+            return QObject::event(e);
+        failed = e->type() == linkevent::ErrorTransmit;
+        loop.quit();
+        return true;
+    }
+};
+
+// The log cannot fail silently in a benchmark: say so on standard error.
+class StderrDialogs : public Dialogs
+{
+public:
+    void showMessage(Kind, const QString &text) override { QTextStream(stderr) << text << Qt::endl; }
+    bool askYesNo(const QString &) override { return false; }
+    bool askOkCancel(const QString &) override { return false; }
+    QString openFileName(const FileRequest &) override { return QString(); }
+    QString saveFileName(const FileRequest &) override { return QString(); }
+    QString existingDirectory(const QString &, const QString &) override { return QString(); }
+    int execDialog(QObject *) override { return 0; }
+};
+
+// Milliseconds the exchange took, or -1 when it could not run or failed.
+double runCase(const Case &benchCase, int baudRate)
+{
+    QProcess vexsim;
+    vexsim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vexsim"),
+                 {QStringLiteral("--baud"), QString::number(baudRate)});
+    if (!vexsim.waitForReadyRead(kStartWaitMs))
+        return -1;
+    ExchangeState state;
+    state.resetImages(0, kReads * kReadSize);
+    TMainCPort link(state);
+    PortSettings settings;
+    settings.port = QString::fromLocal8Bit(vexsim.readLine()).trimmed();
+    settings.baudRate = baudRate;
+    link.setSettings(settings);
+    if (!link.OpenPort())
+        return -1;
+    TPacketList list;
+    benchCase.build(list);
+    EndWatcher watcher;
+    QElapsedTimer clock;
+    clock.start();
+    link.Start(&watcher, &list);
+    watcher.loop.exec();
+    const double ms = clock.nsecsElapsed() / 1e6;
+    vexsim.terminate();
+    vexsim.waitForFinished(kStartWaitMs);
+    return watcher.failed ? -1 : ms;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    StderrDialogs dialogs;
+    setDialogs(&dialogs);
+    QTemporaryDir logDir; // the link writes Logs/VexLoader.log under the current folder
+    QDir::setCurrent(logDir.path());
+    QTextStream out(stdout);
+    for (const Case &benchCase : kCases) {
+        TPacketList list;
+        benchCase.build(list);
+        const qint64 bytes = wireBytes(list);
+        for (const int baud : kBaudRates) {
+            const double floorMs = bytes * 10 * 1000.0 / baud;
+            const double measuredMs = runCase(benchCase, baud);
+            out << benchCase.name << QStringLiteral(" @ %1 baud: %2 bytes, measured %3 ms, floor %4 ms, ratio %5")
+                                         .arg(baud, 6).arg(bytes).arg(measuredMs, 0, 'f', 1)
+                                         .arg(floorMs, 0, 'f', 1).arg(measuredMs / floorMs, 0, 'f', 3)
+                << Qt::endl;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,132 @@
+#include "options.h"
+
+#include "simtext.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+constexpr int kMaxBaudRate = 4000000;
+
+const char kDescription[] =
+    "Stands in for a fire-alarm device (and the hand-held configurator) on a pseudo-terminal.\n"
+    "Prints the terminal's path on the first line of standard output and serves requests until\n"
+    "it gets SIGINT or SIGTERM. Point vexloader's port at that path.\n"
+    "\n"
+    "Models: 4p (type 23), 8p (22), 16p (30), 64p or 16.64p (31), gsm (26), gsm4 (49),\n"
+    "2/4 (55), or any type code 0 to 255.\n"
+    "\n"
+    "Fault plan: rules separated by \";\", each \"action[,trigger][,count]\".\n"
+    "  actions:  drop, corrupt (checksum), wrongcmd (command byte), split:PIECES[:GAPMS],\n"
+    "            delay:MS, garbage[:BYTES] (noise before the start byte),\n"
+    "            truncate[:BYTES] (last bytes not sent), silent (no reply from then on)\n"
+    "  triggers: any (default), cmd=CODE, req=N (the N-th request, counting from 1)\n"
+    "  counts:   once (default), times=N, always\n"
+    "  example:  --faults \"drop,cmd=0x06,times=2; split:3:20,req=1\"\n"
+    "\n"
+    "Exit codes: 0 stopped by a signal, 1 the terminal or the save failed, 2 bad options.";
+
+struct ModelName {
+    const char *name;
+    quint8 typeCode;
+    quint8 defaultVariant;
+};
+
+const QList<ModelName> kModelNames = {
+    {"4p", 23, 2},  {"8p", 22, 2},   {"16p", 30, 2}, {"64p", 31, 2},
+    {"16.64p", 31, 2}, {"gsm", 26, 1}, {"gsm4", 49, 1}, {"2/4", 55, 1},
+};
+
+std::optional<quint8> parseModel(const QString &text)
+{
+    for (const ModelName &m : kModelNames) {
+        if (text.compare(QLatin1String(m.name), Qt::CaseInsensitive) == 0)
+            return m.typeCode;
+    }
+    if (const std::optional<int> code = parseUserNumber(text, 0, 0xFF))
+        return quint8(*code);
+    return std::nullopt;
+}
+
+struct Parser {
+    QCommandLineParser parser;
+    QCommandLineOption model{{"m", "model"}, "Device model: a name or a type code (default 16p).", "model"};
+    QCommandLineOption variant{"variant", "Firmware variant 0 to 255 the device reports (default: the loaded file's, else the model's first).", "n"};
+    QCommandLineOption noConfigurator{"no-configurator", "Do not answer the configurator addressee (0x07)."};
+    QCommandLineOption baud{{"b", "baud"}, "Pace the line as at this baud rate: every byte costs 10 bit times each way. Default: no pacing.", "rate"};
+    QCommandLineOption load{{"l", "load"}, "Settings file (.vau/.vaf) to load into the device at start.", "file"};
+    QCommandLineOption save{{"s", "save"}, "Settings file to save the device into on exit.", "file"};
+    QCommandLineOption faults{{"f", "faults"}, "Fault plan (see above).", "plan"};
+    QCommandLineOption verbose{{"v", "verbose"}, "Print every frame received and sent on standard error."};
+    QCommandLineOption help{{"h", "help"}, "Show this help."};
+
+    Parser()
+    {
+        parser.setApplicationDescription(QString::fromLatin1(kDescription));
+        parser.addOptions({model, variant, noConfigurator, baud, load, save, faults, verbose, help});
+    }
+};
+
+QString valueError(const QString &option, const QString &value, const QString &expected)
+{
+    return QStringLiteral("bad value \"%1\" for --%2: expected %3").arg(value, option, expected);
+}
+
+// Fills `options` from the parsed values; returns an error text or an empty string.
+QString takeValues(const Parser &p, VexsimOptions &options)
+{
+    if (p.parser.isSet(p.model)) {
+        options.typeCode = parseModel(p.parser.value(p.model));
+        if (!options.typeCode)
+            return valueError("model", p.parser.value(p.model), "a model name or a type code 0 to 255");
+    }
+    if (p.parser.isSet(p.variant)) {
+        const std::optional<int> variant = parseUserNumber(p.parser.value(p.variant), 0, 0xFF);
+        if (!variant)
+            return valueError("variant", p.parser.value(p.variant), "a number 0 to 255");
+        options.variant = quint8(*variant);
+    }
+    if (p.parser.isSet(p.baud)) {
+        const std::optional<int> baud = parseUserNumber(p.parser.value(p.baud), 1, kMaxBaudRate);
+        if (!baud)
+            return valueError("baud", p.parser.value(p.baud), QStringLiteral("a rate 1 to %1").arg(kMaxBaudRate));
+        options.baudRate = *baud;
+    }
+    if (p.parser.isSet(p.faults)) {
+        const FaultPlan::Parsed plan = FaultPlan::parse(p.parser.value(p.faults));
+        if (!plan.plan)
+            return QStringLiteral("bad fault plan: %1").arg(plan.error);
+        options.faults = *plan.plan;
+    }
+    options.configurator = !p.parser.isSet(p.noConfigurator);
+    options.loadFile = p.parser.value(p.load);
+    options.saveFile = p.parser.value(p.save);
+    options.verbose = p.parser.isSet(p.verbose);
+    return QString();
+}
+
+} // namespace
+
+ParsedOptions parseOptions(const QStringList &arguments)
+{
+    Parser p;
+    if (!p.parser.parse(arguments))
+        return {std::nullopt, p.parser.errorText(), QString()};
+    if (p.parser.isSet(p.help))
+        return {std::nullopt, QString(), p.parser.helpText()};
+    if (!p.parser.positionalArguments().isEmpty())
+        return {std::nullopt, QStringLiteral("unexpected argument \"%1\"").arg(p.parser.positionalArguments().first()), QString()};
+    VexsimOptions options;
+    if (const QString error = takeValues(p, options); !error.isEmpty())
+        return {std::nullopt, error, QString()};
+    return {options, QString(), QString()};
+}
+
+quint8 defaultVariant(quint8 typeCode)
+{
+    for (const ModelName &m : kModelNames) {
+        if (m.typeCode == typeCode)
+            return m.defaultVariant;
+    }
+    return 0;
+}
