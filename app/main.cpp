@@ -54,6 +54,8 @@ TMainForm::TMainForm(const QString &iniPath, QWidget *parent)
 
 TMainForm::~TMainForm()
 {
+    // The MDI area outlives this part of the window and reports its windows going away.
+    disconnect(m_mdi, nullptr, this, nullptr);
     TProgressForm::closeAll();
 }
 

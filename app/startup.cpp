@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "about.h"
+#include "editorfactory.h"
 #include "firsthinstancerunning.h"
 #include "main.h"
 #include "qtdialogs.h"
@@ -39,6 +40,7 @@ int startVexloader(QApplication &app, const std::function<void(TMainForm &)> &sh
     const QString iniPath = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("option.ini"));
     TMainForm mainForm(iniPath);
     qtDialogs.setParentWindow(&mainForm);
+    mainForm.setEditorFactory(createEditor);
     QObject::connect(&instance, &FirstInstance::activationRequested, &mainForm,
                      [&mainForm] { bringForward(mainForm); });
     mainForm.show();
