@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
@@ -32,7 +33,9 @@ constexpr int kStatusWidths[3] = {300, 250, 50};
 } // namespace
 
 TMainForm::TMainForm(const QString &iniPath, QWidget *parent)
-    : QMainWindow(parent), m_ini(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+    : QMainWindow(parent),
+      m_ini(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)),
+      m_programFolder(QCoreApplication::applicationDirPath())
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(kCaption);

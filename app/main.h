@@ -34,6 +34,8 @@ public:
 
     void setEditorFactory(EditorFactory factory) { m_editorFactory = std::move(factory); }
     void setLinkFactory(LinkFactory factory) { m_linkFactory = std::move(factory); }
+    // The folder holding "adjustments" (beside the program unless a test says otherwise).
+    void setProgramFolder(const QString &folder) { m_programFolder = folder; }
     // Opens a HEX file in the firmware programmer window.
     void setHexOpener(HexOpener opener) { m_hexOpener = std::move(opener); }
 
@@ -102,6 +104,7 @@ private:
     void applyPlacement();
     void storePlacement();
 
+    QString adjustmentsFolder() const;
     void openSettingsFile(const QString &path);
     void openHexFile(const QString &path);
     bool openLink();
@@ -125,4 +128,5 @@ private:
     HexOpener m_hexOpener;
     std::unique_ptr<TMainCPort> m_link;
     int m_slotNumber = -1;
+    QString m_programFolder;
 };

@@ -8,23 +8,13 @@
 #include "select.h"
 #include "settingsfile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-QString programFolder()
+QString TMainForm::adjustmentsFolder() const
 {
-    return QCoreApplication::applicationDirPath();
+    return QDir(m_programFolder).filePath(QStringLiteral("adjustments"));
 }
-
-QString adjustmentsFolder()
-{
-    return QDir(programFolder()).filePath(QStringLiteral("adjustments"));
-}
-
-} // namespace
 
 void TMainForm::mnOpenClick()
 {
@@ -93,7 +83,7 @@ void TMainForm::mnFAClick()
     const QString relative = factoryFile(window->model(), window->title());
     if (relative.isEmpty())
         return; // the control-and-start device has no factory settings
-    const QString path = QDir(programFolder()).filePath(relative);
+    const QString path = QDir(m_programFolder).filePath(relative);
     FillingControlsGuard filling(m_exchange);
     if (!QFileInfo::exists(path)) {
         ShowError(kErrNoFactoryFile);

@@ -1,7 +1,8 @@
 #include "settingsfile.h"
 
+#include "safefile.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 namespace settingsfile {
 
@@ -46,15 +47,12 @@ std::optional<Images> readImages(const QString &path, int eepromSize, int memory
 bool write(const QString &path, Header header, const QByteArray &eeprom, int eepromSize,
            const QByteArray &memory, int memorySize)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     QByteArray bytes;
     bytes.append(char(header.typeCode));
     bytes.append(char(header.variant));
     bytes.append(fitted(eeprom, eepromSize));
     bytes.append(fitted(memory, memorySize));
-    return file.write(bytes) == bytes.size() && file.commit();
+    return saveFileAtomically(path, bytes);
 }
 
 } // namespace settingsfile

@@ -134,7 +134,13 @@ void TPanelEditor::ResetToDefault()
     FillingControlsGuard filling(exchange());
     exchange().EepromImage = defaultEepromImage(m_panel);
     exchange().MemoryImage = QByteArray(memorySize(), '\0');
-    fillControlsFromImages();
+    // Zero timing bytes read alike in every layout; any variant that has one will do, so
+    // that the reset does not depend on whichever device was seen last.
+    constexpr int kAnyLaidOutVariant = 5;
+    PanelSettings defaults;
+    decodeEeprom(m_panel, kAnyLaidOutVariant, exchange().EepromImage, defaults);
+    markTestReport(decodeMemory(m_panel, exchange().MemoryImage, defaults));
+    showSettings(defaults);
     m_common->setChecked(false);
 }
 

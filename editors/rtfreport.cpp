@@ -1,10 +1,10 @@
 #include "rtfreport.h"
 
 #include "cp1251.h"
+#include "safefile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -32,13 +32,6 @@ bool removeOldFile(const QString &path)
         return true;
     old.setPermissions(old.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
     return old.remove();
-}
-
-bool writeWhole(const QString &path, const QByteArray &content)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size()
-        && file.commit();
 }
 
 } // namespace
@@ -82,7 +75,7 @@ ReportFileResult writeReportFile(const QString &folder, const QString &fileName,
     const QString path = QDir(folder).filePath(fileName);
     if (!removeOldFile(path))
         return {path, ReportFileError::OldFileNotRemoved};
-    if (!writeWhole(path, content))
+    if (!saveFileAtomically(path, content))
         return {path, ReportFileError::NotWritten};
     return {path, ReportFileError::None};
 }

@@ -12,13 +12,18 @@
 
 namespace {
 
-// A half-written file never replaces a good one from an earlier run.
+// A half-written file never replaces a good one from an earlier run. Unbuffered, so that a
+// short write (a full disk) is seen here and not lost in a buffer flushed at commit.
 bool writeWholeFile(const QString &path, const QByteArray &bytes)
 {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly))
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
     return false;
-  file.write(bytes);
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    file.commit();
+    return false;
+  }
   return file.commit();
 }
 
