@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -35,12 +36,16 @@ int startVexloader(QApplication &app, const std::function<void(TMainForm &)> &sh
     setDialogs(&qtDialogs);
 
     TAboutForm splash;
-    splash.showAsSplash(kSplashMs);
+    splash.show();
+    QElapsedTimer splashShown;
+    splashShown.start();
 
+    // Built while the splash is up (still hidden), so the window appears as the splash goes.
     const QString iniPath = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("option.ini"));
     TMainForm mainForm(iniPath);
     qtDialogs.setParentWindow(&mainForm);
     mainForm.setEditorFactory(createEditor);
+    splash.showAsSplash(std::max<int>(0, kSplashMs - int(splashShown.elapsed())));
     QObject::connect(&instance, &FirstInstance::activationRequested, &mainForm,
                      [&mainForm] { bringForward(mainForm); });
     mainForm.show();
