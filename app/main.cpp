@@ -296,8 +296,10 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 void TMainForm::showSelectWindow()
 {
-    if (!m_select)
+    if (!m_select) {
         m_select = new TSelectForm(this);
+        m_select->centreOnMainWindow();
+    }
     m_select->show();
     m_select->raise();
     m_select->activateWindow();

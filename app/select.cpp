@@ -5,6 +5,7 @@
 
 #include <QGridLayout>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -24,6 +25,32 @@ protected:
             window()->windowHandle()->startSystemMove();
     }
 };
+
+// A small drawing of a device front: housing, display window and indicator lamps.
+QPixmap devicePicture()
+{
+    QPixmap picture(72, 52);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient housing(0, 0, 0, picture.height());
+    housing.setColorAt(0, QColor(0xF4, 0xF4, 0xF0));
+    housing.setColorAt(1, QColor(0xC8, 0xC8, 0xC0));
+    p.setPen(QColor(0x70, 0x70, 0x70));
+    p.setBrush(housing);
+    p.drawRoundedRect(QRectF(2, 2, 68, 48), 6, 6);
+    p.setBrush(QColor(0x30, 0x40, 0x30));
+    p.drawRect(QRectF(10, 9, 32, 12));
+    const QColor lamps[] = {Qt::red, QColor(0xFF, 0xB0, 0x00), Qt::green};
+    for (int i = 0; i < 3; ++i) {
+        p.setBrush(lamps[i]);
+        p.drawEllipse(QPointF(52 + (i % 2) * 8, 12 + i * 8), 3, 3);
+    }
+    p.setBrush(QColor(0x90, 0x90, 0x90));
+    for (int i = 0; i < 4; ++i)
+        p.drawRect(QRectF(10 + i * 9, 30, 6, 6));
+    return picture;
+}
 
 } // namespace
 
@@ -105,6 +132,9 @@ QWidget *TSelectForm::createLinks()
             heading = QString::fromUtf8(entry.heading);
             ++column;
             row = 0;
+            auto *picture = new QLabel(area);
+            picture->setPixmap(devicePicture());
+            grid->addWidget(picture, row++, column, Qt::AlignTop | Qt::AlignHCenter);
             auto *label = new QLabel(QStringLiteral("<b>%1</b>").arg(heading), area);
             grid->addWidget(label, row++, column, Qt::AlignTop);
         }
@@ -114,13 +144,12 @@ QWidget *TSelectForm::createLinks()
                 [this, entry] { m_main->openEditor(entry.model, entry.variant); });
         grid->addWidget(link, row++, column, Qt::AlignTop);
     }
-    grid->setRowStretch(8, 1);
+    grid->setRowStretch(9, 1);
     return area;
 }
 
-void TSelectForm::showEvent(QShowEvent *event)
+void TSelectForm::centreOnMainWindow()
 {
-    QWidget::showEvent(event);
     adjustSize();
     move(m_main->frameGeometry().center() - rect().center());
 }

@@ -13,8 +13,7 @@ class TSelectForm : public QWidget
 public:
     explicit TSelectForm(TMainForm *mainForm);
 
-protected:
-    void showEvent(QShowEvent *event) override;
+    void centreOnMainWindow();
 
 private:
     QWidget *createTitlePanel();
