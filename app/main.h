@@ -108,6 +108,8 @@ private:
     void openSettingsFile(const QString &path);
     void openHexFile(const QString &path);
     bool openLink();
+    bool openLinkBusy();
+    bool openLinkQuiet();
     void releaseLink();
     void ReadDevice();
     void CheckConfigurator(int slotIndex);

@@ -45,17 +45,34 @@ void TMainForm::releaseLink()
     m_link.reset();
 }
 
+// Busy display, link, port: on failure everything is restored and error 3 shown.
+bool TMainForm::openLinkBusy()
+{
+    BeginAnimation();
+    if (openLink())
+        return true;
+    EndAnimation();
+    ShowError(kErrNoReply);
+    return false;
+}
+
+// The same with only the transfer commands disabled (no progress window).
+bool TMainForm::openLinkQuiet()
+{
+    AccessButton(false);
+    if (openLink())
+        return true;
+    AccessButton(true);
+    ShowError(kErrNoReply);
+    return false;
+}
+
 void TMainForm::mnReadDevClick()
 {
     m_exchange.WriteRequested = false;
     m_slotNumber = kSlotDevice;
-    BeginAnimation();
-    if (!openLink()) {
-        EndAnimation();
-        ShowError(kErrNoReply);
-        return;
-    }
-    m_link->Identify(this);
+    if (openLinkBusy())
+        m_link->Identify(this);
 }
 
 void TMainForm::mnLoadDevClick()
@@ -66,26 +83,16 @@ void TMainForm::mnLoadDevClick()
         ShowError(kErrNothingToWrite);
         return;
     }
-    BeginAnimation();
-    if (!openLink()) {
-        EndAnimation();
-        ShowError(kErrNoReply);
-        return;
-    }
-    m_link->Identify(this);
+    if (openLinkBusy())
+        m_link->Identify(this);
 }
 
 void TMainForm::readSlot(int slot)
 {
     m_slotNumber = slot;
     m_exchange.WriteRequested = false;
-    BeginAnimation();
-    if (!openLink()) {
-        EndAnimation();
-        ShowError(kErrNoReply);
-        return;
-    }
-    m_link->ReadSlotHeader(this, configurator::slotHeaderAddress(slot));
+    if (openLinkBusy())
+        m_link->ReadSlotHeader(this, configurator::slotHeaderAddress(slot));
 }
 
 void TMainForm::writeSlot(int slot)
@@ -100,13 +107,8 @@ void TMainForm::writeSlot(int slot)
 void TMainForm::mnInitConfClick()
 {
     m_slotNumber = kSlotDevice;
-    AccessButton(false);
-    if (!openLink()) {
-        AccessButton(true);
-        ShowError(kErrNoReply);
-        return;
-    }
-    m_link->SurveySlots(this);
+    if (openLinkQuiet())
+        m_link->SurveySlots(this);
 }
 
 void TMainForm::mnClearConfiguratorClick()
@@ -114,12 +116,8 @@ void TMainForm::mnClearConfiguratorClick()
     if (!dialogs().askOkCancel(QStringLiteral("Дані з конфігуратора будуть видалені. Продовжити?")))
         return;
     m_slotNumber = kSlotClearing;
-    AccessButton(false);
-    if (!openLink()) {
-        AccessButton(true);
-        ShowError(kErrNoReply);
+    if (!openLinkQuiet())
         return;
-    }
     BeginAnimation();
     const QString text = QStringLiteral("Очистка памяті конфігуратора");
     TProgressForm::instance()->setText(text);
