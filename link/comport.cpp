@@ -269,5 +269,5 @@ void TMainCPort::disarmTimer()
 void TMainCPort::post(QEvent::Type type)
 {
     if (m_window)
-        QCoreApplication::postEvent(m_window, new QEvent(type));
+        QCoreApplication::postEvent(m_window, new LinkEvent(type, m_list ? m_current : -1));
 }

@@ -11,3 +11,16 @@ inline const QEvent::Type ErrorTransmit = QEvent::Type(QEvent::User + 102);
 inline const QEvent::Type EndRegularMode = QEvent::Type(QEvent::User + 103);
 inline const QEvent::Type CheckConfigurator = QEvent::Type(QEvent::User + 104);
 } // namespace linkevent
+
+// Every message of the link carries the index of the request whose reply caused it
+// (-1 when none did), so that a survey restarted by a resend still knows which slot a
+// reply belongs to.
+class LinkEvent : public QEvent
+{
+public:
+    LinkEvent(Type type, int requestIndex) : QEvent(type), m_requestIndex(requestIndex) {}
+    int requestIndex() const { return m_requestIndex; }
+
+private:
+    int m_requestIndex;
+};

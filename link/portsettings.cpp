@@ -48,6 +48,30 @@ QStringList dataBitsTexts() { return kDataTexts; }
 QStringList parityTexts() { return kParityTexts; }
 QStringList flowControlTexts() { return kFlowTexts; }
 
+QSerialPort::StopBits stopBitsFromText(const QString &text)
+{
+    const int i = indexOf(kStopTexts, text);
+    return i >= 0 ? kStopValues[i] : QSerialPort::OneStop;
+}
+
+QSerialPort::DataBits dataBitsFromText(const QString &text)
+{
+    const int i = indexOf(kDataTexts, text);
+    return i >= 0 ? QSerialPort::DataBits(kDataTexts.at(i).toInt()) : QSerialPort::Data8;
+}
+
+QSerialPort::Parity parityFromText(const QString &text)
+{
+    const int i = indexOf(kParityTexts, text);
+    return i >= 0 ? kParityValues[i] : QSerialPort::NoParity;
+}
+
+PortSettings::Flow flowFromText(const QString &text)
+{
+    const int i = indexOf(kFlowTexts, text);
+    return i >= 0 ? kFlowValues[i] : PortSettings::Flow::Custom;
+}
+
 QString stopBitsText(QSerialPort::StopBits bits)
 {
     const auto it = std::find(std::begin(kStopValues), std::end(kStopValues), bits);
@@ -81,14 +105,10 @@ PortSettings PortSettings::fromSettings(const QSettings &store)
         s.baudRate = kBaudTexts.at(i).toInt();
     }
 
-    if (const int i = indexOf(kStopTexts, readText(store, "StopBits")); i >= 0)
-        s.stopBits = kStopValues[i];
-    if (const int i = indexOf(kDataTexts, readText(store, "DataBits")); i >= 0)
-        s.dataBits = QSerialPort::DataBits(kDataTexts.at(i).toInt());
-    if (const int i = indexOf(kParityTexts, readText(store, "Parity")); i >= 0)
-        s.parity = kParityValues[i];
-    if (const int i = indexOf(kFlowTexts, readText(store, "FlowControl")); i >= 0)
-        s.flow = kFlowValues[i];
+    s.stopBits = stopBitsFromText(readText(store, "StopBits"));
+    s.dataBits = dataBitsFromText(readText(store, "DataBits"));
+    s.parity = parityFromText(readText(store, "Parity"));
+    s.flow = flowFromText(readText(store, "FlowControl"));
     return s;
 }
 

@@ -35,6 +35,12 @@ QStringList dataBitsTexts();           // "5" .. "8"
 QStringList parityTexts();             // "None", "Odd", "Even", "Mark", "Space"
 QStringList flowControlTexts();        // "Hardware", "Software", "None", "Custom"
 
+// Text to value, compared without case; an unknown text gives the stated fallback.
+QSerialPort::StopBits stopBitsFromText(const QString &text);      // "1"
+QSerialPort::DataBits dataBitsFromText(const QString &text);      // "8"
+QSerialPort::Parity parityFromText(const QString &text);          // "None"
+PortSettings::Flow flowFromText(const QString &text);             // "Custom"
+
 QString stopBitsText(QSerialPort::StopBits bits);
 QString parityText(QSerialPort::Parity parity);
 QString flowText(PortSettings::Flow flow);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "registry.h"
+
+#include <QWidget>
+
+// The operations every device editor offers; the main window calls them on the active
+// editor. An editor lives inside an MDI sub-window of the main window.
+class EditorWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+    virtual Model model() const = 0;
+    // The firmware variant the editor is set to, and its title for that variant.
+    virtual quint8 editorVariant() const = 0;
+    virtual QString title() const = 0;
+    // False while an exchange runs: the editor then refuses to close.
+    virtual bool isIdle() const = 0;
+
+    virtual void VersionFirmware(quint8 variant) = 0;
+    virtual void LoadFromDevice() = 0;
+    virtual void LoadToDevice() = 0;
+    virtual void LoadFromConfigurator(int slot) = 0;
+    virtual void LoadToConfigurator(int slot) = 0;
+    virtual void PrepareToSave(const QString &fileName) = 0;
+    // False when the file could not be read (error 10 has been shown, controls unchanged).
+    virtual bool PrepareToLoad(const QString &fileName) = 0;
+    virtual void PrepareToPrint() = 0;
+
+    // Sets the window caption (the title, or the title with a suffix).
+    virtual void setCaption(const QString &caption) = 0;
+};

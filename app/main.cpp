@@ -1,0 +1,361 @@
+#include "main.h"
+
+#include "about.h"
+#include "comport.h"
+#include "dialogs.h"
+#include "editorwindow.h"
+#include "placement.h"
+#include "progress.h"
+#include "select.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+
+const QString kCaption = QStringLiteral(
+    "Vex-Loader - програма для читання, запису налаштувань приладів \"КОРВЕЛ\" ");
+constexpr int kStatusWidths[3] = {300, 250, 50};
+
+} // namespace
+
+TMainForm::TMainForm(const QString &iniPath, QWidget *parent)
+    : QMainWindow(parent),
+      m_ini(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)),
+      m_programFolder(QCoreApplication::applicationDirPath())
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(kCaption);
+    m_mdi = new QMdiArea(this);
+    m_mdi->setObjectName(QStringLiteral("mdiArea"));
+    m_mdi->setBackground(QColor(0x80, 0x80, 0x80));
+    setCentralWidget(m_mdi);
+    QPalette hints = palette();
+    hints.setColor(QPalette::ToolTipBase, QColor(0xE8, 0xF3, 0xFF));
+    setPalette(hints);
+
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    applyPlacement();
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { editorWindowsChanged(); });
+}
+
+TMainForm::~TMainForm()
+{
+    // The MDI area outlives this part of the window and reports its windows going away.
+    disconnect(m_mdi, nullptr, this, nullptr);
+    TProgressForm::closeAll();
+}
+
+QAction *TMainForm::addCommand(const QString &name, const QString &text,
+                               void (TMainForm::*slot)(), QKeySequence key)
+{
+    auto *action = new QAction(text, this);
+    action->setObjectName(name);
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
+void TMainForm::createActions()
+{
+    addCommand("mnSelectDev", "Прилади", &TMainForm::showSelectWindow, Qt::Key_F2);
+    addCommand("mnOpen", "Відкрити файл", &TMainForm::mnOpenClick, Qt::Key_F3);
+    addCommand("mnSave", "Записати в файл", &TMainForm::mnSaveClick, Qt::Key_F4);
+    addCommand("mnPrint", "Друк налаштувань", &TMainForm::mnPrintClick, Qt::Key_F11);
+    addCommand("mnClose", "Вихід", &TMainForm::mnCloseClick, Qt::Key_F10);
+    addCommand("mnLoadDev", "Завантажити в прилад", &TMainForm::mnLoadDevClick, Qt::Key_F5);
+    addCommand("mnReadDev", "Зчитати з приладу", &TMainForm::mnReadDevClick, Qt::Key_F6);
+    addCommand("mnFA", "Заводські налаштування", &TMainForm::mnFAClick, Qt::Key_F7);
+    addCommand("mnRegMode", "Робочий режим", &TMainForm::mnRegModeClick, Qt::Key_F12);
+    addCommand("mnInitConf", "Шо там в конфігураторі?", &TMainForm::mnInitConfClick);
+    addCommand("mnClearConfigurator", "Очистити конфігуратор", &TMainForm::mnClearConfiguratorClick);
+    addCommand("mnOptionCOM", "Налаштування COM-порту", &TMainForm::mnOptionCOMClick, Qt::Key_F9);
+    addCommand("mnHelp", "Допомога", &TMainForm::mnHelpClick, Qt::Key_F1);
+    addCommand("mnAbout", "Про програму", &TMainForm::mnAboutClick);
+    for (const char *name : {"mnSave", "mnPrint", "mnLoadDev", "mnReadDev", "mnFA"})
+        findChild<QAction *>(name)->setEnabled(false);
+}
+
+void TMainForm::createMenus()
+{
+    const auto action = [this](const char *name) { return findChild<QAction *>(name); };
+    QMenu *file = menuBar()->addMenu("Файл");
+    file->addActions({action("mnSelectDev"), action("mnOpen"), action("mnSave"), action("mnPrint")});
+    file->addSeparator();
+    file->addAction(action("mnClose"));
+
+    QMenu *options = menuBar()->addMenu("Опції");
+    options->addActions({action("mnLoadDev"), action("mnReadDev"), action("mnFA"), action("mnRegMode")});
+    options->addSeparator();
+    QMenu *loadConf = options->addMenu("Завантажити в конфігуратор");
+    loadConf->menuAction()->setObjectName("mnLoadConf");
+    QMenu *readConf = options->addMenu("Завантажити з конфігуратора");
+    readConf->menuAction()->setObjectName("mnReadConf");
+    const char *writeNames[] = {"mnFirstConf", "mnTwoConf", "mnThreeConf", "mnFourConf"};
+    const char *readNames[] = {"mnConfFirst", "mnConfTwo", "mnConfThree", "mnConfFour"};
+    for (int slot = 1; slot <= 4; ++slot) {
+        QAction *write = loadConf->addAction(QStringLiteral("конфігурація %1").arg(slot));
+        write->setObjectName(writeNames[slot - 1]);
+        connect(write, &QAction::triggered, this, [this, slot] { writeSlot(slot); });
+        QAction *read = readConf->addAction(QString());
+        read->setObjectName(readNames[slot - 1]);
+        connect(read, &QAction::triggered, this, [this, slot] { readSlot(slot); });
+        m_readSlotItems.append(read);
+    }
+    resetSlotCaptions();
+    options->addActions({action("mnInitConf"), action("mnClearConfigurator")});
+    options->addSeparator();
+    options->addAction(action("mnOptionCOM"));
+
+    m_windowMenu = menuBar()->addMenu("Вікна");
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &TMainForm::fillWindowMenu);
+    fillWindowMenu();
+
+    QMenu *help = menuBar()->addMenu("Допомога");
+    help->addActions({action("mnHelp"), action("mnAbout")});
+}
+
+void TMainForm::resetSlotCaptions()
+{
+    for (int i = 0; i < m_readSlotItems.size(); ++i)
+        m_readSlotItems[i]->setText(QStringLiteral("Конфігурація %1  (не визначено)").arg(i + 1));
+}
+
+QAction *TMainForm::toolButton(const QString &name, const QString &hint, QAction *command, int icon)
+{
+    auto *button = new QAction(style()->standardIcon(QStyle::StandardPixmap(icon)), hint, this);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    connect(button, &QAction::triggered, command, &QAction::trigger);
+    return button;
+}
+
+void TMainForm::createToolBar()
+{
+    QToolBar *bar = addToolBar(QStringLiteral("Панель"));
+    bar->setObjectName("ToolBar");
+    bar->setMovable(false);
+    const auto command = [this](const char *name) { return findChild<QAction *>(name); };
+    bar->addAction(toolButton("tbSelect", "Вибір приладу", command("mnSelectDev"), QStyle::SP_ComputerIcon));
+    bar->addAction(toolButton("tbOpen", "Завантажити налаштування з файлу", command("mnOpen"), QStyle::SP_DialogOpenButton));
+    bar->addAction(toolButton("tbPrint", "Друк налаштувань", command("mnPrint"), QStyle::SP_FileDialogDetailedView));
+    bar->addAction(toolButton("tbSave", "Зберегти налаштування в файл", command("mnSave"), QStyle::SP_DialogSaveButton));
+    bar->addAction(toolButton("tbLoadDev", "Завантаження налаштувань в прилад", command("mnLoadDev"), QStyle::SP_ArrowUp));
+    bar->addAction(toolButton("tbReadDev", "Завантаження налаштувань з приладу", command("mnReadDev"), QStyle::SP_ArrowDown));
+    bar->addAction(toolButton("tbFA", "Заводські налаштування", command("mnFA"), QStyle::SP_BrowserReload));
+    bar->addAction(toolButton("tbOptionCOM", "Налаштування COM-порту", command("mnOptionCOM"), QStyle::SP_DriveNetIcon));
+    bar->addAction(toolButton("tbRegMode", "Вихід приладу в робочий режим", command("mnRegMode"), QStyle::SP_MediaPlay));
+    for (const char *name : {"tbPrint", "tbSave", "tbFA"})
+        findChild<QAction *>(name)->setEnabled(false);
+}
+
+void TMainForm::createStatusBar()
+{
+    for (int i = 0; i < 3; ++i) {
+        m_status[i] = new QLabel(this);
+        m_status[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        m_status[i]->setFixedWidth(kStatusWidths[i]);
+        statusBar()->addWidget(m_status[i]);
+    }
+}
+
+void TMainForm::setStatusText(int panel, const QString &text)
+{
+    if (panel >= 0 && panel < 3)
+        m_status[panel]->setText(text);
+}
+
+QString TMainForm::statusText(int panel) const
+{
+    return panel >= 0 && panel < 3 ? m_status[panel]->text() : QString();
+}
+
+void TMainForm::AccessButton(bool enabled)
+{
+    for (const char *name : {"tbLoadDev", "tbReadDev", "tbOptionCOM", "mnLoadDev", "mnReadDev",
+                             "mnOptionCOM", "mnLoadConf", "mnReadConf"})
+        findChild<QAction *>(name)->setEnabled(enabled);
+}
+
+void TMainForm::BeginAnimation()
+{
+    AccessButton(false);
+    TProgressForm *progress = TProgressForm::open(this);
+    const QString text = QStringLiteral("Ініціалізація  приладу");
+    progress->setText(text);
+    setStatusText(0, text);
+}
+
+void TMainForm::EndAnimation()
+{
+    TProgressForm::closeAll();
+    AccessButton(true);
+}
+
+void TMainForm::editorWindowsChanged()
+{
+    bool anyEditor = false;
+    for (QMdiSubWindow *sub : m_mdi->subWindowList())
+        anyEditor = anyEditor || qobject_cast<EditorWindow *>(sub->widget());
+    for (const char *name : {"mnSave", "tbSave", "mnFA", "tbFA", "mnPrint", "tbPrint"})
+        findChild<QAction *>(name)->setEnabled(anyEditor);
+}
+
+void TMainForm::fillWindowMenu()
+{
+    m_windowMenu->clear();
+    m_windowMenu->addAction("&Каскадом", m_mdi, &QMdiArea::cascadeSubWindows);
+    m_windowMenu->addAction("Горизонтально", this, [this] { tileWindows(Qt::Vertical); });
+    m_windowMenu->addAction("Вертикально", this, [this] { tileWindows(Qt::Horizontal); });
+    m_windowMenu->addAction("Мінімізувате всі", this, [this] {
+        for (QMdiSubWindow *sub : m_mdi->subWindowList())
+            sub->showMinimized();
+    });
+    m_windowMenu->addAction("Закрити вікно", m_mdi, &QMdiArea::closeActiveSubWindow);
+    const QList<QMdiSubWindow *> windows = m_mdi->subWindowList();
+    if (!windows.isEmpty())
+        m_windowMenu->addSeparator();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow *sub = windows.at(i);
+        QAction *item = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(sub->windowTitle()));
+        item->setCheckable(true);
+        item->setChecked(sub == m_mdi->activeSubWindow());
+        connect(item, &QAction::triggered, m_mdi, [this, sub] { m_mdi->setActiveSubWindow(sub); });
+    }
+}
+
+// Windows stacked one above the other (Qt::Vertical) or side by side (Qt::Horizontal).
+void TMainForm::tileWindows(Qt::Orientation orientation)
+{
+    QList<QMdiSubWindow *> windows;
+    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        if (!sub->isMinimized())
+            windows.append(sub);
+    }
+    if (windows.isEmpty())
+        return;
+    const QSize area = m_mdi->viewport()->size();
+    const int n = int(windows.size());
+    for (int i = 0; i < n; ++i) {
+        windows[i]->showNormal();
+        if (orientation == Qt::Vertical)
+            windows[i]->setGeometry(0, i * area.height() / n, area.width(), area.height() / n);
+        else
+            windows[i]->setGeometry(i * area.width() / n, 0, area.width() / n, area.height());
+    }
+}
+
+void TMainForm::applyPlacement()
+{
+    const QScreen *screen = this->screen();
+    const QSize screenSize = screen ? screen->size() : QSize(1024, 768);
+    const WindowPlacement p = readMainPlacement(*m_ini, screenSize);
+    setGeometry(p.left, p.top, p.width, p.height);
+    if (p.state == 2)
+        setWindowState(Qt::WindowMaximized);
+    else if (p.state == 1)
+        setWindowState(Qt::WindowMinimized);
+}
+
+void TMainForm::storePlacement()
+{
+    const QRect g = normalGeometry().isValid() ? normalGeometry() : geometry();
+    const int state = isMaximized() ? 2 : isMinimized() ? 1 : 0;
+    if (!writeMainPlacement(*m_ini, {g.top(), g.left(), g.width(), g.height(), state}))
+        setStatusText(0, QStringLiteral("Не вдалося записати в INI-файл"));
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    m_mdi->closeAllSubWindows();
+    if (!m_mdi->subWindowList().isEmpty()) {
+        event->ignore(); // an editor with an exchange running refuses to close
+        return;
+    }
+    storePlacement();
+    if (m_select)
+        m_select->close();
+    event->accept();
+}
+
+void TMainForm::showSelectWindow()
+{
+    if (!m_select) {
+        m_select = new TSelectForm(this);
+        m_select->centreOnMainWindow();
+    }
+    m_select->show();
+    m_select->raise();
+    m_select->activateWindow();
+}
+
+EditorWindow *TMainForm::editor(Model model) const
+{
+    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        auto *window = qobject_cast<EditorWindow *>(sub->widget());
+        if (window && window->model() == model)
+            return window;
+    }
+    return nullptr;
+}
+
+EditorWindow *TMainForm::activeEditor() const
+{
+    QMdiSubWindow *sub = m_mdi->activeSubWindow();
+    return sub ? qobject_cast<EditorWindow *>(sub->widget()) : nullptr;
+}
+
+EditorWindow *TMainForm::openEditor(Model model, quint8 variant)
+{
+    EditorWindow *window = editor(model);
+    if (window) {
+        window->VersionFirmware(variant);
+        QWidget *frame = window->parentWidget();
+        if (frame->isMinimized())
+            frame->showNormal();
+        m_mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(frame));
+    } else if (m_editorFactory && (window = m_editorFactory(model, *this))) {
+        QMdiSubWindow *sub = m_mdi->addSubWindow(window);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        connect(sub, &QObject::destroyed, this, &TMainForm::editorWindowsChanged, Qt::QueuedConnection);
+        window->VersionFirmware(variant);
+        sub->show();
+        m_mdi->setActiveSubWindow(sub);
+        editorWindowsChanged();
+    }
+    if (m_select)
+        m_select->close();
+    return window;
+}
+
+void TMainForm::mnCloseClick()
+{
+    close();
+}
+
+void TMainForm::mnHelpClick()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath("help.chm")));
+}
+
+void TMainForm::mnAboutClick()
+{
+    TAboutForm about(this);
+    dialogs().execDialog(&about);
+}

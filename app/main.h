@@ -1,0 +1,134 @@
+#pragma once
+
+#include "exchangestate.h"
+#include "registry.h"
+#include "select.h"
+#include "shell.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+class EditorWindow;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QSettings;
+class TMainCPort;
+
+// The frame of the program: menu, toolbar, status bar, the MDI area holding at most one
+// editor per model, the busy display and the exchanges that start from the main window.
+class TMainForm : public QMainWindow, public Shell
+{
+    Q_OBJECT
+public:
+    using EditorFactory = std::function<EditorWindow *(Model, Shell &)>;
+    using LinkFactory = std::function<std::unique_ptr<TMainCPort>(ExchangeState &)>;
+    using HexOpener = std::function<void(const QString &path)>;
+
+    // `iniPath`: option.ini (beside the program unless a test says otherwise).
+    explicit TMainForm(const QString &iniPath, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    void setEditorFactory(EditorFactory factory) { m_editorFactory = std::move(factory); }
+    void setLinkFactory(LinkFactory factory) { m_linkFactory = std::move(factory); }
+    // The folder holding "adjustments" (beside the program unless a test says otherwise).
+    void setProgramFolder(const QString &folder) { m_programFolder = folder; }
+    // Opens a HEX file in the firmware programmer window.
+    void setHexOpener(HexOpener opener) { m_hexOpener = std::move(opener); }
+
+    // Shell
+    QWidget *mainWindow() override { return this; }
+    ExchangeState &exchange() override { return m_exchange; }
+    QSettings *ini() override { return m_ini.get(); }
+    std::unique_ptr<TMainCPort> createLink() override;
+    void setStatusText(int panel, const QString &text) override;
+    void BeginAnimation() override;
+    void EndAnimation() override;
+    void editorWindowsChanged() override;
+
+    void AccessButton(bool enabled);
+    QString statusText(int panel) const;
+
+    // The opener of a model: creates or reuses its editor, applies the variant, restores
+    // and raises it, and closes the selection window. Null when the model has no editor.
+    EditorWindow *openEditor(Model model, quint8 variant);
+    EditorWindow *editor(Model model) const;
+    EditorWindow *activeEditor() const;
+    QMdiArea *mdiArea() const { return m_mdi; }
+
+    void showSelectWindow();
+    TSelectForm *selectWindow() const { return m_select; }
+
+    int slotNumber() const { return m_slotNumber; }
+    TMainCPort *link() const { return m_link.get(); }
+
+    // Menu commands.
+    void mnReadDevClick();
+    void mnLoadDevClick();
+    void readSlot(int slot);
+    void writeSlot(int slot);
+    void mnInitConfClick();
+    void mnClearConfiguratorClick();
+    void mnRegModeClick();
+    void mnOptionCOMClick();
+    void mnOpenClick();
+    void mnSaveClick();
+    void mnFAClick();
+    void mnPrintClick();
+    void mnCloseClick();
+    void mnHelpClick();
+    void mnAboutClick();
+
+Q_SIGNALS:
+    // The port settings command stored new settings (the programmer window offers its
+    // targets by baud rate).
+    void portSettingsStored(int baudRate);
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    QAction *addCommand(const QString &name, const QString &text, void (TMainForm::*slot)(),
+                        QKeySequence key = {});
+    QAction *toolButton(const QString &name, const QString &hint, QAction *command, int icon);
+    void fillWindowMenu();
+    void tileWindows(Qt::Orientation orientation);
+    void applyPlacement();
+    void storePlacement();
+
+    QString adjustmentsFolder() const;
+    void openSettingsFile(const QString &path);
+    void openHexFile(const QString &path);
+    bool openLink();
+    bool openLinkBusy();
+    bool openLinkQuiet();
+    void releaseLink();
+    void ReadDevice();
+    void CheckConfigurator(int slotIndex);
+    void EndClearConfigurator();
+    void EndRegularMode();
+    void ErrorTransmit();
+    void resetSlotCaptions();
+
+    ExchangeState m_exchange;
+    std::unique_ptr<QSettings> m_ini;
+    QMdiArea *m_mdi = nullptr;
+    QLabel *m_status[3] = {};
+    QMenu *m_windowMenu = nullptr;
+    QList<QAction *> m_readSlotItems;
+    QPointer<TSelectForm> m_select;
+    EditorFactory m_editorFactory;
+    LinkFactory m_linkFactory;
+    HexOpener m_hexOpener;
+    std::unique_ptr<TMainCPort> m_link;
+    int m_slotNumber = -1;
+    QString m_programFolder;
+};

@@ -1,0 +1,238 @@
+// The exchanges that start from the main window: identification before a read or write,
+// configurator slots, survey, clear and regular mode.
+#include "main.h"
+
+#include "comport.h"
+#include "dialogs.h"
+#include "editorwindow.h"
+#include "linkevents.h"
+#include "portdialog.h"
+#include "proc.h"
+#include "progress.h"
+#include "select.h"
+
+#include <QAction>
+
+namespace {
+constexpr int kSlotClearing = -2;
+constexpr int kSlotDevice = -1;
+} // namespace
+
+std::unique_ptr<TMainCPort> TMainForm::createLink()
+{
+    if (m_linkFactory)
+        return m_linkFactory(m_exchange);
+    auto link = std::make_unique<TMainCPort>(m_exchange);
+    link->LoadSettings();
+    return link;
+}
+
+bool TMainForm::openLink()
+{
+    m_link = createLink();
+    connect(m_link.get(), &TMainCPort::progressed, this, [](int position) {
+        if (TProgressForm *progress = TProgressForm::instance())
+            progress->setPosition(position);
+    });
+    if (m_link->OpenPort())
+        return true;
+    m_link.reset();
+    return false;
+}
+
+void TMainForm::releaseLink()
+{
+    m_link.reset();
+}
+
+// Busy display, link, port: on failure everything is restored and error 3 shown.
+bool TMainForm::openLinkBusy()
+{
+    BeginAnimation();
+    if (openLink())
+        return true;
+    EndAnimation();
+    ShowError(kErrNoReply);
+    return false;
+}
+
+// The same with only the transfer commands disabled (no progress window).
+bool TMainForm::openLinkQuiet()
+{
+    AccessButton(false);
+    if (openLink())
+        return true;
+    AccessButton(true);
+    ShowError(kErrNoReply);
+    return false;
+}
+
+void TMainForm::mnReadDevClick()
+{
+    m_exchange.WriteRequested = false;
+    m_slotNumber = kSlotDevice;
+    if (openLinkBusy())
+        m_link->Identify(this);
+}
+
+void TMainForm::mnLoadDevClick()
+{
+    m_exchange.WriteRequested = true;
+    m_slotNumber = kSlotDevice;
+    if (!activeEditor()) {
+        ShowError(kErrNothingToWrite);
+        return;
+    }
+    if (openLinkBusy())
+        m_link->Identify(this);
+}
+
+void TMainForm::readSlot(int slot)
+{
+    m_slotNumber = slot;
+    m_exchange.WriteRequested = false;
+    if (openLinkBusy())
+        m_link->ReadSlotHeader(this, configurator::slotHeaderAddress(slot));
+}
+
+void TMainForm::writeSlot(int slot)
+{
+    m_slotNumber = slot;
+    EditorWindow *window = activeEditor();
+    // The control-and-start device offers no configurator transfers.
+    if (window && window->model() != Model::PKorvel24)
+        window->LoadToConfigurator(slot);
+}
+
+void TMainForm::mnInitConfClick()
+{
+    m_slotNumber = kSlotDevice;
+    if (openLinkQuiet())
+        m_link->SurveySlots(this);
+}
+
+void TMainForm::mnClearConfiguratorClick()
+{
+    if (!dialogs().askOkCancel(QStringLiteral("Дані з конфігуратора будуть видалені. Продовжити?")))
+        return;
+    m_slotNumber = kSlotClearing;
+    if (!openLinkQuiet())
+        return;
+    BeginAnimation();
+    const QString text = QStringLiteral("Очистка памяті конфігуратора");
+    TProgressForm::instance()->setText(text);
+    setStatusText(0, text);
+    TProgressForm::instance()->setMaximum(configurator::kClearSteps);
+    m_link->ClearConfigurator(this);
+}
+
+void TMainForm::mnRegModeClick()
+{
+    if (!openLink()) {
+        ShowError(kErrNoReply);
+        return;
+    }
+    m_link->RegularMode(this);
+}
+
+bool TMainForm::event(QEvent *e)
+{
+    const QEvent::Type type = e->type();
+    if (type == linkevent::ReadDevice)
+        ReadDevice();
+    else if (type == linkevent::EndRead)
+        EndClearConfigurator();
+    else if (type == linkevent::ErrorTransmit)
+        ErrorTransmit();
+    else if (type == linkevent::EndRegularMode)
+        EndRegularMode();
+    else if (type == linkevent::CheckConfigurator)
+        CheckConfigurator(static_cast<LinkEvent *>(e)->requestIndex());
+    else
+        return QMainWindow::event(e);
+    return true;
+}
+
+void TMainForm::ReadDevice()
+{
+    releaseLink();
+    if (m_exchange.WriteRequested) {
+        if (EditorWindow *window = activeEditor())
+            window->LoadToDevice();
+        else
+            EndAnimation();
+        return;
+    }
+    const std::optional<Identified> found = identify(m_exchange.DeviceType, m_exchange.FirmwareVariant);
+    EditorWindow *window = found ? openEditor(found->model, found->variant) : nullptr;
+    if (!window) {
+        EndAnimation();
+        ShowError(kErrVersionNotSupported);
+        return;
+    }
+    m_exchange.FirmwareVariant = found->variant;
+    if (m_slotNumber == kSlotDevice)
+        window->LoadFromDevice();
+    else if (found->model == Model::PKorvel24)
+        EndAnimation(); // the control-and-start device has no configurator transfer
+    else
+        window->LoadFromConfigurator(m_slotNumber);
+}
+
+// `slotIndex` is the survey request answered (0 for slot 1): after a resend restarts the
+// survey from slot 1, the repeated replies land on their own slots again.
+void TMainForm::CheckConfigurator(int slotIndex)
+{
+    m_slotNumber = slotIndex;
+    if (slotIndex < 0 || slotIndex >= m_readSlotItems.size())
+        return;
+    const QString description = slotDescription(m_exchange.DeviceType, m_exchange.FirmwareVariant);
+    m_readSlotItems[slotIndex]->setText(
+        QStringLiteral("Конфігурація %1 ").arg(slotIndex + 1) + description);
+    if (slotIndex == configurator::kSlotCount - 1) {
+        QStringList captions;
+        for (QAction *item : std::as_const(m_readSlotItems))
+            captions.append(item->text());
+        releaseLink();
+        AccessButton(true);
+        dialogs().showMessage(Dialogs::Kind::Information, captions.join(u'\r'));
+    }
+}
+
+void TMainForm::EndClearConfigurator()
+{
+    if (m_slotNumber != kSlotClearing)
+        return;
+    EndAnimation();
+    releaseLink();
+    m_slotNumber = kSlotDevice;
+}
+
+void TMainForm::EndRegularMode()
+{
+    releaseLink();
+}
+
+void TMainForm::ErrorTransmit()
+{
+    releaseLink();
+    if (TProgressForm::instance())
+        EndAnimation();
+    else
+        AccessButton(true); // a failed survey shows no progress window but disabled the commands
+    if (m_slotNumber == kSlotClearing)
+        m_slotNumber = kSlotDevice;
+    ShowError(kErrTransmit);
+    setStatusText(0, QStringLiteral("Виникла помилка при передачі даних"));
+}
+
+void TMainForm::mnOptionCOMClick()
+{
+    const std::unique_ptr<TMainCPort> settingsLink = createLink();
+    PortSettingsDialog dialog(settingsLink->settings(), this);
+    dialogs().execDialog(&dialog);
+    // Stored whatever button closed the dialog.
+    const PortSettings chosen = dialog.settings();
+    chosen.store();
+    Q_EMIT portSettingsStored(chosen.baudRate);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+// The seven device models the program configures.
+enum class Model { Korvel4p, Korvel8p, Korvel16p, Korvel16_64p, ZmuGsm, ZmuGsm4, PKorvel24 };
+
+struct ModelInfo {
+    Model model;
+    quint8 typeCode;          // what the device answers to identification
+    const char *editorClass;  // "TKorvelForm4p"
+    const char *component;    // window component name and option.ini section: "KorvelForm4p"
+    int eepromSize;           // settings file and transfer image sizes
+    int memorySize;
+    QList<quint8> acceptedVariants;
+};
+
+const QList<ModelInfo> &models();
+const ModelInfo &modelInfo(Model model);
+std::optional<Model> modelByTypeCode(quint8 typeCode);
+
+// Size of a settings file of the model: type byte, variant byte and both images.
+int settingsFileSize(Model model);
+
+// Identification: the model of an accepted (type, variant) pair, with the variant the
+// editor gets (a 4-zone panel reporting 0 is taken as 3). Nothing for a pair the
+// program does not support.
+struct Identified {
+    Model model;
+    quint8 variant;
+};
+std::optional<Identified> identify(quint8 typeCode, quint8 variant);
+
+// Editor title (also its hint) for a variant; empty when the variant leaves the title as
+// it was.
+QString editorTitle(Model model, quint8 variant);
+
+// Factory settings file, relative to the program's folder ("adjustments/kvl4p-3.vaf"),
+// chosen by the editor's title for the 4- and 8-zone panels. Empty: the model has none.
+QString factoryFile(Model model, const QString &title);
+
+// Text after "Конфігурація n " in the read-slot menu items after a survey.
+QString slotDescription(quint8 typeCode, quint8 variant);
+
+// The links of the selection window.
+struct SelectionLink {
+    int number;
+    const char *text;
+    const char *heading;
+    Model model;
+    quint8 variant;
+};
+const QList<SelectionLink> &selectionLinks();

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+
+class TMainForm;
+
+// The device selection window: borderless, on top, centred on the main window, dragged by
+// its title panel; one link per model variant under the model headings.
+class TSelectForm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TSelectForm(TMainForm *mainForm);
+
+    void centreOnMainWindow();
+
+private:
+    QWidget *createTitlePanel();
+    QWidget *createLinks();
+
+    TMainForm *m_main;
+};
+
+// A label that behaves like a web link: underlined and blue under the pointer.
+class SelectLink : public QLabel
+{
+    Q_OBJECT
+public:
+    SelectLink(const QString &text, QWidget *parent);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void setHovered(bool hovered);
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QSettings;
+class QWidget;
+class TMainCPort;
+struct ExchangeState;
+
+// What editor and programmer windows need from the main window.
+class Shell
+{
+public:
+    virtual ~Shell() = default;
+
+    virtual QWidget *mainWindow() = 0;
+    virtual ExchangeState &exchange() = 0;
+    // option.ini; null when it could not be opened.
+    virtual QSettings *ini() = 0;
+    // A fresh link with the stored port settings loaded (not yet opened).
+    virtual std::unique_ptr<TMainCPort> createLink() = 0;
+
+    // Status bar panel 0 (operation texts), 1 (times) or 2.
+    virtual void setStatusText(int panel, const QString &text) = 0;
+    // Busy display: disables the transfer commands and shows the progress window.
+    virtual void BeginAnimation() = 0;
+    // Closes the progress window and enables the transfer commands again.
+    virtual void EndAnimation() = 0;
+    // Save, factory settings and print follow whether any editor window is open.
+    virtual void editorWindowsChanged() = 0;
+};

@@ -1,0 +1,58 @@
+#include "startup.h"
+
+#include "about.h"
+#include "editorfactory.h"
+#include "firsthinstancerunning.h"
+#include "main.h"
+#include "qtdialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTimer>
+
+namespace {
+
+constexpr int kSplashMs = 1000;
+
+void bringForward(TMainForm &form)
+{
+    form.setWindowState((form.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    form.show();
+    form.raise();
+    form.activateWindow();
+}
+
+} // namespace
+
+int startVexloader(QApplication &app, const std::function<void(TMainForm &)> &shown)
+{
+    FirstInstance instance(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    if (!instance.claim())
+        return 0;
+
+    QtDialogs qtDialogs;
+    setDialogs(&qtDialogs);
+
+    TAboutForm splash;
+    splash.show();
+    QElapsedTimer splashShown;
+    splashShown.start();
+
+    // Built while the splash is up (still hidden), so the window appears as the splash goes.
+    const QString iniPath = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("option.ini"));
+    TMainForm mainForm(iniPath);
+    qtDialogs.setParentWindow(&mainForm);
+    mainForm.setEditorFactory(createEditor);
+    splash.showAsSplash(std::max<int>(0, kSplashMs - int(splashShown.elapsed())));
+    QObject::connect(&instance, &FirstInstance::activationRequested, &mainForm,
+                     [&mainForm] { bringForward(mainForm); });
+    mainForm.show();
+    mainForm.showSelectWindow();
+    if (shown)
+        QTimer::singleShot(0, &mainForm, [&mainForm, &shown] { shown(mainForm); });
+    const int result = app.exec();
+    setDialogs(nullptr);
+    return result;
+}

@@ -1,0 +1,65 @@
+// Editor benchmark: time to create and show each panel editor, and to fill it from a full
+// image (a read or a file load). Target: under 150 ms for the 16-zone editor.
+#include "dialogs.h"
+#include "editorfactory.h"
+#include "editorwindow.h"
+#include "main.h"
+#include "qtdialogs.h"
+#include "settingsfile.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace {
+
+double elapsedMs(const QElapsedTimer &timer)
+{
+    return timer.nsecsElapsed() / 1e6;
+}
+
+// A file of the model's size whose bytes are all set, so every control changes on load.
+QString fullFile(const QTemporaryDir &dir, Model model, quint8 variant)
+{
+    const ModelInfo &info = modelInfo(model);
+    const QString path = dir.filePath(QStringLiteral("%1.vau").arg(info.component));
+    settingsfile::write(path, {info.typeCode, variant}, QByteArray(info.eepromSize, '\x55'),
+                        info.eepromSize, QByteArray(info.memorySize, '\x12'), info.memorySize);
+    return path;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QtDialogs qtDialogs;
+    setDialogs(&qtDialogs);
+    QTemporaryDir dir;
+    TMainForm form(dir.filePath(QStringLiteral("option.ini")));
+    form.setEditorFactory(createEditor);
+    form.show();
+    QTextStream out(stdout);
+    const struct {
+        Model model;
+        quint8 variant;
+        const char *name;
+    } cases[] = {{Model::Korvel4p, 5, "4-zone"}, {Model::Korvel8p, 5, "8-zone"}, {Model::Korvel16p, 2, "16-zone"}};
+    for (const auto &c : cases) {
+        QElapsedTimer timer;
+        timer.start();
+        EditorWindow *editor = form.openEditor(c.model, c.variant);
+        QApplication::processEvents();
+        const double openMs = elapsedMs(timer);
+        const QString file = fullFile(dir, c.model, c.variant);
+        timer.restart();
+        editor->PrepareToLoad(file);
+        QApplication::processEvents();
+        out << c.name << " editor: create and show " << QString::number(openMs, 'f', 1)
+            << " ms, fill from image " << QString::number(elapsedMs(timer), 'f', 1)
+            << " ms (target for 16-zone: under 150 ms)\n";
+    }
+    setDialogs(nullptr);
+    return 0;
+}

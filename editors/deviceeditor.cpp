@@ -1,0 +1,292 @@
+#include "deviceeditor.h"
+
+#include "comport.h"
+#include "linkevents.h"
+#include "packets.h"
+#include "placement.h"
+#include "proc.h"
+#include "progress.h"
+#include "registry.h"
+#include "settingsfile.h"
+#include "shell.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QSettings>
+
+namespace {
+const QString kCaptionSeparator = QStringLiteral("   -   ");
+} // namespace
+
+TDeviceEditor::TDeviceEditor(Model model, Shell &shell, QWidget *parent)
+    : EditorWindow(parent), m_model(model), m_shell(shell)
+{
+    setObjectName(QString::fromLatin1(modelInfo(model).component));
+}
+
+TDeviceEditor::~TDeviceEditor() = default;
+
+ExchangeState &TDeviceEditor::exchange() const
+{
+    return m_shell.exchange();
+}
+
+int TDeviceEditor::eepromSize() const
+{
+    return modelInfo(m_model).eepromSize;
+}
+
+int TDeviceEditor::memorySize() const
+{
+    return modelInfo(m_model).memorySize;
+}
+
+void TDeviceEditor::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+    if (parentWidget())
+        parentWidget()->setWindowTitle(caption);
+}
+
+void TDeviceEditor::ChangeAdjust()
+{
+    if (!exchange().FillingControls)
+        setCaption(m_title + kCaptionSeparator + QStringLiteral("змінено користувачем"));
+}
+
+void TDeviceEditor::VersionFirmware(quint8 variant)
+{
+    ResetToDefault();
+    adoptVariant(variant);
+}
+
+void TDeviceEditor::adoptVariant(quint8 variant)
+{
+    m_variant = variant;
+    const QString title = editorTitle(m_model, variant);
+    if (!title.isEmpty()) {
+        m_title = title;
+        setToolTip(title);
+        setCaption(title);
+    }
+    applyVariant(variant);
+}
+
+void TDeviceEditor::fillControlsFromImages()
+{
+    FillingControlsGuard filling(exchange());
+    FillByDataFromEEPROM();
+    FillByDataFromMemory();
+}
+
+void TDeviceEditor::beginExchange()
+{
+    m_started.start();
+    m_idle = false;
+    m_list = std::make_unique<TPacketList>();
+}
+
+void TDeviceEditor::showStage(const QString &text)
+{
+    if (TProgressForm *progress = TProgressForm::instance())
+        progress->setText(text);
+    m_shell.setStatusText(0, text);
+}
+
+void TDeviceEditor::LoadFromDevice()
+{
+    beginExchange();
+    exchange().resetImages(eepromSize(), deviceReadMemorySize());
+    showStage(QStringLiteral("Отримання даних з EEPROM"));
+    appendDeviceRead(*m_list, Area::Eeprom);
+    showStage(QStringLiteral("Отримання даних з памяті"));
+    appendDeviceRead(*m_list, Area::Memory);
+    startExchange();
+}
+
+bool TDeviceEditor::acceptsIdentifiedDevice()
+{
+    return exchange().DeviceType == modelInfo(m_model).typeCode
+           && exchange().FirmwareVariant == m_variant;
+}
+
+void TDeviceEditor::LoadToDevice()
+{
+    if (!acceptsIdentifiedDevice()) {
+        m_shell.EndAnimation();
+        m_idle = true;
+        ShowError(kErrDataNotForDevice);
+        return;
+    }
+    beginExchange();
+    showStage(QStringLiteral("Запис даних в EEPROM"));
+    FillArrayByDataForEEPROM();
+    appendDeviceWrite(*m_list, Area::Eeprom);
+    showStage(QStringLiteral("Запис даних у память"));
+    FillArrayByDataForMemory();
+    appendDeviceWrite(*m_list, Area::Memory);
+    startExchange();
+}
+
+void TDeviceEditor::LoadToConfigurator(int slot)
+{
+    m_shell.BeginAnimation(); // no identification precedes a slot write
+    beginExchange();
+    showStage(QStringLiteral("Запис даних в конфігуратор (конфігурація %1)").arg(slot));
+    FillArrayByDataForEEPROM();
+    FillArrayByDataForMemory();
+    exchange().FirmwareVariant = configuratorVariant();
+    appendConfiguratorWrite(*m_list, slot);
+    startExchange();
+}
+
+void TDeviceEditor::LoadFromConfigurator(int slot)
+{
+    beginExchange();
+    exchange().resetImages(eepromSize(), memorySize());
+    showStage(QStringLiteral("Отримання даних з конфігуратора"));
+    appendConfiguratorRead(*m_list, slot);
+    startExchange();
+}
+
+void TDeviceEditor::startExchange()
+{
+    if (TProgressForm *progress = TProgressForm::instance()) {
+        progress->setMaximum(int(m_list->size()));
+        progress->setPosition(0);
+    }
+    m_link = m_shell.createLink();
+    connect(m_link.get(), &TMainCPort::progressed, this, [](int position) {
+        if (TProgressForm *progress = TProgressForm::instance())
+            progress->setPosition(position);
+    });
+    if (m_list->isEmpty() || !m_link->OpenPort()) {
+        releaseExchange();
+        m_shell.EndAnimation();
+        m_idle = true;
+        ShowError(kErrNoReply);
+        return;
+    }
+    m_link->Start(this, m_list.get());
+}
+
+bool TDeviceEditor::event(QEvent *e)
+{
+    if (e->type() == linkevent::EndRead) {
+        EndRead();
+        return true;
+    }
+    if (e->type() == linkevent::ErrorTransmit) {
+        ErrorTransmit();
+        return true;
+    }
+    return EditorWindow::event(e);
+}
+
+void TDeviceEditor::releaseExchange()
+{
+    m_link.reset();
+    m_list.reset();
+}
+
+void TDeviceEditor::showElapsed()
+{
+    m_shell.setStatusText(1, QStringLiteral("Time execute   %1 ms").arg(m_started.elapsed()));
+}
+
+void TDeviceEditor::EndRead()
+{
+    releaseExchange();
+    if (!exchange().WriteRequested) {
+        fillControlsFromImages();
+        setCaption(m_title + kCaptionSeparator + QStringLiteral("завантажено з приладу"));
+    }
+    m_shell.EndAnimation();
+    showElapsed();
+    m_shell.setStatusText(0, QStringLiteral("Обмін даними пройшов успішно"));
+    m_idle = true;
+}
+
+void TDeviceEditor::ErrorTransmit()
+{
+    releaseExchange();
+    m_shell.EndAnimation();
+    ShowError(kErrTransmit);
+    showElapsed();
+    m_shell.setStatusText(0, QStringLiteral("Виникла помилка при передачі даних"));
+    m_idle = true;
+}
+
+void TDeviceEditor::PrepareToSave(const QString &fileName)
+{
+    FillArrayByDataForEEPROM();
+    FillArrayByDataForMemory();
+    const settingsfile::Header header{modelInfo(m_model).typeCode, m_variant};
+    if (!settingsfile::write(fileName, header, exchange().EepromImage, eepromSize(),
+                             exchange().MemoryImage, memorySize()))
+        ShowError(kErrWriteFile);
+}
+
+bool TDeviceEditor::PrepareToLoad(const QString &fileName)
+{
+    const std::optional<settingsfile::Images> images =
+        settingsfile::readImages(fileName, eepromSize(), memorySize());
+    const std::optional<settingsfile::Header> header = settingsfile::readHeader(fileName);
+    if (!images || !header) {
+        ShowError(kErrReadFile);
+        return false;
+    }
+    // The file's own variant decides how its bytes read, whatever device was last seen.
+    exchange().FirmwareVariant = header->variant;
+    exchange().EepromImage = images->eeprom;
+    exchange().MemoryImage = images->memory;
+    fillControlsFromImages();
+    setCaption(m_title + kCaptionSeparator + QFileInfo(fileName).fileName());
+    return true;
+}
+
+void TDeviceEditor::closeEvent(QCloseEvent *event)
+{
+    storePlacement();
+    if (!m_idle) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void TDeviceEditor::showEvent(QShowEvent *event)
+{
+    EditorWindow::showEvent(event);
+    if (!m_placed) {
+        m_placed = true;
+        restorePlacement();
+    }
+}
+
+void TDeviceEditor::restorePlacement()
+{
+    QSettings *ini = m_shell.ini();
+    QWidget *frame = parentWidget();
+    if (!ini || !frame)
+        return;
+    const WindowPlacement p = readEditorPlacement(*ini, objectName());
+    if (p.state == 2)
+        frame->showMaximized();
+    else if (p.state == 1)
+        frame->showMinimized();
+    else
+        frame->move(p.left, p.top);
+}
+
+void TDeviceEditor::storePlacement()
+{
+    QSettings *ini = m_shell.ini();
+    QWidget *frame = parentWidget();
+    if (!ini || !frame)
+        return;
+    const int state = frame->isMaximized() ? 2 : frame->isMinimized() ? 1 : 0;
+    if (!writeEditorPlacement(*ini, objectName(), {frame->y(), frame->x(), 0, 0, state}))
+        m_shell.setStatusText(0, QStringLiteral("Не вдалося записати в INI-файл"));
+}

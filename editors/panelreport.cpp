@@ -1,0 +1,222 @@
+#include "panelreport.h"
+
+namespace {
+
+using Lines = QList<QByteArray>;
+
+constexpr char kProlog[] =
+    R"({\rtf1\ansi\ansicpg1251\deff0\deflang1049{\fonttbl)"
+    R"({\f0\fnil\fcharset204{\*\fname Times New Roman;}Times New Roman CYR;})"
+    R"({\f1\fnil\fcharset0 Times New Roman;}{\f2\fnil\fcharset2 Symbol;}})";
+constexpr char kColourTable[] = R"({\colortbl ;\red0\green0\blue255;})";
+constexpr char kTitleFormat[] = R"(\viewkind4\uc1\pard\qc\cf1\b\f0\fs32)"; // centred, blue, bold
+constexpr char kZoneHeadingsFormat[] =
+    R"(\par \pard\tx1136\tx3408\tx5112\tx5964\tx6816\tx7810\tx8662\cf0\fs20)";
+constexpr char kBulleted[] =
+    R"(\par \pard{\pntext\f1\'B7\tab}{\*\pn\pnlvlblt\pnf1\pnindent0{\pntxtb\'B7}}\fi-200\li200)";
+constexpr char kZoneTabStops[] = R"(\tx426\tx1704\tx3408\tx5254\tx6106\tx7100\tx7952)";
+constexpr char kLastZoneTabStop16[] = R"(\tx8946)";
+constexpr char kLastZoneTabStop[] = R"(\tx8804)"; // 4- and 8-zone
+constexpr char kNotBold[] = R"(\b0)";
+constexpr char kParagraphEnd[] = R"(\par \pard)";
+constexpr char kEmptyLineHeading[] = R"(\par \b)";
+constexpr char kHeading[] = R"(\b)";
+constexpr char kSectionTitlesFormat[] = R"(\par \tx4828\b)";
+constexpr char kSectionFieldsFormat[] = R"(\par \pard\tx284\tx3692\tx5112\tx8520\b0)";
+constexpr char kDocumentEnd[] = R"(\par })";
+
+bool isSixteenZone(PanelModel model) { return model == PanelModel::SixteenZone; }
+
+QString notSupported() { return QStringLiteral("не підтримується"); }
+
+// Variant 2 firmware of the 4- and 8-zone panels has no line-fault time, and the 8-zone panel
+// takes a system address from variant 4 on; the editor disables those controls.
+bool lineFaultSupported(PanelModel model, int variant)
+{
+    return isSixteenZone(model) || variant != 2;
+}
+
+bool addressSupported(PanelModel model, int variant)
+{
+    return model != PanelModel::EightZone || (variant != 2 && variant != 3);
+}
+
+// "КОРВЕЛ-4П (KVL4P-2)" becomes "КОРВЕЛ - 4П (KVL4P-2)".
+QString reportTitle(const QString &editorTitle)
+{
+    QString title = editorTitle;
+    const qsizetype dash = title.indexOf(u'-');
+    if (dash >= 0)
+        title.replace(dash, 1, QStringLiteral(" - "));
+    return title;
+}
+
+// The report's column headings write "АЗПЗ1" where the zone grid shows "АЗПЗ 1".
+QStringList zoneHeadings(PanelModel model)
+{
+    QStringList headings{QStringLiteral("№ ЗОНИ"), QStringLiteral("ТИП СПОВІЩУВАЧА"),
+                         QStringLiteral("РЕЖИМ ЗБІГУ"), QStringLiteral("АЗПЗ1"),
+                         QStringLiteral("АЗПЗ2")};
+    if (isSixteenZone(model))
+        return headings << QStringLiteral("АЗПЗ3") << QStringLiteral("АЗПЗ4")
+                        << QStringLiteral("\"ОПОВ\"");
+    return headings << QStringLiteral("\"ОПОВ\"") << QStringLiteral("РЕЛ 1")
+                    << QStringLiteral("РЕЛ 2");
+}
+
+QByteArray zoneLine(int zone, const PanelZone &settings)
+{
+    QStringList cells{QString(), QString::number(zone),
+                      detectorTypeItems().value(settings.detectorType),
+                      coincidenceModeItems().value(settings.mode)};
+    for (bool checked : settings.outputs)
+        cells << (checked ? QStringLiteral("так") : QStringLiteral("ні"));
+    return rtfTabbed(cells);
+}
+
+Lines zoneTable(PanelModel model, const PanelSettings &settings)
+{
+    const QByteArray tabStops = QByteArray(kZoneTabStops)
+        + (isSixteenZone(model) ? kLastZoneTabStop16 : kLastZoneTabStop);
+    Lines zones;
+    for (int zone = 1; zone <= panelModelInfo(model).zoneCount; ++zone)
+        zones << zoneLine(zone, settings.zones[std::size_t(zone - 1)]);
+    return Lines{kZoneHeadingsFormat + rtfTabbed(zoneHeadings(model)),
+                 kBulleted + tabStops + kNotBold}
+        + rtfLineBreaks(zones);
+}
+
+// A bold heading over a bulleted list of lines.
+Lines headedList(const char *headingFormat, const QString &heading, const Lines &items)
+{
+    return Lines{kParagraphEnd, headingFormat + rtfEscaped(heading),
+                 QByteArray(kBulleted) + kNotBold}
+        + rtfLineBreaks(items);
+}
+
+QString spinnerText(const PanelSettings &settings, PanelSpinner spinner, const QString &unit)
+{
+    return QString::number(settings.spinner(spinner)) + u' ' + unit;
+}
+
+Lines timingLines(PanelModel model, int variant, const PanelSettings &settings)
+{
+    const QString seconds = QStringLiteral("сек");
+    const QString lineFault = lineFaultSupported(model, variant)
+        ? spinnerText(settings, PanelSpinner::LineFault, QStringLiteral("хв"))
+        : notSupported();
+    return {
+        rtfTabbed({QStringLiteral("час виявлення збігу"), {}, {},
+                   spinnerText(settings, PanelSpinner::Coincidence, seconds)}),
+        rtfTabbed({QStringLiteral("час звучання ЗІ"), {}, {},
+                   spinnerText(settings, PanelSpinner::Siren, seconds)}),
+        rtfTabbed({QStringLiteral("час виявлення несправності лінії"), lineFault}),
+    };
+}
+
+Lines testReportLines(const PanelSettings &settings)
+{
+    const QString hours = QStringLiteral("год");
+    const QString minutes = QStringLiteral("хв");
+    return {
+        rtfTabbed({QStringLiteral("перше тестове сповіщення"),
+                   spinnerText(settings, PanelSpinner::ReportHour, hours),
+                   spinnerText(settings, PanelSpinner::ReportMinute, minutes)}),
+        rtfTabbed({QStringLiteral("період"), {}, {},
+                   spinnerText(settings, PanelSpinner::PeriodDays, QStringLiteral("дні")),
+                   spinnerText(settings, PanelSpinner::PeriodHours, hours),
+                   spinnerText(settings, PanelSpinner::PeriodMinutes, minutes)}),
+    };
+}
+
+QByteArray codeLine(const QString &caption, const QString &text)
+{
+    return rtfTabbed({caption, {}, text});
+}
+
+Lines codeLines(PanelModel model, int variant, const PanelSettings &settings)
+{
+    Lines lines{
+        codeLine(QStringLiteral("код доступу до другого рівня"), settings.accessCode2),
+        codeLine(QStringLiteral("код доступу до третього рівня"), settings.accessCode3),
+        codeLine(QStringLiteral("об'єктові номера приладу №1"), settings.objectNumbers[0]),
+        codeLine(QStringLiteral("об'єктові номера приладу №2"), settings.objectNumbers[1]),
+        codeLine(QStringLiteral("перший телефонний номер"), settings.telephones[0].text),
+        codeLine(QStringLiteral("другий телефонний номер"), settings.telephones[1].text),
+    };
+    if (model != PanelModel::FourZone) {
+        const QString address =
+            addressSupported(model, variant) ? settings.address : notSupported();
+        lines << rtfTabbed({QStringLiteral("адреса в системі \"Корвел-16.64П\""), address});
+    }
+    return lines;
+}
+
+QString fieldValue(const PanelSettings &settings, int sectionIndex, int field)
+{
+    if (isProtocolField(sectionIndex, field)) {
+        const int protocol = settings.protocols[std::size_t(telephoneOfSection(sectionIndex))];
+        return protocolItems().value(protocol);
+    }
+    return settings.sectionFields[std::size_t(sectionIndex)][std::size_t(field - 1)];
+}
+
+// Section s for the first telephone number beside section s + 14 for the second.
+Lines sectionPair(PanelModel model, int first, const PanelSettings &settings)
+{
+    const int second = first + kSectionsPerTelephone;
+    const QStringList captions = sectionFieldCaptions(model, second);
+    Lines fields;
+    for (int field = 1; field <= sectionFieldCount(model, second); ++field) {
+        const QString &caption = captions[field - 1];
+        fields << rtfTabbed({{}, caption, fieldValue(settings, first, field), caption,
+                             fieldValue(settings, second, field)});
+    }
+    return Lines{kParagraphEnd,
+                 kSectionTitlesFormat + rtfTabbed({sectionTitle(first), sectionTitle(second)}),
+                 kSectionFieldsFormat}
+        + rtfLineBreaks(fields);
+}
+
+} // namespace
+
+QByteArray panelReportRtf(PanelModel model, int variant, const QString &editorTitle,
+                          const PanelSettings &settings)
+{
+    Lines lines{kProlog, kColourTable, kTitleFormat + rtfEscaped(reportTitle(editorTitle))};
+    lines += zoneTable(model, settings);
+    lines += headedList(kEmptyLineHeading, QStringLiteral("ЧАСОВІ НАЛАШТУВАННЯ"),
+                        timingLines(model, variant, settings));
+    lines += headedList(kHeading, QStringLiteral("Параметри передачі тестового сповіщення"),
+                        testReportLines(settings));
+    lines += headedList(kEmptyLineHeading, QStringLiteral("КОДИ ДОСТУПУ"),
+                        codeLines(model, variant, settings));
+    for (int first = 0; first < kSectionsPerTelephone; ++first)
+        lines += sectionPair(model, first, settings);
+    lines << kParagraphEnd << kDocumentEnd;
+    return rtfDocument(lines);
+}
+
+QString panelReportFileName(PanelModel model, int variant)
+{
+    switch (model) {
+    case PanelModel::SixteenZone:
+        return QStringLiteral("KORVEL-16P.rtf");
+    case PanelModel::EightZone:
+        if (variant >= 2 && variant <= 4)
+            return QStringLiteral("KORVEL-8P%1.rtf").arg(variant);
+        return QStringLiteral("KORVEL-8P.rtf");
+    case PanelModel::FourZone:
+        if (variant == 2 || variant == 4)
+            return QStringLiteral("KORVEL-4P%1.rtf").arg(variant);
+        return QStringLiteral("KORVEL-4P.rtf");
+    }
+    return {};
+}
+
+ReportFileResult writePanelReport(const QString &folder, PanelModel model, int variant,
+                                  const QString &editorTitle, const PanelSettings &settings)
+{
+    return writeReportFile(folder, panelReportFileName(model, variant),
+                           panelReportRtf(model, variant, editorTitle, settings));
+}

@@ -1,0 +1,510 @@
+// The main window: menu states, busy display, the exchanges it starts against a scripted
+// device, identification dispatch, the port dialog and window placement.
+#include "comport.h"
+#include "editorwindow.h"
+#include "frame.h"
+#include "main.h"
+#include "progress.h"
+#include "scripteddialogs.h"
+#include "scriptedtransport.h"
+#include "select.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
+
+// Records what the main window asks of an editor.
+class FakeEditor : public EditorWindow
+{
+public:
+    Q_OBJECT
+public:
+    FakeEditor(Model model, Shell &shell) : m_model(model), m_shell(shell) {}
+    Model model() const override { return m_model; }
+    quint8 editorVariant() const override { return m_variant; }
+    QString title() const override { return m_title; }
+    bool isIdle() const override { return true; }
+    void VersionFirmware(quint8 variant) override
+    {
+        m_variant = variant;
+        m_title = editorTitle(m_model, variant);
+        calls.append(QStringLiteral("VersionFirmware %1").arg(variant));
+    }
+    void LoadFromDevice() override { finish(QStringLiteral("LoadFromDevice")); }
+    void LoadToDevice() override { finish(QStringLiteral("LoadToDevice")); }
+    void LoadFromConfigurator(int slot) override { finish(QStringLiteral("LoadFromConfigurator %1").arg(slot)); }
+    void LoadToConfigurator(int slot) override { calls.append(QStringLiteral("LoadToConfigurator %1").arg(slot)); }
+    void PrepareToSave(const QString &) override { calls.append("PrepareToSave"); }
+    bool PrepareToLoad(const QString &) override { calls.append("PrepareToLoad"); return true; }
+    void PrepareToPrint() override { calls.append("PrepareToPrint"); }
+    void setCaption(const QString &caption) override { setWindowTitle(caption); }
+
+    QStringList calls;
+
+private:
+    void finish(const QString &call)
+    {
+        calls.append(call);
+        m_shell.EndAnimation();
+    }
+    Model m_model;
+    Shell &m_shell;
+    quint8 m_variant = 0;
+    QString m_title;
+};
+
+// A scripted device behind every link the main window makes.
+struct Device {
+    QByteArray identity = hex("17 00");         // type, variant
+    QByteArray slotHeader = hex("FF FF");       // first two bytes of every slot
+    bool present = true;
+    bool portBusy = false;
+    QList<QByteArray> frames;                   // everything written, all links together
+
+    TMainForm::LinkFactory factory()
+    {
+        return [this](ExchangeState &state) {
+            auto *transport = new ScriptedTransport;
+            transport->failOpen = portBusy;
+            transport->responder = [this](const QByteArray &request) {
+                frames.append(request);
+                return present ? reply(request) : QByteArray();
+            };
+            auto link = std::make_unique<TMainCPort>(state, std::unique_ptr<QIODevice>(transport));
+            link->setReplyTimeout(present ? 5000 : 1);
+            return link;
+        };
+    }
+
+    QByteArray reply(const QByteArray &request) const
+    {
+        const quint8 command = frame::byteAt(request, 3);
+        if (command == frame::kCmdRegularMode)
+            return {};
+        QByteArray payload;
+        if (frame::byteAt(request, 1) == frame::kAddrConfigurator && command == frame::kCmdReadStore)
+            payload = slotHeader + QByteArray(62, '\xFF');
+        else if (command == frame::kCmdIdentify)
+            payload = identity;
+        return frame::make(frame::byteAt(request, 1), command, payload);
+    }
+};
+
+QAction *action(TMainForm &form, const char *name)
+{
+    auto *a = form.findChild<QAction *>(name);
+    Q_ASSERT(a);
+    return a;
+}
+
+} // namespace
+
+class TstMainForm : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void startStates_data();
+    void startStates();
+    void shortcuts_data();
+    void shortcuts();
+    void accessButtonTogglesTransferCommands();
+    void unopenablePortShowsError3AndRestores_data();
+    void unopenablePortShowsError3AndRestores();
+    void identificationDispatch_data();
+    void identificationDispatch();
+    void writeWithoutEditorShowsError12();
+    void writeGoesToActiveEditor();
+    void writeSlotGoesToActiveEditor();
+    void surveyOfEmptyConfigurator();
+    void surveyNamesStoredModels();
+    void failedSurveyEnablesCommandsAgain();
+    void clearConfigurator_data();
+    void clearConfigurator();
+    void regularModeSendsOneFrame();
+    void portDialogStoresOnCancel();
+    void placementRoundTrip();
+    void unwritableIniShowsStatus();
+    void selectionLinksOpenEditors_data();
+    void selectionLinksOpenEditors();
+    void editorCommandsFollowOpenEditors();
+
+private:
+    std::unique_ptr<TMainForm> makeForm();
+    void waitIdle(TMainForm &form);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    Device m_device;
+};
+
+void TstMainForm::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QDir::setCurrent(m_dir->path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir->path());
+    m_dialogs = std::make_unique<ScriptedDialogs>();
+    m_device = Device();
+}
+
+void TstMainForm::cleanup()
+{
+    TProgressForm::closeAll();
+    m_dialogs.reset();
+    QDir::setCurrent(QDir::tempPath());
+    m_dir.reset();
+}
+
+std::unique_ptr<TMainForm> TstMainForm::makeForm()
+{
+    auto form = std::make_unique<TMainForm>(m_dir->filePath("option.ini"));
+    form->setLinkFactory(m_device.factory());
+    form->setEditorFactory([](Model model, Shell &shell) -> EditorWindow * {
+        return new FakeEditor(model, shell);
+    });
+    return form;
+}
+
+// Until the exchange has ended and its link is released.
+void TstMainForm::waitIdle(TMainForm &form)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(!form.link() && !TProgressForm::instance(), 20000);
+}
+
+void TstMainForm::startStates_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("enabled");
+    for (const char *name : {"mnSave", "mnPrint", "mnLoadDev", "mnReadDev", "mnFA", "tbPrint", "tbSave", "tbFA"})
+        QTest::newRow(name) << name << false;
+    for (const char *name : {"mnSelectDev", "mnOpen", "mnClose", "mnRegMode", "mnLoadConf", "mnReadConf",
+                             "mnInitConf", "mnClearConfigurator", "mnOptionCOM", "mnHelp", "mnAbout",
+                             "tbSelect", "tbOpen", "tbLoadDev", "tbReadDev", "tbOptionCOM", "tbRegMode"})
+        QTest::newRow(name) << name << true;
+}
+
+void TstMainForm::startStates()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, enabled);
+    auto form = makeForm();
+    QCOMPARE(action(*form, qPrintable(name))->isEnabled(), enabled);
+    QCOMPARE(action(*form, "mnConfThree")->text(), QStringLiteral("Конфігурація 3  (не визначено)"));
+}
+
+void TstMainForm::shortcuts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("key");
+    const QList<QPair<const char *, const char *>> keys = {
+        {"mnSelectDev", "F2"}, {"mnOpen", "F3"}, {"mnSave", "F4"}, {"mnPrint", "F11"},
+        {"mnClose", "F10"}, {"mnLoadDev", "F5"}, {"mnReadDev", "F6"}, {"mnFA", "F7"},
+        {"mnRegMode", "F12"}, {"mnOptionCOM", "F9"}, {"mnHelp", "F1"}};
+    for (const auto &[name, key] : keys)
+        QTest::newRow(name) << name << key;
+}
+
+void TstMainForm::shortcuts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, key);
+    auto form = makeForm();
+    QCOMPARE(action(*form, qPrintable(name))->shortcut(), QKeySequence(key));
+}
+
+void TstMainForm::accessButtonTogglesTransferCommands()
+{
+    auto form = makeForm();
+    const char *names[] = {"tbLoadDev", "tbReadDev", "tbOptionCOM", "mnLoadDev", "mnReadDev",
+                           "mnOptionCOM", "mnLoadConf", "mnReadConf"};
+    form->AccessButton(true);
+    for (const char *name : names)
+        QVERIFY2(action(*form, name)->isEnabled(), name);
+    form->AccessButton(false);
+    for (const char *name : names)
+        QVERIFY2(!action(*form, name)->isEnabled(), name);
+    QVERIFY(action(*form, "mnRegMode")->isEnabled());
+}
+
+void TstMainForm::unopenablePortShowsError3AndRestores_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("read-device") << "mnReadDev";
+    QTest::newRow("read-slot") << "mnConfTwo";
+    QTest::newRow("survey") << "mnInitConf";
+    QTest::newRow("clear") << "mnClearConfigurator";
+    QTest::newRow("regular-mode") << "mnRegMode";
+}
+
+void TstMainForm::unopenablePortShowsError3AndRestores()
+{
+    QFETCH(QString, command);
+    m_device.portBusy = true;
+    auto form = makeForm();
+    form->AccessButton(true);
+    action(*form, qPrintable(command))->trigger();
+    QCOMPARE(m_dialogs->texts(Dialogs::Kind::Error).size(), 1);
+    QVERIFY(m_dialogs->lastText().startsWith(QStringLiteral("Нема відповіді на запит.")));
+    QVERIFY(!TProgressForm::instance());
+    QVERIFY(!form->link());
+    QVERIFY(action(*form, "mnReadDev")->isEnabled());
+    QVERIFY(m_device.frames.isEmpty());
+}
+
+void TstMainForm::identificationDispatch_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("4-zone-variant-0-read-as-3")
+        << "mnReadDev" << hex("17 00") << QStringList{"VersionFirmware 3", "LoadFromDevice"} << "";
+    QTest::newRow("16-zone-variant-4")
+        << "mnReadDev" << hex("1E 04") << QStringList{"VersionFirmware 4", "LoadFromDevice"} << "";
+    QTest::newRow("16.64-variant-3-unsupported")
+        << "mnReadDev" << hex("1F 03") << QStringList{} << "Версія не підтримується";
+    QTest::newRow("unknown-type") << "mnReadDev" << hex("63 01") << QStringList{} << "Версія не підтримується";
+    QTest::newRow("slot-2-holds-8-zone")
+        << "mnConfTwo" << hex("16 03") << QStringList{"VersionFirmware 3", "LoadFromConfigurator 2"} << "";
+    QTest::newRow("slot-of-control-and-start-device-opens-only")
+        << "mnConfOne" << hex("37 01") << QStringList{"VersionFirmware 1"} << "";
+    QTest::newRow("erased-slot") << "mnConfFour" << hex("FF FF") << QStringList{} << "Версія не підтримується";
+}
+
+void TstMainForm::identificationDispatch()
+{
+    QFETCH(QString, command);
+    QFETCH(QByteArray, reply);
+    QFETCH(QStringList, calls);
+    QFETCH(QString, error);
+    m_device.identity = reply;
+    m_device.slotHeader = reply;
+    auto form = makeForm();
+    form->AccessButton(true);
+    if (command == "mnConfOne")
+        form->readSlot(1);
+    else
+        action(*form, qPrintable(command))->trigger();
+    waitIdle(*form);
+
+    const auto *editor = qobject_cast<FakeEditor *>(form->activeEditor());
+    QCOMPARE(editor ? editor->calls : QStringList(), calls);
+    QCOMPARE(m_dialogs->lastText(), error);
+    QVERIFY(action(*form, "mnReadDev")->isEnabled());
+    if (command == "mnConfTwo")
+        QCOMPARE(m_device.frames.first(), hex("C6 07 07 03 40 10 18"));
+}
+
+void TstMainForm::writeWithoutEditorShowsError12()
+{
+    auto form = makeForm();
+    form->AccessButton(true);
+    action(*form, "mnLoadDev")->trigger();
+    QCOMPARE(m_dialogs->lastText(), QStringLiteral("Немає підготовлених даних для запису"));
+    QVERIFY(!TProgressForm::instance());
+    QVERIFY(m_device.frames.isEmpty());
+}
+
+void TstMainForm::writeGoesToActiveEditor()
+{
+    auto form = makeForm();
+    form->openEditor(Model::Korvel16p, 2);
+    form->AccessButton(true);
+    action(*form, "mnLoadDev")->trigger();
+    waitIdle(*form);
+    QVERIFY(form->exchange().WriteRequested);
+    QCOMPARE(qobject_cast<FakeEditor *>(form->activeEditor())->calls.last(), QStringLiteral("LoadToDevice"));
+    QCOMPARE(m_device.frames, QList<QByteArray>{hex("C6 01 07 07 00 00 1C")});
+}
+
+void TstMainForm::writeSlotGoesToActiveEditor()
+{
+    auto form = makeForm();
+    form->openEditor(Model::PKorvel24, 1);
+    action(*form, "mnThreeConf")->trigger();
+    QCOMPARE(qobject_cast<FakeEditor *>(form->activeEditor())->calls, QStringList{"VersionFirmware 1"});
+    form->openEditor(Model::Korvel8p, 5);
+    action(*form, "mnThreeConf")->trigger();
+    QCOMPARE(qobject_cast<FakeEditor *>(form->activeEditor())->calls.last(), QStringLiteral("LoadToConfigurator 3"));
+    QVERIFY(m_device.frames.isEmpty()); // no identification before a slot write
+}
+
+void TstMainForm::surveyOfEmptyConfigurator()
+{
+    auto form = makeForm();
+    action(*form, "mnInitConf")->trigger();
+    QVERIFY(!action(*form, "mnReadDev")->isEnabled());
+    QVERIFY(!TProgressForm::instance());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_dialogs->messages.isEmpty(), 20000);
+    QCOMPARE(m_dialogs->lastText(),
+             QStringLiteral("Конфігурація 1  (не визначено)\rКонфігурація 2  (не визначено)\r"
+                            "Конфігурація 3  (не визначено)\rКонфігурація 4  (не визначено)"));
+    QCOMPARE(m_dialogs->messages.last().kind, Dialogs::Kind::Information);
+    QVERIFY(action(*form, "mnReadDev")->isEnabled());
+    QVERIFY(!form->link());
+    QCOMPARE(m_device.frames.size(), 4);
+}
+
+void TstMainForm::surveyNamesStoredModels()
+{
+    m_device.slotHeader = hex("1E 03");
+    auto form = makeForm();
+    action(*form, "mnInitConf")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_dialogs->messages.isEmpty(), 20000);
+    QCOMPARE(action(*form, "mnConfFour")->text(), QStringLiteral("Конфігурація 4 - Корвел-16П (kvl16p-3)"));
+}
+
+void TstMainForm::failedSurveyEnablesCommandsAgain()
+{
+    m_device.present = false;
+    auto form = makeForm();
+    action(*form, "mnInitConf")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_dialogs->messages.isEmpty(), 20000);
+    QVERIFY(m_dialogs->lastText().startsWith(QStringLiteral("Виникла помилка при передачі даних.")));
+    QCOMPARE(form->statusText(0), QStringLiteral("Виникла помилка при передачі даних"));
+    QVERIFY(action(*form, "mnReadDev")->isEnabled());
+    QCOMPARE(m_device.frames.size(), 5);
+}
+
+void TstMainForm::clearConfigurator_data()
+{
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<int>("frames");
+    QTest::newRow("cancelled") << false << 0;
+    QTest::newRow("confirmed") << true << 324;
+}
+
+void TstMainForm::clearConfigurator()
+{
+    QFETCH(bool, confirmed);
+    QFETCH(int, frames);
+    m_dialogs->answer = confirmed;
+    auto form = makeForm();
+    form->AccessButton(true);
+    int maximum = 0;
+    QString text;
+    QTimer::singleShot(0, form.get(), [&] {
+        if (TProgressForm *p = TProgressForm::instance()) {
+            maximum = p->maximum();
+            text = p->text();
+        }
+    });
+    action(*form, "mnClearConfigurator")->trigger();
+    QCOMPARE(m_dialogs->questions, QStringList{"Дані з конфігуратора будуть видалені. Продовжити?"});
+    waitIdle(*form);
+    QCOMPARE(m_device.frames.size(), frames);
+    if (confirmed) {
+        QCOMPARE(maximum, 324);
+        QCOMPARE(text, QStringLiteral("Очистка памяті конфігуратора"));
+        QCOMPARE(m_device.frames.last(), hex("C6 07 09 02 C0 60 FF FF C6"));
+        QCOMPARE(form->slotNumber(), -1);
+    }
+    QVERIFY(action(*form, "mnReadDev")->isEnabled());
+}
+
+void TstMainForm::regularModeSendsOneFrame()
+{
+    auto form = makeForm();
+    action(*form, "mnRegMode")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!form->link(), 20000);
+    QCOMPARE(m_device.frames, QList<QByteArray>{hex("C6 01 07 08 00 00 43")});
+}
+
+void TstMainForm::portDialogStoresOnCancel()
+{
+    auto form = makeForm();
+    m_dialogs->dialogHandler = [](QObject *dialog) {
+        dialog->findChild<QComboBox *>("cbPort")->setCurrentText("/dev/pts/7");
+        dialog->findChild<QComboBox *>("cbBaudRate")->setCurrentText("38400");
+        dialog->findChild<QComboBox *>("cbParity")->setCurrentText("Even");
+        return 0; // Cancel
+    };
+    QSignalSpy stored(form.get(), &TMainForm::portSettingsStored);
+    action(*form, "mnOptionCOM")->trigger();
+    QCOMPARE(stored.size(), 1);
+    QCOMPARE(stored.first().first().toInt(), 38400);
+    const PortSettings settings = PortSettings::load();
+    QCOMPARE(settings.port, QStringLiteral("/dev/pts/7"));
+    QCOMPARE(settings.baudRate, 38400);
+    QCOMPARE(settings.parity, QSerialPort::EvenParity);
+}
+
+void TstMainForm::placementRoundTrip()
+{
+    {
+        auto form = makeForm();
+        form->show();
+        form->showMaximized();
+        QVERIFY(form->close());
+    }
+    QSettings ini(m_dir->filePath("option.ini"), QSettings::IniFormat);
+    QCOMPARE(ini.value("MainForm/WindowsState").toInt(), 2);
+    auto again = makeForm();
+    QVERIFY(again->windowState() & Qt::WindowMaximized);
+}
+
+void TstMainForm::unwritableIniShowsStatus()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir("locked"));
+    QVERIFY(QDir(m_dir->filePath("locked")).mkdir("option.ini"));
+    TMainForm form(m_dir->filePath("locked/option.ini"));
+    QVERIFY(form.close());
+    QCOMPARE(form.statusText(0), QStringLiteral("Не вдалося записати в INI-файл"));
+}
+
+void TstMainForm::selectionLinksOpenEditors_data()
+{
+    QTest::addColumn<QStringList>("links");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("variant");
+    QTest::newRow("KVL4P-3-is-variant-4") << QStringList{"Link6"} << "КОРВЕЛ-4П (KVL4P-3)" << 4;
+    QTest::newRow("KVL4P-4-is-variant-5") << QStringList{"Link7"} << "КОРВЕЛ-4П (KVL4P-4)" << 5;
+    QTest::newRow("KVL8P-5.01-is-variant-6") << QStringList{"Link15"} << "КОРВЕЛ-8П (KVL8P-5)" << 6;
+    QTest::newRow("second-variant-reuses-window") << QStringList{"Link1", "Link5"} << "КОРВЕЛ-8П (KVL8P-4)" << 4;
+}
+
+void TstMainForm::selectionLinksOpenEditors()
+{
+    QFETCH(QStringList, links);
+    QFETCH(QString, title);
+    QFETCH(int, variant);
+    auto form = makeForm();
+    for (const QString &name : links) {
+        form->showSelectWindow();
+        TSelectForm *select = form->selectWindow();
+        QTest::mouseClick(select->findChild<SelectLink *>(name), Qt::LeftButton);
+        QTRY_VERIFY(!form->selectWindow()); // closed after any link
+    }
+    QCOMPARE(form->mdiArea()->subWindowList().size(), 1);
+    QCOMPARE(form->activeEditor()->title(), title);
+    QCOMPARE(int(form->activeEditor()->editorVariant()), variant);
+}
+
+void TstMainForm::editorCommandsFollowOpenEditors()
+{
+    auto form = makeForm();
+    form->openEditor(Model::Korvel4p, 2);
+    for (const char *name : {"mnSave", "tbSave", "mnFA", "tbFA", "mnPrint", "tbPrint"})
+        QVERIFY2(action(*form, name)->isEnabled(), name);
+    form->mdiArea()->closeAllSubWindows();
+    QTRY_VERIFY(!action(*form, "mnSave")->isEnabled());
+    QVERIFY(!action(*form, "tbPrint")->isEnabled());
+}
+
+QTEST_MAIN(TstMainForm)
+#include "tst_mainform.moc"

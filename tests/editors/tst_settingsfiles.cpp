@@ -1,0 +1,288 @@
+// Settings files through the main window's commands and the real editors: layout and
+// sizes, choosing the editor by the file's type byte, refusals, safe saving, factory files.
+#include "editorfactory.h"
+#include "main.h"
+#include "paneleditor.h"
+#include "registry.h"
+#include "scripteddialogs.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Keeps every file this process writes below `bytes` until destroyed.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = m_saved;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int);
+};
+
+} // namespace
+
+class TstSettingsFiles : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void savedFileLayout_data();
+    void savedFileLayout();
+    void saveAndOpenRoundTrip();
+    void openChoosesEditorByType_data();
+    void openChoosesEditorByType();
+    void unknownTypeOpensNothing();
+    void shortFileLeavesControls();
+    void overwriteNeedsConfirmation();
+    void failedSaveKeepsOldFile();
+    void factorySettings_data();
+    void factorySettings();
+    void missingFactoryFile();
+
+private:
+    TPanelEditor *open(Model model, quint8 variant)
+    {
+        return qobject_cast<TPanelEditor *>(m_form->openEditor(model, variant));
+    }
+    void save(const QString &path)
+    {
+        m_dialogs->fileName = path;
+        m_form->findChild<QAction *>("mnSave")->trigger();
+    }
+    void openFile(const QString &path)
+    {
+        m_dialogs->fileName = path;
+        m_form->findChild<QAction *>("mnOpen")->trigger();
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<TMainForm> m_form;
+};
+
+void TstSettingsFiles::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_dialogs = std::make_unique<ScriptedDialogs>();
+    m_form = std::make_unique<TMainForm>(m_dir->filePath("option.ini"));
+    m_form->setEditorFactory(createEditor);
+    m_form->setProgramFolder(qEnvironmentVariable("VEX_BIN_DIR"));
+}
+
+void TstSettingsFiles::cleanup()
+{
+    m_form.reset();
+    m_dialogs.reset();
+    m_dir.reset();
+}
+
+void TstSettingsFiles::savedFileLayout_data()
+{
+    QTest::addColumn<int>("model");
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QByteArray>("header");
+    QTest::newRow("4-zone-variant-4") << int(Model::Korvel4p) << 4 << 231 << QByteArray("\x17\x04");
+    QTest::newRow("8-zone-variant-6") << int(Model::Korvel8p) << 6 << 296 << QByteArray("\x16\x06");
+    QTest::newRow("16-zone-variant-3") << int(Model::Korvel16p) << 3 << 542 << QByteArray("\x1E\x03");
+}
+
+void TstSettingsFiles::savedFileLayout()
+{
+    QFETCH(int, model);
+    QFETCH(int, variant);
+    QFETCH(int, size);
+    QFETCH(QByteArray, header);
+    open(Model(model), quint8(variant));
+    const QString path = m_dir->filePath("a.vau");
+    save(path);
+    const QByteArray bytes = readAll(path);
+    QCOMPARE(bytes.size(), size);
+    QCOMPARE(bytes.left(2), header);
+    QCOMPARE(m_dialogs->fileRequests.last().defaultSuffix, QStringLiteral("vau"));
+}
+
+void TstSettingsFiles::saveAndOpenRoundTrip()
+{
+    TPanelEditor *editor = open(Model::Korvel8p, 5);
+    PanelSettings s = editor->settings();
+    s.accessCode2 = "4321";
+    s.accessCode3 = "2735"; // an empty field would come back as the code it stands for
+    s.zones[6].outputs[4] = true;
+    s.spinners[1] = 120;
+    s.telephones[0] = {"0442+5", "0442B5D000000000", false};
+    s.sectionFields[3][2] = "7F";
+    editor->showSettings(s);
+    const QString path = m_dir->filePath("round.VAU");
+    save(path);
+    m_form->mdiArea()->closeAllSubWindows();
+    QCoreApplication::processEvents();
+    openFile(path);
+    auto *reopened = qobject_cast<TPanelEditor *>(m_form->activeEditor());
+    QVERIFY(reopened);
+    const PanelSettings back = reopened->settings();
+    QCOMPARE(back.zones, s.zones);
+    QCOMPARE(back.spinners, s.spinners);
+    QCOMPARE(back.address, s.address);
+    QCOMPARE(back.accessCode2, s.accessCode2);
+    QCOMPARE(back.accessCode3, s.accessCode3);
+    QCOMPARE(back.objectNumbers, s.objectNumbers);
+    QCOMPARE(back.telephones[0].text, s.telephones[0].text);
+    QCOMPARE(back.telephones[0].codeString, s.telephones[0].codeString);
+    QCOMPARE(back.telephones[1].codeString, s.telephones[1].codeString);
+    QCOMPARE(back.sectionFields, s.sectionFields);
+    QCOMPARE(back, s);
+    QCOMPARE(reopened->windowTitle(), QStringLiteral("КОРВЕЛ-8П (KVL8P-5)   -   round.VAU"));
+}
+
+void TstSettingsFiles::openChoosesEditorByType_data()
+{
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("16-zone-variant-2") << QByteArray("\x1E\x02") << 542 << "КОРВЕЛ-16П (KVL16P-2)";
+    QTest::newRow("4-zone-variant-5") << QByteArray("\x17\x05") << 231 << "КОРВЕЛ-4П (KVL4P-4)";
+    QTest::newRow("longer-file-is-read") << QByteArray("\x16\x03") << 400 << "КОРВЕЛ-8П (KVL8P-3)";
+}
+
+void TstSettingsFiles::openChoosesEditorByType()
+{
+    QFETCH(QByteArray, header);
+    QFETCH(int, size);
+    QFETCH(QString, title);
+    QByteArray file = header + QByteArray(size - 2, '\0');
+    file[2 + 0] = char(0x05); // column A: zones 1 and 3
+    const QString path = m_dir->filePath("dev.vau");
+    writeFile(path, file);
+    openFile(path);
+    auto *editor = qobject_cast<TPanelEditor *>(m_form->activeEditor());
+    QVERIFY(editor);
+    QCOMPARE(editor->title(), title);
+    QVERIFY(editor->settings().zones[2].outputs[0]);
+    QVERIFY(!editor->settings().zones[1].outputs[0]);
+    QCOMPARE(editor->settings().accessCode2, QString()); // 0x0000 reads as the empty default
+}
+
+void TstSettingsFiles::unknownTypeOpensNothing()
+{
+    const QString path = m_dir->filePath("odd.vau");
+    writeFile(path, QByteArray(231, '\0'));
+    openFile(path);
+    QCOMPARE(m_dialogs->lastText(), QStringLiteral("Не вдалося визначити тип приладу."));
+    QVERIFY(m_form->mdiArea()->subWindowList().isEmpty());
+}
+
+void TstSettingsFiles::shortFileLeavesControls()
+{
+    TPanelEditor *editor = open(Model::Korvel4p, 5);
+    editor->findChild<QLineEdit *>("edCode2")->setText("77");
+    const QString path = m_dir->filePath("short.vau");
+    writeFile(path, QByteArray("\x17\x05", 2) + QByteArray(200, '\x01'));
+    openFile(path);
+    QCOMPARE(m_dialogs->lastText(), QStringLiteral("Не вдалося прочитати файл"));
+    QCOMPARE(editor->findChild<QLineEdit *>("edCode2")->text(), QStringLiteral("")); // reset by the opener
+    QVERIFY(!editor->windowTitle().contains("short.vau"));
+}
+
+void TstSettingsFiles::overwriteNeedsConfirmation()
+{
+    open(Model::Korvel4p, 2);
+    const QString path = m_dir->filePath("keep.vau");
+    writeFile(path, "old");
+    m_dialogs->answer = false;
+    save(path);
+    QCOMPARE(m_dialogs->questions, QStringList{"Такий файл вже існує. Перезаписати?"});
+    QCOMPARE(readAll(path), QByteArray("old"));
+    m_dialogs->answer = true;
+    save(path);
+    QCOMPARE(readAll(path).size(), 231);
+}
+
+void TstSettingsFiles::failedSaveKeepsOldFile()
+{
+    open(Model::Korvel16p, 2);
+    const QString path = m_dir->filePath("precious.vau");
+    const QByteArray old(300, 'x');
+    writeFile(path, old);
+    {
+        FileSizeLimit limit(100); // the new 542 bytes cannot be written
+        save(path);
+    }
+    QCOMPARE(m_dialogs->lastText(), QStringLiteral("Не вдалося записати файл"));
+    QCOMPARE(readAll(path), old);
+}
+
+void TstSettingsFiles::factorySettings_data()
+{
+    QTest::addColumn<int>("model");
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("4-zone-KVL4P-3") << int(Model::Korvel4p) << 4
+                                   << "КОРВЕЛ-4П (KVL4P-3)   -   заводські налаштування";
+    QTest::newRow("8-zone-KVL8P-5") << int(Model::Korvel8p) << 6
+                                   << "КОРВЕЛ-8П (KVL8P-5)   -   заводські налаштування";
+    QTest::newRow("16-zone-any") << int(Model::Korvel16p) << 4
+                                 << "КОРВЕЛ-16П (KVL16P-4)   -   заводські налаштування";
+}
+
+void TstSettingsFiles::factorySettings()
+{
+    QFETCH(int, model);
+    QFETCH(int, variant);
+    QFETCH(QString, caption);
+    TPanelEditor *editor = open(Model(model), quint8(variant));
+    editor->findChild<QLineEdit *>("edCode3")->setText("99");
+    m_form->findChild<QAction *>("mnFA")->trigger();
+    QCOMPARE(m_dialogs->messages.size(), 0);
+    QCOMPARE(editor->windowTitle(), caption);
+    // The factory file holds the codes an empty field stands for.
+    QCOMPARE(editor->findChild<QLineEdit *>("edCode3")->text(), QStringLiteral("2735"));
+    QVERIFY(!m_form->exchange().FillingControls);
+}
+
+void TstSettingsFiles::missingFactoryFile()
+{
+    m_form->setProgramFolder(m_dir->path());
+    open(Model::Korvel4p, 2);
+    m_form->findChild<QAction *>("mnFA")->trigger();
+    QCOMPARE(m_dialogs->lastText(), QStringLiteral("Не знайдено файлу заводських налаштувань"));
+}
+
+QTEST_MAIN(TstSettingsFiles)
+#include "tst_settingsfiles.moc"

@@ -1,0 +1,324 @@
+#include "panelreport.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(PanelModel)
+Q_DECLARE_METATYPE(PanelSettings)
+
+namespace {
+
+// Expected lines are written with «text» for text escaped in code page 1251; the escapes come
+// from the system's converter, not from the code under test.
+QByteArray expand(const QString &line)
+{
+    QStringEncoder codePage("windows-1251");
+    const QStringList parts = line.split(u'«');
+    QByteArray rtf = parts.first().toLatin1();
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        const qsizetype end = parts[i].indexOf(u'»');
+        const QByteArray bytes = codePage.encode(parts[i].left(end));
+        for (char byte : bytes)
+            rtf += "\\'" + QByteArray::number(quint8(byte), 16).toUpper().rightJustified(2, '0');
+        rtf += parts[i].mid(end + 1).toLatin1();
+    }
+    return rtf;
+}
+
+QByteArray expectedDocument(const QStringList &lines)
+{
+    QByteArray rtf;
+    for (const QString &line : lines)
+        rtf += expand(line) + "\r\n";
+    return rtf;
+}
+
+const QString kProlog = QStringLiteral(
+    R"({\rtf1\ansi\ansicpg1251\deff0\deflang1049{\fonttbl{\f0\fnil\fcharset204{\*\fname Times )"
+    R"(New Roman;}Times New Roman CYR;}{\f1\fnil\fcharset0 Times New Roman;}{\f2\fnil\fcharset2 )"
+    R"(Symbol;}})");
+const QString kColours = QStringLiteral(R"({\colortbl ;\red0\green0\blue255;})");
+const QString kTitle = QStringLiteral(R"(\viewkind4\uc1\pard\qc\cf1\b\f0\fs32)");
+const QString kHeadings = QStringLiteral(
+    R"(\par \pard\tx1136\tx3408\tx5112\tx5964\tx6816\tx7810\tx8662\cf0\fs20)"
+    R"(«№ ЗОНИ»\tab«ТИП СПОВІЩУВАЧА»\tab«РЕЖИМ ЗБІГУ»\tab«АЗПЗ1»\tab«АЗПЗ2»\tab)");
+const QString kBullets = QStringLiteral(
+    R"(\par \pard{\pntext\f1\'B7\tab}{\*\pn\pnlvlblt\pnf1\pnindent0{\pntxtb\'B7}}\fi-200\li200)");
+const QString kZoneTabs = QStringLiteral(R"(\tx426\tx1704\tx3408\tx5254\tx6106\tx7100\tx7952)");
+const QString kPlainZone = QStringLiteral(
+    R"(\tab«%1»\tab«замкнутий»\tab«без збігу»\tab«ні»\tab«ні»\tab«ні»\tab«ні»\tab«ні»)");
+
+QStringList plainZones(int first, int last)
+{
+    QStringList lines;
+    for (int zone = first; zone <= last; ++zone)
+        lines << kPlainZone.arg(zone) + (zone < last ? "\\" : "");
+    return lines;
+}
+
+// The settings every document row starts from: zones 1 and 2 paired, one code field of each
+// telephone number filled, the second number's protocol "Contact ID".
+PanelSettings sampleSettings()
+{
+    PanelSettings settings;
+    settings.zones[0] = {kDetectorCombined, kModeTwoZones, {true, false, true, false, false}};
+    settings.zones[1] = {kDetectorClosed, kModeTwoZones, {false, false, false, false, true}};
+    settings.spinners = {60, 120, 5, 8, 30, 1, 0, 0};
+    settings.address = "05";
+    settings.accessCode2 = "1234";
+    settings.objectNumbers[0] = "12AB";
+    settings.telephones[0].text = "044+123*5";
+    settings.sectionFields[0][0] = "1A";  // section 18, field 1
+    settings.sectionFields[14][3] = "FF"; // section 32, field 4
+    settings.protocols = {0, 2};
+    return settings;
+}
+
+QStringList sampleTimingAndReport(const QString &lineFault)
+{
+    return {
+        R"(\par \pard)",
+        R"(\par \b«ЧАСОВІ НАЛАШТУВАННЯ»)",
+        kBullets + R"(\b0)",
+        R"(«час виявлення збігу»\tab\tab\tab«60 сек»\)",
+        R"(«час звучання ЗІ»\tab\tab\tab«120 сек»\)",
+        R"(«час виявлення несправності лінії»\tab«)" + lineFault + "»",
+        R"(\par \pard)",
+        R"(\b«Параметри передачі тестового сповіщення»)",
+        kBullets + R"(\b0)",
+        R"(«перше тестове сповіщення»\tab«8 год»\tab«30 хв»\)",
+        R"(«період»\tab\tab\tab«1 дні»\tab«0 год»\tab«0 хв»)",
+        R"(\par \pard)",
+        R"(\par \b«КОДИ ДОСТУПУ»)",
+        kBullets + R"(\b0)",
+        R"(«код доступу до другого рівня»\tab\tab«1234»\)",
+        R"(«код доступу до третього рівня»\tab\tab\)",
+        R"(«об'єктові номера приладу №1»\tab\tab«12AB»\)",
+        R"(«об'єктові номера приладу №2»\tab\tab\)",
+        R"(«перший телефонний номер»\tab\tab«044+123*5»\)",
+    };
+}
+
+// The fourteen section pairs of sampleSettings(), with the captions of the field tables.
+QStringList sampleSections(PanelModel model)
+{
+    const QHash<QPair<int, int>, QString> values{
+        {{18, 1}, "1A"}, {{32, 4}, "FF"}, {{30, 1}, "20BPS"}, {{44, 1}, "Contact ID"}};
+    QStringList lines;
+    for (int first = 18; first <= 31; ++first) {
+        const int second = first + 14;
+        lines << R"(\par \pard)"
+              << R"(\par \tx4828\b«)" + sectionTitle(first - 18) + R"(»\tab«)"
+                     + sectionTitle(second - 18) + "»"
+              << R"(\par \pard\tx284\tx3692\tx5112\tx8520\b0)";
+        const QStringList captions = sectionFieldCaptions(model, second - 18);
+        for (int k = 1; k <= captions.size(); ++k) {
+            const QString &caption = captions[k - 1];
+            lines << QStringLiteral(R"(\tab«%1»\tab«%2»\tab«%1»\tab«%3»)")
+                         .arg(caption, values.value({first, k}), values.value({second, k}))
+                    + (k < captions.size() ? "\\" : "");
+        }
+    }
+    return lines << R"(\par \pard)" << R"(\par })";
+}
+
+QByteArray reportLine(const QByteArray &rtf, const QString &start)
+{
+    const QByteArray prefix = expand(start);
+    for (const QByteArray &line : rtf.split('\n')) {
+        if (line.startsWith(prefix))
+            return line.chopped(1); // the CR of the line end
+    }
+    return {};
+}
+
+// HTML text with its character references (&#1050; and the one named &ouml;) resolved.
+QString withCharacters(QString html)
+{
+    static const QRegularExpression reference(QStringLiteral("&#(\\d+);"));
+    QRegularExpressionMatch match;
+    while ((match = reference.match(html)).hasMatch())
+        html.replace(match.capturedStart(), match.capturedLength(),
+                     QChar(match.captured(1).toInt()));
+    return html.replace(QStringLiteral("&ouml;"), QStringLiteral("ö"));
+}
+
+} // namespace
+
+class TestPanelReport : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void document_data();
+    void document();
+    void variantLines_data();
+    void variantLines();
+    void fileName_data();
+    void fileName();
+    void rtfReaderRecoversTheTexts();
+};
+
+void TestPanelReport::initTestCase()
+{
+    if (!QStringEncoder("windows-1251").isValid())
+        QSKIP("this Qt has no windows-1251 converter to work out the expected escapes");
+}
+
+void TestPanelReport::document_data()
+{
+    QTest::addColumn<PanelModel>("model");
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QByteArray>("rtf");
+
+    const QStringList firstZones{
+        R"(\tab«1»\tab«комбінований»\tab«по двох зонах»)"
+        R"(\tab«так»\tab«ні»\tab«так»\tab«ні»\tab«ні»\)",
+        R"(\tab«2»\tab«замкнутий»\tab«по двох зонах»\tab«ні»\tab«ні»\tab«ні»\tab«ні»\tab«так»\)",
+    };
+    const QString fourAndEightHeadings = kHeadings + R"(«"ОПОВ"»\tab«РЕЛ 1»\tab«РЕЛ 2»)";
+    const QString fourAndEightBullets = kBullets + kZoneTabs + R"(\tx8804\b0)";
+
+    QTest::newRow("4-zone variant 2, without an address")
+        << PanelModel::FourZone << 2 << "КОРВЕЛ-4П (KVL4P-2)"
+        << expectedDocument(QStringList{kProlog, kColours, kTitle + "«КОРВЕЛ - 4П (KVL4P-2)»",
+                                fourAndEightHeadings, fourAndEightBullets}
+                    + firstZones + plainZones(3, 4)
+                    + sampleTimingAndReport("не підтримується")
+                    + QStringList{R"(«другий телефонний номер»\tab\tab)"}
+                    + sampleSections(PanelModel::FourZone));
+
+    QTest::newRow("8-zone variant 4")
+        << PanelModel::EightZone << 4 << "КОРВЕЛ-8П (KVL8P-4)"
+        << expectedDocument(QStringList{kProlog, kColours, kTitle + "«КОРВЕЛ - 8П (KVL8P-4)»",
+                                fourAndEightHeadings, fourAndEightBullets}
+                    + firstZones + plainZones(3, 8) + sampleTimingAndReport("5 хв")
+                    + QStringList{R"(«другий телефонний номер»\tab\tab\)",
+                                  R"(«адреса в системі "Корвел-16.64П"»\tab«05»)"}
+                    + sampleSections(PanelModel::EightZone));
+
+    QTest::newRow("16-zone variant 3")
+        << PanelModel::SixteenZone << 3 << "КОРВЕЛ-16П (KVL16P-3)"
+        << expectedDocument(QStringList{kProlog, kColours, kTitle + "«КОРВЕЛ - 16П (KVL16P-3)»",
+                                kHeadings + R"(«АЗПЗ3»\tab«АЗПЗ4»\tab«"ОПОВ"»)",
+                                kBullets + kZoneTabs + R"(\tx8946\b0)"}
+                    + firstZones + plainZones(3, 16) + sampleTimingAndReport("5 хв")
+                    + QStringList{R"(«другий телефонний номер»\tab\tab\)",
+                                  R"(«адреса в системі "Корвел-16.64П"»\tab«05»)"}
+                    + sampleSections(PanelModel::SixteenZone));
+}
+
+void TestPanelReport::document()
+{
+    QFETCH(PanelModel, model);
+    QFETCH(int, variant);
+    QFETCH(QString, title);
+    QFETCH(QByteArray, rtf);
+    const QByteArray report = panelReportRtf(model, variant, title, sampleSettings());
+    const QByteArrayList reportLines = report.split('\n');
+    const QByteArrayList expectedLines = rtf.split('\n');
+    for (qsizetype i = 0; i < qMin(reportLines.size(), expectedLines.size()); ++i)
+        QVERIFY2(reportLines[i] == expectedLines[i], qPrintable(QString("line %1").arg(i + 1)));
+    QCOMPARE(report, rtf);
+}
+
+void TestPanelReport::variantLines_data()
+{
+    QTest::addColumn<PanelModel>("model");
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<QString>("lineFault");
+    QTest::addColumn<QString>("address"); // empty: no address line
+
+    const QString unsupported = QStringLiteral("не підтримується");
+    const auto four = PanelModel::FourZone;
+    const auto eight = PanelModel::EightZone;
+    QTest::newRow("4-zone 2: no line-fault time") << four << 2 << unsupported << QString();
+    QTest::newRow("4-zone 3") << four << 3 << "7 хв" << QString();
+    QTest::newRow("4-zone 5") << four << 5 << "7 хв" << QString();
+    QTest::newRow("8-zone 2: neither") << eight << 2 << unsupported << unsupported;
+    QTest::newRow("8-zone 3: no address") << eight << 3 << "7 хв" << unsupported;
+    QTest::newRow("8-zone 4") << eight << 4 << "7 хв" << "06";
+    QTest::newRow("8-zone 6") << eight << 6 << "7 хв" << "06";
+    QTest::newRow("16-zone 2 has both") << PanelModel::SixteenZone << 2 << "7 хв" << "06";
+}
+
+void TestPanelReport::variantLines()
+{
+    QFETCH(PanelModel, model);
+    QFETCH(int, variant);
+    QFETCH(QString, lineFault);
+    QFETCH(QString, address);
+    PanelSettings settings;
+    settings.spinner(PanelSpinner::LineFault) = 7;
+    settings.address = "06";
+    const QByteArray rtf = panelReportRtf(model, variant, "КОРВЕЛ-8П", settings);
+
+    const QString lineFaultCaption = QStringLiteral("«час виявлення несправності лінії»");
+    QCOMPARE(reportLine(rtf, lineFaultCaption),
+             expand(lineFaultCaption + R"(\tab«)" + lineFault + "»"));
+    const QString addressCaption = QStringLiteral(R"(«адреса в системі "Корвел-16.64П"»)");
+    const QByteArray addressLine = expand(addressCaption + R"(\tab«)" + address + "»");
+    QCOMPARE(reportLine(rtf, addressCaption), address.isEmpty() ? QByteArray() : addressLine);
+}
+
+void TestPanelReport::fileName_data()
+{
+    QTest::addColumn<PanelModel>("model");
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<QString>("fileName");
+    const auto four = PanelModel::FourZone;
+    const auto eight = PanelModel::EightZone;
+    QTest::newRow("16-zone 4 has the one name") << PanelModel::SixteenZone << 4 << "KORVEL-16P.rtf";
+    QTest::newRow("8-zone 3") << eight << 3 << "KORVEL-8P3.rtf";
+    QTest::newRow("8-zone 4") << eight << 4 << "KORVEL-8P4.rtf";
+    QTest::newRow("8-zone 5 plain") << eight << 5 << "KORVEL-8P.rtf";
+    QTest::newRow("4-zone 2") << four << 2 << "KORVEL-4P2.rtf";
+    QTest::newRow("4-zone 3 plain") << four << 3 << "KORVEL-4P.rtf";
+    QTest::newRow("4-zone 4") << four << 4 << "KORVEL-4P4.rtf";
+    QTest::newRow("4-zone 6 plain") << four << 6 << "KORVEL-4P.rtf";
+}
+
+void TestPanelReport::fileName()
+{
+    QFETCH(PanelModel, model);
+    QFETCH(int, variant);
+    QFETCH(QString, fileName);
+    QCOMPARE(panelReportFileName(model, variant), fileName);
+}
+
+// unrtf's plain-text output keeps only the low byte of a non-ASCII character, so the texts are
+// read from its HTML output, where they are numeric character references.
+void TestPanelReport::rtfReaderRecoversTheTexts()
+{
+    QTemporaryDir folder;
+    PanelSettings settings = sampleSettings();
+    settings.objectNumbers[1] = QStringLiteral("Zö");
+    const ReportFileResult result =
+        writePanelReport(folder.path(), PanelModel::EightZone, 2, "КОРВЕЛ-8П (KVL8P-2)", settings);
+    QVERIFY(result.ok());
+    QCOMPARE(result.path, folder.filePath("KORVEL-8P2.rtf"));
+    const QString unrtf = QStandardPaths::findExecutable("unrtf");
+    if (unrtf.isEmpty())
+        QSKIP("unrtf is not installed");
+
+    QProcess reader;
+    reader.start(unrtf, {"--html", result.path});
+    QVERIFY(reader.waitForFinished(10000));
+    const QString html = withCharacters(QString::fromUtf8(reader.readAllStandardOutput()));
+
+    for (const QString &text : {QStringLiteral("КОРВЕЛ - 8П (KVL8P-2)"),
+                                QStringLiteral("ЧАСОВІ НАЛАШТУВАННЯ"),
+                                QStringLiteral("не підтримується"), QStringLiteral("по двох зонах"),
+                                QStringLiteral("Пожежна тривога в зоні 8"),
+                                QStringLiteral("Contact ID"), QStringLiteral("Zö")})
+        QVERIFY2(html.contains(text), qPrintable(text));
+}
+
+QTEST_APPLESS_MAIN(TestPanelReport)
+#include "tst_panelreport.moc"
