@@ -1,5 +1,7 @@
 #include "simclock.h"
 
+#include "panelencoding.h"
+
 #include <optional>
 
 namespace {
@@ -7,17 +9,11 @@ namespace {
 enum ClockByte { kSeconds, kMinutes, kHours, kDay, kMonth, kUnused, kYear };
 constexpr int kCentury = 2000;
 
-quint8 toBcd(int value)
-{
-    return quint8((value / 10) << 4 | value % 10);
-}
-
 // The value of a BCD byte, or -1 when a nibble is not a decimal digit.
 int fromBcd(quint8 byte)
 {
-    const int high = byte >> 4;
-    const int low = byte & 0x0F;
-    return high <= 9 && low <= 9 ? high * 10 + low : -1;
+    const BcdValue decoded = decodeBcd(byte);
+    return decoded.valid ? decoded.value : -1;
 }
 
 std::optional<QDateTime> decode(const QByteArray &bytes)
@@ -44,12 +40,12 @@ QByteArray SimClock::read(const QDateTime &nowUtc) const
     const QDate date = shown.date();
     const QTime time = shown.time();
     QByteArray bytes(kSize, '\0');
-    bytes[kSeconds] = char(toBcd(time.second()));
-    bytes[kMinutes] = char(toBcd(time.minute()));
-    bytes[kHours] = char(toBcd(time.hour()));
-    bytes[kDay] = char(toBcd(date.day()));
-    bytes[kMonth] = char(toBcd(date.month()));
-    bytes[kYear] = char(toBcd(date.year() % 100));
+    bytes[kSeconds] = char(bcdByte(time.second()));
+    bytes[kMinutes] = char(bcdByte(time.minute()));
+    bytes[kHours] = char(bcdByte(time.hour()));
+    bytes[kDay] = char(bcdByte(date.day()));
+    bytes[kMonth] = char(bcdByte(date.month()));
+    bytes[kYear] = char(bcdByte(date.year() % 100));
     return bytes;
 }
 

@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include "registry.h"
 #include "simtext.h"
 
 #include <QCommandLineParser>
@@ -28,20 +29,20 @@ const char kDescription[] =
 
 struct ModelName {
     const char *name;
-    quint8 typeCode;
-    quint8 defaultVariant;
+    Model model;
 };
 
 const QList<ModelName> kModelNames = {
-    {"4p", 23, 2},  {"8p", 22, 2},   {"16p", 30, 2}, {"64p", 31, 2},
-    {"16.64p", 31, 2}, {"gsm", 26, 1}, {"gsm4", 49, 1}, {"2/4", 55, 1},
+    {"4p", Model::Korvel4p},      {"8p", Model::Korvel8p},     {"16p", Model::Korvel16p},
+    {"64p", Model::Korvel16_64p}, {"16.64p", Model::Korvel16_64p}, {"gsm", Model::ZmuGsm},
+    {"gsm4", Model::ZmuGsm4},     {"2/4", Model::PKorvel24},
 };
 
 std::optional<quint8> parseModel(const QString &text)
 {
     for (const ModelName &m : kModelNames) {
         if (text.compare(QLatin1String(m.name), Qt::CaseInsensitive) == 0)
-            return m.typeCode;
+            return modelInfo(m.model).typeCode;
     }
     if (const std::optional<int> code = parseUserNumber(text, 0, 0xFF))
         return quint8(*code);
@@ -51,11 +52,11 @@ std::optional<quint8> parseModel(const QString &text)
 struct Parser {
     QCommandLineParser parser;
     QCommandLineOption model{{"m", "model"}, "Device model: a name or a type code (default 16p).", "model"};
-    QCommandLineOption variant{"variant", "Firmware variant 0 to 255 the device reports (default: the loaded file's, else the model's first).", "n"};
+    QCommandLineOption variant{"variant", "Firmware variant 0 to 255 the device reports (default: the loaded file's, else the first the program accepts for the model, else 0).", "n"};
     QCommandLineOption noConfigurator{"no-configurator", "Do not answer the configurator addressee (0x07)."};
     QCommandLineOption baud{{"b", "baud"}, "Pace the line as at this baud rate: every byte costs 10 bit times each way. Default: no pacing.", "rate"};
-    QCommandLineOption load{{"l", "load"}, "Settings file (.vau/.vaf) to load into the device at start.", "file"};
-    QCommandLineOption save{{"s", "save"}, "Settings file to save the device into on exit.", "file"};
+    QCommandLineOption load{{"l", "load"}, "Settings file (.vau/.vaf) to load into the device at start (4p, 8p and 16p so far).", "file"};
+    QCommandLineOption save{{"s", "save"}, "Settings file to save the device into on exit (4p, 8p and 16p so far).", "file"};
     QCommandLineOption faults{{"f", "faults"}, "Fault plan (see above).", "plan"};
     QCommandLineOption verbose{{"v", "verbose"}, "Print every frame received and sent on standard error."};
     QCommandLineOption help{{"h", "help"}, "Show this help."};
@@ -120,13 +121,4 @@ ParsedOptions parseOptions(const QStringList &arguments)
     if (const QString error = takeValues(p, options); !error.isEmpty())
         return {std::nullopt, error, QString()};
     return {options, QString(), QString()};
-}
-
-quint8 defaultVariant(quint8 typeCode)
-{
-    for (const ModelName &m : kModelNames) {
-        if (m.typeCode == typeCode)
-            return m.defaultVariant;
-    }
-    return 0;
 }

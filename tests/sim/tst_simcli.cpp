@@ -2,6 +2,8 @@
 // before any terminal is opened; --help names every option.
 #include "vexsimprocess.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -12,10 +14,31 @@ class TstSimCli : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void badOptionsExitWithTwo_data();
     void badOptionsExitWithTwo();
     void helpNamesEveryOption();
+
+private:
+    QString writeFile(const QString &name, const QByteArray &bytes);
+    QTemporaryDir m_dir;
 };
+
+QString TstSimCli::writeFile(const QString &name, const QByteArray &bytes)
+{
+    QFile file(m_dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return QString();
+    return file.fileName();
+}
+
+void TstSimCli::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY(!writeFile("short16p.vau", QByteArray::fromHex("1E02") + QByteArray(539, '\0')).isEmpty());
+    QVERIFY(!writeFile("panel64.vau", QByteArray::fromHex("1F02") + QByteArray(693, '\0')).isEmpty());
+    QVERIFY(!writeFile("one-byte.vau", QByteArray::fromHex("1E")).isEmpty());
+}
 
 void TstSimCli::badOptionsExitWithTwo_data()
 {
@@ -32,6 +55,14 @@ void TstSimCli::badOptionsExitWithTwo_data()
     QTest::newRow("split-into-one-piece") << QStringList{"--faults", "split:1"} << "split";
     QTest::newRow("request-number-zero") << QStringList{"--faults", "drop,req=0"} << "request number";
     QTest::newRow("missing-settings-file") << QStringList{"--load", "/nonexistent/x.vau"} << "cannot read";
+    QTest::newRow("settings-file-one-byte-short")
+        << QStringList{"--load", m_dir.filePath("short16p.vau")} << "shorter";
+    QTest::newRow("settings-file-without-header")
+        << QStringList{"--load", m_dir.filePath("one-byte.vau")} << "cannot read";
+    QTest::newRow("settings-file-of-unmapped-model")
+        << QStringList{"--load", m_dir.filePath("panel64.vau")} << "not supported";
+    QTest::newRow("settings-file-of-other-model")
+        << QStringList{"--model", "8p", "--load", m_dir.filePath("short16p.vau")} << "--model";
     QTest::newRow("save-for-a-model-without-layout")
         << QStringList{"--model", "200", "--save", "x.vau"} << "not supported";
     QTest::newRow("stray-argument") << QStringList{"extra"} << "extra";

@@ -1,79 +1,92 @@
-// Settings files into and out of a simulated device: every image byte lands at its device
-// address, bytes outside the layout are saved as 0, and a file of the wrong size or model
-// changes nothing.
-#include "settingsfile.h"
-#include "simtesthelpers.h"
+// Settings images into and out of a simulated panel: each image byte lands at the device
+// address of the panel's memory map (worked out by hand from the map's tables), and image
+// bytes with no place in the device come back as 0.
+#include "deviceimages.h"
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(SettingsFileError)
+Q_DECLARE_METATYPE(Model)
+Q_DECLARE_METATYPE(ImageSegment::Image)
+Q_DECLARE_METATYPE(SimArea)
 
 namespace {
-
-// A small model: EEPROM image of 4 bytes, memory image of 6; memory image byte 5 has no
-// place in the device.
-SettingsFileLayout smallLayout()
-{
-    using Image = FileSegment::Image;
-    return {0x1E, 4, 6,
-            {{Image::Eeprom, 0, 2, SimArea::Eeprom, 0x00},
-             {Image::Eeprom, 2, 2, SimArea::Eeprom, 0x40},
-             {Image::Memory, 0, 4, SimArea::Memory, 0x4800},
-             {Image::Memory, 4, 1, SimArea::Short, 0xC1}}};
-}
-
-const QString kGoodFile = QStringLiteral("1E 02 A1 A2 A3 A4 B1 B2 B3 B4 B5 B6");
-
-// The device bytes that the small layout covers, in layout order.
-QByteArray coveredBytes(const SimDevice &device)
-{
-    return *device.read(SimArea::Eeprom, 0x00, 2) + *device.read(SimArea::Eeprom, 0x40, 2)
-           + *device.read(SimArea::Memory, 0x4800, 4) + *device.read(SimArea::Short, 0xC1, 1);
-}
-
+constexpr char kMarker = '\x5A';
+constexpr int kUnmapped = -1;
 } // namespace
 
 class TstSimFile : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void load_data();
-    void load();
-    void saveGivesWhatWasLoaded();
+    void imageBytePlacement_data();
+    void imageBytePlacement();
 };
 
-void TstSimFile::load_data()
+void TstSimFile::imageBytePlacement_data()
 {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<SettingsFileError>("error");
-    QTest::addColumn<QString>("covered"); // device bytes afterwards, in layout order
+    QTest::addColumn<Model>("model");
+    QTest::addColumn<ImageSegment::Image>("image");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<SimArea>("area");
+    QTest::addColumn<int>("address"); // kUnmapped: the byte has no place in the device
 
-    QTest::newRow("each-segment-at-its-address")
-        << kGoodFile << SettingsFileError::None << "A1 A2 A3 A4 B1 B2 B3 B4 B5";
-    QTest::newRow("one-byte-short") << "1E 02 A1 A2 A3 A4 B1 B2 B3 B4 B5"
-                                    << SettingsFileError::WrongSize << "00*9";
-    QTest::newRow("one-byte-long") << kGoodFile + " FF" << SettingsFileError::WrongSize << "00*9";
-    QTest::newRow("header-only") << "1E 02" << SettingsFileError::WrongSize << "00*9";
-    QTest::newRow("other-model") << "17 02 A1 A2 A3 A4 B1 B2 B3 B4 B5 B6"
-                                 << SettingsFileError::OtherModel << "00*9";
+    const auto E = ImageSegment::Image::Eeprom;
+    const auto M = ImageSegment::Image::Memory;
+    const auto ee = SimArea::Eeprom;
+    const auto mem = SimArea::Memory;
+    QTest::newRow("4p-eeprom-first") << Model::Korvel4p << E << 0 << ee << 0;
+    QTest::newRow("4p-eeprom-14") << Model::Korvel4p << E << 14 << ee << 14;
+    QTest::newRow("4p-access-code-at-64") << Model::Korvel4p << E << 15 << ee << 64;
+    QTest::newRow("4p-eeprom-last") << Model::Korvel4p << E << 18 << ee << 67;
+    QTest::newRow("4p-object-number-1") << Model::Korvel4p << M << 0 << mem << 0x4800;
+    QTest::newRow("4p-object-number-2-low") << Model::Korvel4p << M << 3 << mem << 0x4841;
+    QTest::newRow("4p-telephone-1") << Model::Korvel4p << M << 4 << mem << 0x4E80;
+    QTest::newRow("4p-telephone-2-last") << Model::Korvel4p << M << 19 << mem << 0x4EC7;
+    QTest::newRow("4p-test-report-last") << Model::Korvel4p << M << 24 << mem << 0x4F04;
+    QTest::newRow("4p-unused-25") << Model::Korvel4p << M << 25 << mem << kUnmapped;
+    QTest::newRow("4p-section-18") << Model::Korvel4p << M << 30 << mem << 0x4880;
+    QTest::newRow("4p-section-26") << Model::Korvel4p << M << 62 << mem << 0x4C00;
+    QTest::newRow("4p-section-45-last") << Model::Korvel4p << M << 209 << mem << 0x4ACF;
+    QTest::newRow("8p-eeprom-15") << Model::Korvel8p << E << 15 << ee << 15;
+    QTest::newRow("8p-access-code-at-64") << Model::Korvel8p << E << 16 << ee << 64;
+    QTest::newRow("8p-section-19") << Model::Korvel8p << M << 38 << mem << 0x4900;
+    QTest::newRow("8p-section-45-last") << Model::Korvel8p << M << 273 << mem << 0x4ACF;
+    QTest::newRow("16p-eeprom-19") << Model::Korvel16p << E << 19 << ee << 19;
+    QTest::newRow("16p-address-byte-at-24") << Model::Korvel16p << E << 20 << ee << 24;
+    QTest::newRow("16p-coincidence-at-27") << Model::Korvel16p << E << 23 << ee << 27;
+    QTest::newRow("16p-access-code-at-64") << Model::Korvel16p << E << 24 << ee << 64;
+    QTest::newRow("16p-section-19") << Model::Korvel16p << M << 46 << mem << 0x4900;
+    QTest::newRow("16p-section-28") << Model::Korvel16p << M << 190 << mem << 0x4F40;
+    QTest::newRow("16p-section-45-last") << Model::Korvel16p << M << 433 << mem << 0x4ACF;
+    QTest::newRow("16p-after-the-sections") << Model::Korvel16p << M << 434 << mem << kUnmapped;
+    QTest::newRow("16p-image-end") << Model::Korvel16p << M << 511 << mem << kUnmapped;
 }
 
-void TstSimFile::load()
+void TstSimFile::imageBytePlacement()
 {
-    QFETCH(QString, file);
-    QFETCH(SettingsFileError, error);
-    QFETCH(QString, covered);
-    SimDevice device(0x1E, 2);
-    QCOMPARE(loadSettingsFile(smallLayout(), hexBytes(file), device), error);
-    QCOMPARE(coveredBytes(device), hexBytes(covered));
-}
+    QFETCH(Model, model);
+    QFETCH(ImageSegment::Image, image);
+    QFETCH(int, offset);
+    QFETCH(SimArea, area);
+    QFETCH(int, address);
 
-void TstSimFile::saveGivesWhatWasLoaded()
-{
-    SimDevice device(0x1E, 3); // the header carries the device's own variant
-    QCOMPARE(loadSettingsFile(smallLayout(), hexBytes(kGoodFile), device), SettingsFileError::None);
-    QCOMPARE(saveSettingsFile(smallLayout(), device),
-             hexBytes("1E 03 A1 A2 A3 A4 B1 B2 B3 B4 B5 00"));
+    const ModelInfo &info = modelInfo(model);
+    const std::optional<QList<ImageSegment>> segments = imageSegments(model);
+    QVERIFY(segments);
+    settingsfile::Images images{QByteArray(info.eepromSize, '\0'), QByteArray(info.memorySize, '\0')};
+    QByteArray &marked = image == ImageSegment::Image::Eeprom ? images.eeprom : images.memory;
+    marked[offset] = kMarker;
+
+    SimDevice device(info.typeCode, 2);
+    putImages(images, *segments, device);
+    if (address != kUnmapped) {
+        QCOMPARE(device.read(area, address, 1)->at(0), kMarker);
+    } else {
+        marked[offset] = '\0';
+    }
+    const settingsfile::Images back = imagesOf(device, *segments, info.eepromSize, info.memorySize);
+    QCOMPARE(back.eeprom, images.eeprom);
+    QCOMPARE(back.memory, images.memory);
 }
 
 QTEST_GUILESS_MAIN(TstSimFile)

@@ -1,42 +1,111 @@
-// vexsim on a real pseudo-terminal: the program prints the terminal's path, answers an
-// identification sent through QSerialPort, and ends cleanly on SIGTERM.
+// vexsim on a real pseudo-terminal, talked to through QSerialPort: it prints the terminal's
+// path, answers, loads a settings file at start, saves the device on SIGTERM and exits 0.
 #include "vexsimprocess.h"
 #include "simtesthelpers.h"
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QSerialPort>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
+
 constexpr int kWaitMs = 10000;
+constexpr int kEepromSize = 28;  // 16-zone panel settings file: type, variant, 28 + 512 bytes
+constexpr int kMemorySize = 512;
+
+// A 16-zone panel file of variant 3 whose memory image byte i is i * 7 (mod 256).
+QByteArray patternFile()
+{
+    QByteArray file = hexBytes("1E 03") + QByteArray(kEepromSize, '\x11');
+    for (int i = 0; i < kMemorySize; ++i)
+        file.append(char(i * 7));
+    return file;
 }
+
+struct Vexsim {
+    QProcess process;
+    QSerialPort port;
+
+    bool start(const QStringList &arguments)
+    {
+        process.start(vexsimProgram(), arguments);
+        if (!process.waitForStarted(kWaitMs))
+            return false;
+        QElapsedTimer clock;
+        clock.start();
+        while (!process.canReadLine() && clock.elapsed() < kWaitMs)
+            process.waitForReadyRead(kWaitMs);
+        port.setPortName(QString::fromLocal8Bit(process.readLine()).trimmed());
+        port.setBaudRate(9600);
+        return port.open(QIODevice::ReadWrite);
+    }
+
+    QByteArray exchange(const QString &request, int replySize)
+    {
+        port.write(hexBytes(request));
+        QByteArray reply;
+        QElapsedTimer clock;
+        clock.start();
+        while (reply.size() < replySize && clock.elapsed() < kWaitMs) {
+            port.waitForReadyRead(100);
+            reply += port.readAll();
+        }
+        return reply;
+    }
+
+    bool stop()
+    {
+        port.close();
+        process.terminate();
+        return process.waitForFinished(kWaitMs) && process.exitStatus() == QProcess::NormalExit
+               && process.exitCode() == 0;
+    }
+};
+
+} // namespace
 
 class TstSimPty : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
     void identifiesThroughSerialPort();
+    void settingsFileLoadedAndSavedOnSigterm();
 };
 
 void TstSimPty::identifiesThroughSerialPort()
 {
-    QProcess vexsim;
-    vexsim.start(vexsimProgram(), {"--model", "4p", "--variant", "3", "--baud", "9600"});
-    QTRY_VERIFY_WITH_TIMEOUT(vexsim.canReadLine(), kWaitMs);
-    const QString path = QString::fromLocal8Bit(vexsim.readLine()).trimmed();
+    Vexsim vexsim;
+    QVERIFY(vexsim.start({"--model", "4p", "--variant", "3", "--baud", "9600"}));
+    QCOMPARE(vexsim.exchange("C6 01 07 07 00 00 1C", 7), hexBytes("C6 01 07 07 17 03 7C"));
+    QVERIFY(vexsim.stop());
+}
 
-    QSerialPort port(path);
-    port.setBaudRate(9600);
-    QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
-    port.write(hexBytes("C6 01 07 07 00 00 1C"));
-    QByteArray reply;
-    QTRY_VERIFY_WITH_TIMEOUT((reply += port.readAll()).size() >= 7, kWaitMs);
-    QCOMPARE(reply, hexBytes("C6 01 07 07 17 03 7C"));
-    port.close();
+void TstSimPty::settingsFileLoadedAndSavedOnSigterm()
+{
+    QTemporaryDir dir;
+    QFile in(dir.filePath("in.vau"));
+    QVERIFY(in.open(QIODevice::WriteOnly) && in.write(patternFile()) == patternFile().size());
+    in.close();
+    const QString saved = dir.filePath("out.vau");
 
-    vexsim.terminate();
-    QVERIFY(vexsim.waitForFinished(kWaitMs));
-    QCOMPARE(vexsim.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(vexsim.exitCode(), 0);
+    Vexsim vexsim;
+    QVERIFY(vexsim.start({"--load", in.fileName(), "--save", saved}));
+    QCOMPARE(vexsim.exchange("C6 01 07 07 00 00 1C", 7), hexBytes("C6 01 07 07 1E 03 CE"));
+    QCOMPARE(vexsim.exchange("C6 01 07 01 80 48 66", 5), hexBytes("C6 01 05 01 3A"));
+    // Section 18 (device 0x4880) is memory image bytes 30 and 31.
+    QCOMPARE(vexsim.exchange("C6 01 07 06 00 00 B7", 7), hexBytes("C6 01 07 06 D2 D9 B5"));
+    QVERIFY(vexsim.stop());
+
+    QFile out(saved);
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    QByteArray expected = patternFile();
+    // Memory image bytes 25 to 29 and 434 to 511 have no place in the panel: saved as 0.
+    const int memoryStart = 2 + kEepromSize;
+    expected.replace(memoryStart + 25, 5, QByteArray(5, '\0'));
+    expected.replace(memoryStart + 434, 78, QByteArray(78, '\0'));
+    QCOMPARE(out.readAll(), expected);
 }
 
 QTEST_GUILESS_MAIN(TstSimPty)

@@ -1,7 +1,0 @@
-#include "modellayouts.h"
-
-const QList<ModelLayoutEntry> &modelLayoutEntries()
-{
-    static const QList<ModelLayoutEntry> entries = {};
-    return entries;
-}
