@@ -46,7 +46,10 @@ QString readNumber(const QString &what, const QString &text, int min, int max, i
 {
     const std::optional<int> value = parseUserNumber(text, min, max);
     if (!value)
-        return QStringLiteral("%1 \"%2\" is not a number from %3 to %4").arg(what, text).arg(min).arg(max);
+        return QStringLiteral("%1 \"%2\" is not a number from %3 to %4")
+            .arg(what, text)
+            .arg(min)
+            .arg(max);
     out = *value;
     return QString();
 }
@@ -71,7 +74,9 @@ QString parseAction(const QString &text, FaultRule &rule)
     if (error.isEmpty() && parts.size() > 2)
         error = readNumber(QStringLiteral("gap"), parts.at(2), 0, kMaxDelayMs, rule.gapMs);
     if (error.isEmpty() && rule.amount < 0)
-        error = QStringLiteral("\"%1\" needs a value, as in \"%1:%2\"").arg(name).arg(spec.minAmount + 1);
+        error = QStringLiteral("\"%1\" needs a value, as in \"%1:%2\"")
+                    .arg(name)
+                    .arg(spec.minAmount + 1);
     return error;
 }
 
@@ -180,9 +185,12 @@ QString describeAction(const FaultRule &rule)
     case Action::CorruptChecksum: return QStringLiteral("fault: checksum corrupted");
     case Action::WrongCommand: return QStringLiteral("fault: wrong command byte");
     case Action::Split:
-        return QStringLiteral("fault: split into %1 pieces, %2 ms apart").arg(rule.amount).arg(rule.gapMs);
+        return QStringLiteral("fault: split into %1 pieces, %2 ms apart")
+            .arg(rule.amount)
+            .arg(rule.gapMs);
     case Action::Delay: return QStringLiteral("fault: delayed %1 ms").arg(rule.amount);
-    case Action::Garbage: return QStringLiteral("fault: %1 noise bytes before the frame").arg(rule.amount);
+    case Action::Garbage:
+        return QStringLiteral("fault: %1 noise bytes before the frame").arg(rule.amount);
     case Action::Truncate: return QStringLiteral("fault: last %1 bytes cut off").arg(rule.amount);
     case Action::FallSilent: return QStringLiteral("fault: fell silent");
     }

@@ -69,17 +69,17 @@ std::optional<QByteArray> SimEndpoint::answer(const QByteArray &request, QString
     const quint8 addressee = frame::byteAt(request, 1);
     const quint8 command = frame::byteAt(request, 3);
     const QByteArray payload = request.mid(frame::kHeaderSize, request.size() - frame::kOverhead);
-    std::optional<QByteArray> replyPayload;
-    if (addressee == frame::kAddrDevice)
-        replyPayload = m_device.answer(command, payload);
-    else if (addressee == frame::kAddrConfigurator && m_configurator)
-        replyPayload = m_configurator->answer(command, payload);
-    else {
-        whyNot = QStringLiteral("nobody answers addressee 0x%1").arg(addressee, 2, 16, QLatin1Char('0'));
+    const bool forDevice = addressee == frame::kAddrDevice;
+    if (!forDevice && !(addressee == frame::kAddrConfigurator && m_configurator)) {
+        whyNot = QStringLiteral("nobody answers addressee 0x%1")
+                     .arg(addressee, 2, 16, QLatin1Char('0'));
         return std::nullopt;
     }
+    const std::optional<QByteArray> replyPayload = forDevice
+                                                       ? m_device.answer(command, payload)
+                                                       : m_configurator->answer(command, payload);
     if (!replyPayload) {
-        whyNot = command == frame::kCmdRegularMode && addressee == frame::kAddrDevice
+        whyNot = forDevice && command == frame::kCmdRegularMode
                      ? QStringLiteral("regular mode is never answered")
                      : QStringLiteral("unknown command, wrong size or out of range");
         return std::nullopt;

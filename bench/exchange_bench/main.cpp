@@ -136,9 +136,13 @@ int main(int argc, char *argv[])
         for (const int baud : kBaudRates) {
             const double floorMs = bytes * 10 * 1000.0 / baud;
             const double measuredMs = runCase(benchCase, baud);
-            out << benchCase.name << QStringLiteral(" @ %1 baud: %2 bytes, measured %3 ms, floor %4 ms, ratio %5")
-                                         .arg(baud, 6).arg(bytes).arg(measuredMs, 0, 'f', 1)
-                                         .arg(floorMs, 0, 'f', 1).arg(measuredMs / floorMs, 0, 'f', 3)
+            out << benchCase.name
+                << QStringLiteral(" @ %1 baud: %2 bytes, measured %3 ms, floor %4 ms, ratio %5")
+                       .arg(baud, 6)
+                       .arg(bytes)
+                       .arg(measuredMs, 0, 'f', 1)
+                       .arg(floorMs, 0, 'f', 1)
+                       .arg(measuredMs / floorMs, 0, 'f', 3)
                 << Qt::endl;
         }
     }

@@ -68,7 +68,8 @@ std::unique_ptr<SimDevice> makeDevice(const VexsimOptions &options, QString &err
             return nullptr;
         }
     }
-    const quint8 type = options.typeCode.value_or(header ? header->typeCode : modelInfo(kDefaultModel).typeCode);
+    const quint8 fallbackType = header ? header->typeCode : modelInfo(kDefaultModel).typeCode;
+    const quint8 type = options.typeCode.value_or(fallbackType);
     const quint8 variant = options.variant.value_or(header ? header->variant : defaultVariant(type));
     auto device = std::make_unique<SimDevice>(type, variant);
     if (header && !loadInto(*device, options.loadFile, error))

@@ -42,6 +42,37 @@ void printTrace(const QElapsedTimer &clock, const TraceEntry &entry)
     err() << Qt::endl;
 }
 
+// Serves `device` on a pseudo-terminal until a stop signal; returns the exit code.
+int serve(const VexsimOptions &options, SimDevice &device)
+{
+    SimConfigurator configurator;
+    SimEndpoint endpoint(device, options.configurator ? &configurator : nullptr);
+    endpoint.setFaultPlan(options.faults);
+    QElapsedTimer clock;
+    clock.start();
+    if (options.verbose)
+        endpoint.setTraceObserver([&clock](const TraceEntry &e) { printTrace(clock, e); });
+    SimLine line(endpoint, options.baudRate);
+    PtyServer server(line);
+    QString error;
+    if (!server.open(error) || !quitOnStopSignals(error)) {
+        err() << "vexsim: " << error << Qt::endl;
+        return kExitFailed;
+    }
+    int exitCode = kExitStopped;
+    QObject::connect(&server, &PtyServer::failed, qApp, [&exitCode](const QString &reason) {
+        err() << "vexsim: " << reason << Qt::endl;
+        exitCode = kExitFailed;
+        QCoreApplication::quit();
+    });
+    QTextStream(stdout) << server.path() << Qt::endl;
+    err() << "vexsim: device type " << int(device.typeCode()) << ", variant "
+          << int(device.variant()) << (options.configurator ? ", with configurator" : "")
+          << " on " << server.path() << Qt::endl;
+    QCoreApplication::exec();
+    return exitCode;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -65,32 +96,7 @@ int main(int argc, char *argv[])
         err() << "vexsim: " << error << Qt::endl;
         return kExitBadOptions;
     }
-
-    SimConfigurator configurator;
-    SimEndpoint endpoint(*device, options.configurator ? &configurator : nullptr);
-    endpoint.setFaultPlan(options.faults);
-    QElapsedTimer clock;
-    clock.start();
-    if (options.verbose)
-        endpoint.setTraceObserver([&clock](const TraceEntry &e) { printTrace(clock, e); });
-    SimLine line(endpoint, options.baudRate);
-    PtyServer server(line);
-    if (!server.open(error) || !quitOnStopSignals(error)) {
-        err() << "vexsim: " << error << Qt::endl;
-        return kExitFailed;
-    }
-    int exitCode = kExitStopped;
-    QObject::connect(&server, &PtyServer::failed, &app, [&exitCode](const QString &reason) {
-        err() << "vexsim: " << reason << Qt::endl;
-        exitCode = kExitFailed;
-        QCoreApplication::quit();
-    });
-    QTextStream(stdout) << server.path() << Qt::endl;
-    err() << "vexsim: device type " << int(device->typeCode()) << ", variant "
-          << int(device->variant()) << (options.configurator ? ", with configurator" : "")
-          << " on " << server.path() << Qt::endl;
-    app.exec();
-
+    const int exitCode = serve(options, *device);
     if (!options.saveFile.isEmpty() && !saveDevice(*device, options.saveFile, error)) {
         err() << "vexsim: " << error << Qt::endl;
         return kExitFailed;

@@ -51,14 +51,28 @@ std::optional<quint8> parseModel(const QString &text)
 
 struct Parser {
     QCommandLineParser parser;
-    QCommandLineOption model{{"m", "model"}, "Device model: a name or a type code (default 16p).", "model"};
-    QCommandLineOption variant{"variant", "Firmware variant 0 to 255 the device reports (default: the loaded file's, else the first the program accepts for the model, else 0).", "n"};
-    QCommandLineOption noConfigurator{"no-configurator", "Do not answer the configurator addressee (0x07)."};
-    QCommandLineOption baud{{"b", "baud"}, "Pace the line as at this baud rate: every byte costs 10 bit times each way. Default: no pacing.", "rate"};
-    QCommandLineOption load{{"l", "load"}, "Settings file (.vau/.vaf) to load into the device at start (4p, 8p and 16p so far).", "file"};
-    QCommandLineOption save{{"s", "save"}, "Settings file to save the device into on exit (4p, 8p and 16p so far).", "file"};
+    QCommandLineOption model{{"m", "model"},
+                             "Device model: a name or a type code (default 16p).", "model"};
+    QCommandLineOption variant{"variant",
+                               "Firmware variant 0 to 255 the device reports (default: the loaded "
+                               "file's, else the first the program accepts for the model, else 0).",
+                               "n"};
+    QCommandLineOption noConfigurator{"no-configurator",
+                                      "Do not answer the configurator addressee (0x07)."};
+    QCommandLineOption baud{{"b", "baud"},
+                            "Pace the line as at this baud rate: every byte costs 10 bit times "
+                            "each way. Default: no pacing.",
+                            "rate"};
+    QCommandLineOption load{{"l", "load"},
+                            "Settings file (.vau/.vaf) to load into the device at start "
+                            "(4p, 8p and 16p so far).",
+                            "file"};
+    QCommandLineOption save{{"s", "save"},
+                            "Settings file to save the device into on exit (4p, 8p and 16p so far).",
+                            "file"};
     QCommandLineOption faults{{"f", "faults"}, "Fault plan (see above).", "plan"};
-    QCommandLineOption verbose{{"v", "verbose"}, "Print every frame received and sent on standard error."};
+    QCommandLineOption verbose{{"v", "verbose"},
+                               "Print every frame received and sent on standard error."};
     QCommandLineOption help{{"h", "help"}, "Show this help."};
 
     Parser()
@@ -90,7 +104,8 @@ QString takeValues(const Parser &p, VexsimOptions &options)
     if (p.parser.isSet(p.baud)) {
         const std::optional<int> baud = parseUserNumber(p.parser.value(p.baud), 1, kMaxBaudRate);
         if (!baud)
-            return valueError("baud", p.parser.value(p.baud), QStringLiteral("a rate 1 to %1").arg(kMaxBaudRate));
+            return valueError("baud", p.parser.value(p.baud),
+                              QStringLiteral("a rate 1 to %1").arg(kMaxBaudRate));
         options.baudRate = *baud;
     }
     if (p.parser.isSet(p.faults)) {
@@ -116,7 +131,9 @@ ParsedOptions parseOptions(const QStringList &arguments)
     if (p.parser.isSet(p.help))
         return {std::nullopt, QString(), p.parser.helpText()};
     if (!p.parser.positionalArguments().isEmpty())
-        return {std::nullopt, QStringLiteral("unexpected argument \"%1\"").arg(p.parser.positionalArguments().first()), QString()};
+        return {std::nullopt,
+                QStringLiteral("unexpected argument \"%1\"").arg(p.parser.positionalArguments().first()),
+                QString()};
     VexsimOptions options;
     if (const QString error = takeValues(p, options); !error.isEmpty())
         return {std::nullopt, error, QString()};

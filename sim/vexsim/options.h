@@ -8,8 +8,8 @@
 
 // What the command line asks of vexsim.
 struct VexsimOptions {
-    std::optional<quint8> typeCode; // from --model; else the loaded file's, else the 16-zone panel's
-    std::optional<quint8> variant;  // from --variant; else the loaded file's, else the first the program accepts
+    std::optional<quint8> typeCode; // --model; nothing: the loaded file's, else the 16-zone panel's
+    std::optional<quint8> variant;  // --variant; nothing: the loaded file's, else the model's first
     bool configurator = true;
     int baudRate = 0; // 0: no pacing
     QString loadFile;

@@ -15,7 +15,8 @@ namespace {
 
 QString systemError(const char *what)
 {
-    return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    return QStringLiteral("%1: %2").arg(QLatin1String(what), reason);
 }
 
 bool makeRaw(int fd)
@@ -90,7 +91,8 @@ void PtyServer::send(const QByteArray &bytes)
 {
     qsizetype written = 0;
     while (written < bytes.size()) {
-        const ssize_t n = ::write(m_master, bytes.constData() + written, size_t(bytes.size() - written));
+        const ssize_t n =
+            ::write(m_master, bytes.constData() + written, size_t(bytes.size() - written));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)

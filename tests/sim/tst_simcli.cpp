@@ -54,7 +54,8 @@ void TstSimCli::badOptionsExitWithTwo_data()
     QTest::newRow("unknown-fault-action") << QStringList{"--faults", "explode"} << "explode";
     QTest::newRow("split-into-one-piece") << QStringList{"--faults", "split:1"} << "split";
     QTest::newRow("request-number-zero") << QStringList{"--faults", "drop,req=0"} << "request number";
-    QTest::newRow("missing-settings-file") << QStringList{"--load", "/nonexistent/x.vau"} << "cannot read";
+    QTest::newRow("missing-settings-file")
+        << QStringList{"--load", "/nonexistent/x.vau"} << "cannot read";
     QTest::newRow("settings-file-one-byte-short")
         << QStringList{"--load", m_dir.filePath("short16p.vau")} << "shorter";
     QTest::newRow("settings-file-without-header")

@@ -1,6 +1,7 @@
 // The simulated device and configurator: the reply to every command, the address pointer,
-// the bounds of every area, request framing, and the device clock. Expected frames are worked out by hand (checksums with a separate
-// CRC-8 routine checked against the four documented examples).
+// the bounds of every area, request framing, and the device clock. Expected frames are
+// worked out by hand (checksums with a separate CRC-8 routine checked against the four
+// documented examples).
 #include "simconfigurator.h"
 #include "simdevice.h"
 #include "simendpoint.h"

@@ -78,12 +78,15 @@ struct Rig {
         link.Start(&window, &list);
     }
 
+    // The link waits for a reply and nothing is on its way.
+    bool waitingInVain() const { return link.replyTimerArmed() && port->idle(); }
+
     // Lets replies arrive; when the link waits for one that will never come, the reply
     // timer fires.
     void runToEnd()
     {
         for (int round = 0; round <= TMainCPort::kMaxSends && !window.ended(); ++round) {
-            QTRY_VERIFY_WITH_TIMEOUT(window.ended() || (link.replyTimerArmed() && port->idle()), kWaitMs);
+            QTRY_VERIFY_WITH_TIMEOUT(window.ended() || waitingInVain(), kWaitMs);
             if (!window.ended())
                 link.OnTimeout();
         }
@@ -127,7 +130,8 @@ void TstSimFaults::faultPlanAgainstLink_data()
     QTest::newRow("dropped-reply-resent") << "drop" << "identify" << 0 << C{7, 7} << true;
     QTest::newRow("corrupt-checksum-resent") << "corrupt" << "identify" << 0 << C{7, 7} << true;
     QTest::newRow("wrong-command-byte-resent") << "wrongcmd" << "identify" << 0 << C{7, 7} << true;
-    QTest::newRow("garbage-before-start-byte-resent") << "garbage:3" << "identify" << 0 << C{7, 7} << true;
+    QTest::newRow("garbage-before-start-byte-resent")
+        << "garbage:3" << "identify" << 0 << C{7, 7} << true;
     QTest::newRow("truncated-reply-resent") << "truncate:2" << "identify" << 0 << C{7, 7} << true;
     QTest::newRow("split-reply-framed-once") << "split:3:5" << "identify" << 0 << C{7} << true;
     QTest::newRow("delayed-reply-still-taken") << "delay:50" << "identify" << 0 << C{7} << true;
@@ -171,7 +175,8 @@ void TstSimFaults::faultPlanAgainstLink()
 // What the sequencer stores comes from the simulated device, whatever the faults did.
 void TstSimFaults::readDataReachesImageThroughFaults()
 {
-    const FaultPlan::Parsed parsed = FaultPlan::parse(QStringLiteral("garbage:2,cmd=6; split:5:1,cmd=6"));
+    const FaultPlan::Parsed parsed =
+        FaultPlan::parse(QStringLiteral("garbage:2,cmd=6; split:5:1,cmd=6"));
     QVERIFY(parsed.plan);
     Rig rig(*parsed.plan, 0);
     QVERIFY(rig.link.OpenPort());
