@@ -137,12 +137,15 @@ void TMainForm::resetSlotCaptions()
         m_readSlotItems[i]->setText(QStringLiteral("Конфігурація %1  (не визначено)").arg(i + 1));
 }
 
-QAction *TMainForm::toolButton(const QString &name, const QString &hint, QAction *command, int icon)
+// Toolbar buttons run the command itself, not its menu item: the transfer buttons are
+// enabled at start while their menu items are not.
+QAction *TMainForm::toolButton(const QString &name, const QString &hint, void (TMainForm::*slot)(),
+                               int icon)
 {
     auto *button = new QAction(style()->standardIcon(QStyle::StandardPixmap(icon)), hint, this);
     button->setObjectName(name);
     button->setToolTip(hint);
-    connect(button, &QAction::triggered, command, &QAction::trigger);
+    connect(button, &QAction::triggered, this, slot);
     return button;
 }
 
@@ -151,16 +154,15 @@ void TMainForm::createToolBar()
     QToolBar *bar = addToolBar(QStringLiteral("Панель"));
     bar->setObjectName("ToolBar");
     bar->setMovable(false);
-    const auto command = [this](const char *name) { return findChild<QAction *>(name); };
-    bar->addAction(toolButton("tbSelect", "Вибір приладу", command("mnSelectDev"), QStyle::SP_ComputerIcon));
-    bar->addAction(toolButton("tbOpen", "Завантажити налаштування з файлу", command("mnOpen"), QStyle::SP_DialogOpenButton));
-    bar->addAction(toolButton("tbPrint", "Друк налаштувань", command("mnPrint"), QStyle::SP_FileDialogDetailedView));
-    bar->addAction(toolButton("tbSave", "Зберегти налаштування в файл", command("mnSave"), QStyle::SP_DialogSaveButton));
-    bar->addAction(toolButton("tbLoadDev", "Завантаження налаштувань в прилад", command("mnLoadDev"), QStyle::SP_ArrowUp));
-    bar->addAction(toolButton("tbReadDev", "Завантаження налаштувань з приладу", command("mnReadDev"), QStyle::SP_ArrowDown));
-    bar->addAction(toolButton("tbFA", "Заводські налаштування", command("mnFA"), QStyle::SP_BrowserReload));
-    bar->addAction(toolButton("tbOptionCOM", "Налаштування COM-порту", command("mnOptionCOM"), QStyle::SP_DriveNetIcon));
-    bar->addAction(toolButton("tbRegMode", "Вихід приладу в робочий режим", command("mnRegMode"), QStyle::SP_MediaPlay));
+    bar->addAction(toolButton("tbSelect", "Вибір приладу", &TMainForm::showSelectWindow, QStyle::SP_ComputerIcon));
+    bar->addAction(toolButton("tbOpen", "Завантажити налаштування з файлу", &TMainForm::mnOpenClick, QStyle::SP_DialogOpenButton));
+    bar->addAction(toolButton("tbPrint", "Друк налаштувань", &TMainForm::mnPrintClick, QStyle::SP_FileDialogDetailedView));
+    bar->addAction(toolButton("tbSave", "Зберегти налаштування в файл", &TMainForm::mnSaveClick, QStyle::SP_DialogSaveButton));
+    bar->addAction(toolButton("tbLoadDev", "Завантаження налаштувань в прилад", &TMainForm::mnLoadDevClick, QStyle::SP_ArrowUp));
+    bar->addAction(toolButton("tbReadDev", "Завантаження налаштувань з приладу", &TMainForm::mnReadDevClick, QStyle::SP_ArrowDown));
+    bar->addAction(toolButton("tbFA", "Заводські налаштування", &TMainForm::mnFAClick, QStyle::SP_BrowserReload));
+    bar->addAction(toolButton("tbOptionCOM", "Налаштування COM-порту", &TMainForm::mnOptionCOMClick, QStyle::SP_DriveNetIcon));
+    bar->addAction(toolButton("tbRegMode", "Вихід приладу в робочий режим", &TMainForm::mnRegModeClick, QStyle::SP_MediaPlay));
     for (const char *name : {"tbPrint", "tbSave", "tbFA"})
         findChild<QAction *>(name)->setEnabled(false);
 }

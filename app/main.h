@@ -98,7 +98,7 @@ private:
     void createStatusBar();
     QAction *addCommand(const QString &name, const QString &text, void (TMainForm::*slot)(),
                         QKeySequence key = {});
-    QAction *toolButton(const QString &name, const QString &hint, QAction *command, int icon);
+    QAction *toolButton(const QString &name, const QString &hint, void (TMainForm::*slot)(), int icon);
     void fillWindowMenu();
     void tileWindows(Qt::Orientation orientation);
     void applyPlacement();

@@ -34,7 +34,30 @@ const QByteArray &imageIn(const settingsfile::Images &images, Image image)
     return image == Image::Eeprom ? images.eeprom : images.memory;
 }
 
+std::optional<PanelModel> panelOf(Model model)
+{
+    switch (model) {
+    case Model::Korvel4p: return PanelModel::FourZone;
+    case Model::Korvel8p: return PanelModel::EightZone;
+    case Model::Korvel16p: return PanelModel::SixteenZone;
+    default: return std::nullopt;
+    }
+}
+
 } // namespace
+
+void setModelBehaviour(SimDevice &device, Model model)
+{
+    const std::optional<PanelModel> panel = panelOf(model);
+    if (!panel || panelModelInfo(*panel).shortReadVariant != device.variant())
+        return;
+    // That firmware reads the test report as five bytes.
+    constexpr int kTestReportReadLength = 5;
+    QMap<int, int> lengths;
+    for (const MemoryBlock &b : memoryBlocks(*panel))
+        lengths.insert(b.deviceAddress, b.k == kTestReportBlock ? kTestReportReadLength : b.length);
+    device.setWholeBlockReads(lengths);
+}
 
 std::optional<QList<ImageSegment>> imageSegments(Model model)
 {

@@ -28,6 +28,10 @@ std::optional<QList<ImageSegment>> imageSegments(Model model);
 // segment are 0.
 settingsfile::Images imagesOf(const SimDevice &device, const QList<ImageSegment> &segments,
                               int eepromSize, int memorySize);
+// Gives the device the read behaviour of the model's firmware variant (the variant of the
+// 4- and 8-zone panels that answers short reads with whole blocks).
+void setModelBehaviour(SimDevice &device, Model model);
+
 // Puts every mapped image byte in its place in the device.
 void putImages(const settingsfile::Images &images, const QList<ImageSegment> &segments,
                SimDevice &device);

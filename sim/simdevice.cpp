@@ -31,7 +31,7 @@ std::optional<QByteArray> SimDevice::answer(quint8 command, const QByteArray &pa
     case kCmdReadEepromByte:
         return readAtPointer(SimArea::Eeprom, 1);
     case kCmdReadMemory:
-        return readAtPointer(SimArea::Memory, int(payload.size())); // one zero byte per byte wanted
+        return readMemory(payload);
     case kCmdIdentify:
         return QByteArray(1, char(m_typeCode)) + char(m_variant);
     case kCmdShortWrite:
@@ -53,6 +53,16 @@ std::optional<QByteArray> SimDevice::readAtPointer(SimArea area, int count)
     if (bytes)
         m_pointer += count;
     return bytes;
+}
+
+// The request carries one zero byte per byte wanted.
+std::optional<QByteArray> SimDevice::readMemory(const QByteArray &payload)
+{
+    constexpr int kShortRequest = 2;
+    int count = int(payload.size());
+    if (count == kShortRequest && m_wholeBlocks.contains(m_pointer))
+        count = m_wholeBlocks.value(m_pointer);
+    return readAtPointer(SimArea::Memory, count);
 }
 
 std::optional<QByteArray> SimDevice::writeAtPointer(SimArea area, const QByteArray &bytes)

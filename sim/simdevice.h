@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QMap>
 #include <functional>
 #include <optional>
 
@@ -42,11 +43,17 @@ public:
     // refuses the time.
     bool write(SimArea area, int address, const QByteArray &bytes);
 
+    // Firmware that answers a two-byte memory read at the start of one of its blocks with the
+    // whole block (device address -> block length); empty for firmware that answers every
+    // read with the bytes asked for.
+    void setWholeBlockReads(QMap<int, int> blockLengths) { m_wholeBlocks = std::move(blockLengths); }
+
     // The clock's idea of "now" in UTC; tests fix it.
     void setTimeSource(std::function<QDateTime()> nowUtc) { m_now = std::move(nowUtc); }
 
 private:
     std::optional<QByteArray> readAtPointer(SimArea area, int count);
+    std::optional<QByteArray> readMemory(const QByteArray &payload);
     std::optional<QByteArray> writeAtPointer(SimArea area, const QByteArray &bytes);
     std::optional<QByteArray> shortRead(const QByteArray &payload) const;
     std::optional<QByteArray> shortWrite(const QByteArray &payload);
@@ -57,5 +64,6 @@ private:
     int m_pointer = 0; // 0x10000 after a transfer that ends at the top of memory
     QByteArray m_stores[3]; // Eeprom, Memory and Short, by the enum's value
     SimClock m_clock;
+    QMap<int, int> m_wholeBlocks;
     std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTimeUtc(); };
 };

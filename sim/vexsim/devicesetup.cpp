@@ -72,6 +72,8 @@ std::unique_ptr<SimDevice> makeDevice(const VexsimOptions &options, QString &err
     const quint8 type = options.typeCode.value_or(fallbackType);
     const quint8 variant = options.variant.value_or(header ? header->variant : defaultVariant(type));
     auto device = std::make_unique<SimDevice>(type, variant);
+    if (const std::optional<Model> model = modelByTypeCode(type))
+        setModelBehaviour(*device, *model);
     if (header && !loadInto(*device, options.loadFile, error))
         return nullptr;
     if (!options.saveFile.isEmpty() && !mappedModel(type)) {

@@ -122,6 +122,7 @@ private Q_SLOTS:
     void startStates();
     void shortcuts_data();
     void shortcuts();
+    void toolbarTransferButtonsWorkAtStart();
     void accessButtonTogglesTransferCommands();
     void unopenablePortShowsError3AndRestores_data();
     void unopenablePortShowsError3AndRestores();
@@ -224,6 +225,15 @@ void TstMainForm::shortcuts()
     QFETCH(QString, key);
     auto form = makeForm();
     QCOMPARE(action(*form, qPrintable(name))->shortcut(), QKeySequence(key));
+}
+
+void TstMainForm::toolbarTransferButtonsWorkAtStart()
+{
+    auto form = makeForm();
+    QVERIFY(!action(*form, "mnReadDev")->isEnabled());
+    action(*form, "tbReadDev")->trigger();
+    waitIdle(*form);
+    QCOMPARE(m_device.frames.value(0), hex("C6 01 07 07 00 00 1C"));
 }
 
 void TstMainForm::accessButtonTogglesTransferCommands()
