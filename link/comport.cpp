@@ -109,9 +109,9 @@ void TMainCPort::SendFrame(const QByteArray &frameBytes)
     if (!m_transport->isOpen())
         return; // no reply will come; the reply timer takes over
     purge();
+    // The port writes from the event loop at once; waiting here for the line to drain
+    // (a flush) would cost a round trip through the driver for every frame.
     m_transport->write(frameBytes);
-    if (auto *serial = qobject_cast<QSerialPort *>(m_transport.get()))
-        serial->flush();
 }
 
 void TMainCPort::onReadyRead()

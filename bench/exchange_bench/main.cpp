@@ -5,6 +5,7 @@
 // byte, each way). The floor is (request bytes + reply bytes) x 10 / baud: what the wire
 // alone costs. The ratio measured / floor is the link's overhead (logging, event loop,
 // terminal and process hops, the turnaround of every request).
+#include "blockpackets.h"
 #include "comport.h"
 #include "dialogs.h"
 #include "frame.h"
@@ -31,20 +32,63 @@ struct Case {
     std::function<void(TPacketList &)> build;
 };
 
-const QList<Case> kCases = {
-    {QStringLiteral("500 x (set-address + 16-byte read)"),
-     [](TPacketList &list) {
-         for (int i = 0; i < kReads; ++i) {
-             list.AddSetAddress(quint16(0x4000 + i * kReadSize));
-             list.AddReadMemory(kReadSize, kReadSize, i * kReadSize);
-         }
-     }},
+struct Panel {
+    const char *name;
+    PanelModel model;
+    int variant;
 };
+
+const Panel kPanels[] = {{"4-zone v5", PanelModel::FourZone, 5},
+                         {"8-zone v5", PanelModel::EightZone, 5},
+                         {"16-zone v2", PanelModel::SixteenZone, 2}};
+
+// Zero images of the model's sizes: what is written does not change the timing.
+QByteArray eepromOf(const Panel &p) { return QByteArray(panelModelInfo(p.model).eepromSize, '\0'); }
+QByteArray memoryOf(const Panel &p) { return QByteArray(panelModelInfo(p.model).memorySize, '\0'); }
+
+QList<Case> panelCases()
+{
+    QList<Case> cases;
+    for (const Panel &p : kPanels) {
+        const QString name = QString::fromLatin1(p.name);
+        cases.append({name + QStringLiteral(" device read"), [p](TPacketList &list) {
+                          const auto blocks = deviceReadBlocks(p.model, p.variant, 38400);
+                          appendDeviceRead(list, blocks, PanelArea::Eeprom);
+                          appendDeviceRead(list, blocks, PanelArea::Memory);
+                      }});
+        cases.append({name + QStringLiteral(" device write"), [p](TPacketList &list) {
+                          const auto blocks = deviceWriteBlocks(p.model, p.variant);
+                          appendDeviceWrite(list, blocks, PanelArea::Eeprom, eepromOf(p), memoryOf(p));
+                          appendDeviceWrite(list, blocks, PanelArea::Memory, eepromOf(p), memoryOf(p));
+                      }});
+        cases.append({name + QStringLiteral(" configurator write"), [p](TPacketList &list) {
+                          appendConfiguratorWrite(list, configuratorWriteBlocks(p.model, p.variant, 1),
+                                                  eepromOf(p), memoryOf(p));
+                      }});
+        cases.append({name + QStringLiteral(" configurator read"), [p](TPacketList &list) {
+                          appendConfiguratorRead(list, configuratorReadBlocks(p.model, 1));
+                      }});
+    }
+    return cases;
+}
+
+QList<Case> allCases()
+{
+    QList<Case> cases = {{QStringLiteral("500 x (set-address + 16-byte read)"), [](TPacketList &list) {
+                              for (int i = 0; i < kReads; ++i) {
+                                  list.AddSetAddress(quint16(0x4000 + i * kReadSize));
+                                  list.AddReadMemory(kReadSize, kReadSize, i * kReadSize);
+                              }
+                          }}};
+    return cases + panelCases();
+}
 
 // Bytes of the reply the device sends to `request`.
 int replySize(const TPacket &request)
 {
     const int requestPayload = int(request.Data.size()) - frame::kOverhead;
+    if (frame::byteAt(request.Data, 1) == frame::kAddrConfigurator)
+        return frame::kOverhead + (frame::byteAt(request.Data, 3) == frame::kCmdReadStore ? 64 : 0);
     switch (frame::byteAt(request.Data, 3)) {
     case frame::kCmdReadMemory: return frame::kOverhead + requestPayload;
     case frame::kCmdReadEepromByte: return frame::kOverhead + 1;
@@ -98,7 +142,7 @@ double runCase(const Case &benchCase, int baudRate)
     if (!vexsim.waitForReadyRead(kStartWaitMs))
         return -1;
     ExchangeState state;
-    state.resetImages(0, kReads * kReadSize);
+    state.resetImages(256, kReads * kReadSize);
     TMainCPort link(state);
     PortSettings settings;
     settings.port = QString::fromLocal8Bit(vexsim.readLine()).trimmed();
@@ -129,7 +173,7 @@ int main(int argc, char *argv[])
     QTemporaryDir logDir; // the link writes Logs/VexLoader.log under the current folder
     QDir::setCurrent(logDir.path());
     QTextStream out(stdout);
-    for (const Case &benchCase : kCases) {
+    for (const Case &benchCase : allCases()) {
         TPacketList list;
         benchCase.build(list);
         const qint64 bytes = wireBytes(list);
