@@ -335,6 +335,7 @@ EditorWindow *TMainForm::openEditor(Model model, quint8 variant)
     } else if (m_editorFactory && (window = m_editorFactory(model, *this))) {
         QMdiSubWindow *sub = m_mdi->addSubWindow(window);
         sub->setAttribute(Qt::WA_DeleteOnClose);
+        sub->resize(window->size().boundedTo(m_mdi->viewport()->size()));
         connect(sub, &QObject::destroyed, this, &TMainForm::editorWindowsChanged, Qt::QueuedConnection);
         window->VersionFirmware(variant);
         sub->show();

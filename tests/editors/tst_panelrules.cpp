@@ -64,6 +64,8 @@ private Q_SLOTS:
     void commonCodesCopyAndMirror();
     void keyFiltersRefuseWithMessage_data();
     void keyFiltersRefuseWithMessage();
+    void pastedTextIsFiltered_data();
+    void pastedTextIsFiltered();
     void sectionListShowsOneBox();
     void variantEnabling_data();
     void variantEnabling();
@@ -281,6 +283,30 @@ void TstPanelRules::keyFiltersRefuseWithMessage()
     typeInto(edit, typed);
     QCOMPARE(edit->text(), kept);
     QCOMPARE(m_dialogs->lastText(), message);
+}
+
+void TstPanelRules::pastedTextIsFiltered_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("telephone") << "edTelNum1" << "+38 (044) 12-34*" << "+380441234*";
+    QTest::newRow("access-code") << "edCode3" << "12ab" << "12";
+    QTest::newRow("section-field") << "edS201" << "zF" << "F";
+}
+
+void TstPanelRules::pastedTextIsFiltered()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, pasted);
+    QFETCH(QString, kept);
+    TPanelEditor *e = open(Model::Korvel16p, 3);
+    auto *edit = child<QLineEdit>(e, field);
+    edit->setMaxLength(32);
+    edit->insert(pasted); // as a paste arrives: one edit, no key presses
+    Q_EMIT edit->textEdited(edit->text());
+    QCOMPARE(edit->text(), kept);
+    QVERIFY(m_dialogs->messages.isEmpty());
 }
 
 void TstPanelRules::sectionListShowsOneBox()
