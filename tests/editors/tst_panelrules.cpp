@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -70,6 +72,7 @@ private Q_SLOTS:
     void variantEnabling_data();
     void variantEnabling();
     void captionMarksUserChangesOnly();
+    void placementKeptPerEditor();
     void resetUnchecksCommon();
 
 private:
@@ -369,6 +372,19 @@ void TstPanelRules::captionMarksUserChangesOnly()
     QCOMPARE(e->windowTitle(), QStringLiteral("КОРВЕЛ-16П (KVL16P-4)"));
     typeInto(child<QLineEdit>(e, "edCode3"), "9");
     QCOMPARE(e->windowTitle(), QStringLiteral("КОРВЕЛ-16П (KVL16P-4)   -   змінено користувачем"));
+}
+
+void TstPanelRules::placementKeptPerEditor()
+{
+    TPanelEditor *e = open(Model::Korvel8p, 4);
+    e->parentWidget()->move(37, 21);
+    m_form->mdiArea()->closeAllSubWindows();
+    QSettings ini(m_dir->filePath("option.ini"), QSettings::IniFormat);
+    QCOMPARE(ini.value("KorvelForm8p/Left").toInt(), 37);
+    QCOMPARE(ini.value("KorvelForm8p/Top").toInt(), 21);
+    QCOMPARE(ini.value("KorvelForm8p/State").toInt(), 0);
+    TPanelEditor *again = open(Model::Korvel8p, 4);
+    QCOMPARE(again->parentWidget()->pos(), QPoint(37, 21));
 }
 
 void TstPanelRules::resetUnchecksCommon()
