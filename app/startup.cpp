@@ -4,6 +4,7 @@
 #include "editorfactory.h"
 #include "firsthinstancerunning.h"
 #include "main.h"
+#include "programmator.h"
 #include "qtdialogs.h"
 
 #include <QApplication>
@@ -45,6 +46,7 @@ int startVexloader(QApplication &app, const std::function<void(TMainForm &)> &sh
     TMainForm mainForm(iniPath);
     qtDialogs.setParentWindow(&mainForm);
     mainForm.setEditorFactory(createEditor);
+    mainForm.setHexOpener([&mainForm](const QString &path) { showProgrammer(mainForm)->OpenHex(path); });
     splash.showAsSplash(std::max<int>(0, kSplashMs - int(splashShown.elapsed())));
     QObject::connect(&instance, &FirstInstance::activationRequested, &mainForm,
                      [&mainForm] { bringForward(mainForm); });
