@@ -30,10 +30,7 @@ std::unique_ptr<TMainCPort> TMainForm::createLink()
 bool TMainForm::openLink()
 {
     m_link = createLink();
-    connect(m_link.get(), &TMainCPort::progressed, this, [](int position) {
-        if (TProgressForm *progress = TProgressForm::instance())
-            progress->setPosition(position);
-    });
+    showProgressOf(*m_link);
     if (m_link->OpenPort())
         return true;
     m_link.reset();

@@ -1,5 +1,7 @@
 #include "progress.h"
 
+#include "comport.h"
+
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
@@ -67,3 +69,11 @@ void TProgressForm::setMaximum(int maximum) { m_bar->setMaximum(maximum); }
 int TProgressForm::maximum() const { return m_bar->maximum(); }
 void TProgressForm::setPosition(int position) { m_bar->setValue(std::min(position, m_bar->maximum())); }
 int TProgressForm::position() const { return m_bar->value(); }
+
+void showProgressOf(TMainCPort &link)
+{
+    QObject::connect(&link, &TMainCPort::progressed, &link, [](int position) {
+        if (TProgressForm *progress = TProgressForm::instance())
+            progress->setPosition(position);
+    });
+}

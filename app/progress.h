@@ -4,6 +4,7 @@
 
 class QLabel;
 class QProgressBar;
+class TMainCPort;
 
 // The busy window of an exchange: borderless, on top, centred on the main window, with a
 // progress bar (step 1) and one centred line of text. At most one exists at a time.
@@ -33,3 +34,6 @@ private:
     QLabel *m_lbInfo;
     QProgressBar *m_bar;
 };
+
+// Shows `link`'s progress on the progress window whenever one exists.
+void showProgressOf(TMainCPort &link);

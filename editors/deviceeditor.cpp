@@ -157,10 +157,7 @@ void TDeviceEditor::startExchange()
         progress->setPosition(0);
     }
     m_link = m_shell.createLink();
-    connect(m_link.get(), &TMainCPort::progressed, this, [](int position) {
-        if (TProgressForm *progress = TProgressForm::instance())
-            progress->setPosition(position);
-    });
+    showProgressOf(*m_link);
     if (m_list->isEmpty() || !m_link->OpenPort()) {
         releaseExchange();
         m_shell.EndAnimation();
@@ -173,15 +170,7 @@ void TDeviceEditor::startExchange()
 
 bool TDeviceEditor::event(QEvent *e)
 {
-    if (e->type() == linkevent::EndRead) {
-        EndRead();
-        return true;
-    }
-    if (e->type() == linkevent::ErrorTransmit) {
-        ErrorTransmit();
-        return true;
-    }
-    return EditorWindow::event(e);
+    return handleExchangeEnd(e, [this] { EndRead(); }, [this] { ErrorTransmit(); }) || EditorWindow::event(e);
 }
 
 void TDeviceEditor::releaseExchange()

@@ -24,3 +24,17 @@ public:
 private:
     int m_requestIndex;
 };
+
+// For a window that runs its own exchange: calls `endRead` or `errorTransmit` for the
+// link's end or failure message and says whether the event was one of them.
+template <typename EndRead, typename ErrorTransmit>
+bool handleExchangeEnd(QEvent *event, EndRead endRead, ErrorTransmit errorTransmit)
+{
+    if (event->type() == linkevent::EndRead)
+        endRead();
+    else if (event->type() == linkevent::ErrorTransmit)
+        errorTransmit();
+    else
+        return false;
+    return true;
+}

@@ -106,10 +106,7 @@ void TProgrammatorForm::abtnLoadClick()
     m_shell.setStatusText(0, text);
     if (!m_link)
         m_link = m_shell.createLink();
-    connect(m_link.get(), &TMainCPort::progressed, this, [](int position) {
-        if (TProgressForm *progress = TProgressForm::instance())
-            progress->setPosition(position);
-    });
+    showProgressOf(*m_link);
     if (!m_link->OpenPort()) {
         m_idle = true;
         m_list.reset();
@@ -122,15 +119,7 @@ void TProgrammatorForm::abtnLoadClick()
 
 bool TProgrammatorForm::event(QEvent *e)
 {
-    if (e->type() == linkevent::EndRead) {
-        EndRead();
-        return true;
-    }
-    if (e->type() == linkevent::ErrorTransmit) {
-        ErrorTransmit();
-        return true;
-    }
-    return QWidget::event(e);
+    return handleExchangeEnd(e, [this] { EndRead(); }, [this] { ErrorTransmit(); }) || QWidget::event(e);
 }
 
 void TProgrammatorForm::finish()
