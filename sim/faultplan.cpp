@@ -16,7 +16,7 @@ constexpr int kMaxDelayMs = 600000;
 constexpr char kNoiseByte = '\x55';
 constexpr int kMaxFrameBytes = 255;
 
-struct ActionSpec {
+struct ActionForm {
     Action action;
     int defaultAmount; // -1: the amount must be given
     int minAmount;
@@ -24,9 +24,9 @@ struct ActionSpec {
     bool takesGap;
 };
 
-const QHash<QString, ActionSpec> &actionSpecs()
+const QHash<QString, ActionForm> &actionSpecs()
 {
-    static const QHash<QString, ActionSpec> specs = {
+    static const QHash<QString, ActionForm> forms = {
         {QStringLiteral("drop"), {Action::Drop, 0, 0, 0, false}},
         {QStringLiteral("corrupt"), {Action::CorruptChecksum, 0, 0, 0, false}},
         {QStringLiteral("wrongcmd"), {Action::WrongCommand, 0, 0, 0, false}},
@@ -36,7 +36,7 @@ const QHash<QString, ActionSpec> &actionSpecs()
         {QStringLiteral("truncate"), {Action::Truncate, 1, 1, kMaxFrameBytes - 1, false}},
         {QStringLiteral("silent"), {Action::FallSilent, 0, 0, 0, false}},
     };
-    return specs;
+    return forms;
 }
 
 constexpr int kNoLimit = std::numeric_limits<int>::max();
@@ -62,21 +62,21 @@ QString parseAction(const QString &text, FaultRule &rule)
     const auto it = actionSpecs().constFind(name);
     if (it == actionSpecs().cend())
         return QStringLiteral("unknown fault action \"%1\"").arg(name);
-    const ActionSpec &spec = *it;
-    const int maxParts = 1 + (spec.maxAmount > 0 ? 1 : 0) + (spec.takesGap ? 1 : 0);
+    const ActionForm &form = *it;
+    const int maxParts = 1 + (form.maxAmount > 0 ? 1 : 0) + (form.takesGap ? 1 : 0);
     if (parts.size() > maxParts)
         return QStringLiteral("too many values for \"%1\"").arg(name);
-    rule.action = spec.action;
-    rule.amount = spec.defaultAmount;
+    rule.action = form.action;
+    rule.amount = form.defaultAmount;
     QString error;
     if (parts.size() > 1)
-        error = readNumber(name, parts.at(1), spec.minAmount, spec.maxAmount, rule.amount);
+        error = readNumber(name, parts.at(1), form.minAmount, form.maxAmount, rule.amount);
     if (error.isEmpty() && parts.size() > 2)
         error = readNumber(QStringLiteral("gap"), parts.at(2), 0, kMaxDelayMs, rule.gapMs);
     if (error.isEmpty() && rule.amount < 0)
         error = QStringLiteral("\"%1\" needs a value, as in \"%1:%2\"")
                     .arg(name)
-                    .arg(spec.minAmount + 1);
+                    .arg(form.minAmount + 1);
     return error;
 }
 
