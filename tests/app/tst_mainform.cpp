@@ -70,6 +70,8 @@ private:
 struct Device {
     QByteArray identity = hex("17 00");         // type, variant
     QByteArray slotHeader = hex("FF FF");       // first two bytes of every slot
+    QMap<int, QByteArray> slotHeaders;          // by slot address, where they differ
+    int dropFrame = -1;                         // the reply to this frame (0-based) is lost
     bool present = true;
     bool portBusy = false;
     QList<QByteArray> frames;                   // everything written, all links together
@@ -81,10 +83,12 @@ struct Device {
             transport->failOpen = portBusy;
             transport->responder = [this](const QByteArray &request) {
                 frames.append(request);
-                return present ? reply(request) : QByteArray();
+                const bool dropped = int(frames.size()) - 1 == dropFrame;
+                return present && !dropped ? reply(request) : QByteArray();
             };
             auto link = std::make_unique<TMainCPort>(state, std::unique_ptr<QIODevice>(transport));
-            link->setReplyTimeout(present ? 5000 : 1);
+            // A silent device fails at once; a single lost reply costs a short wait.
+            link->setReplyTimeout(!present ? 1 : dropFrame >= 0 ? 300 : 5000);
             return link;
         };
     }
@@ -96,7 +100,8 @@ struct Device {
             return {};
         QByteArray payload;
         if (frame::byteAt(request, 1) == frame::kAddrConfigurator && command == frame::kCmdReadStore)
-            payload = slotHeader + QByteArray(62, '\xFF');
+            payload = slotHeaders.value(frame::byteAt(request, 4) | frame::byteAt(request, 5) << 8, slotHeader)
+                      + QByteArray(62, '\xFF');
         else if (command == frame::kCmdIdentify)
             payload = identity;
         return frame::make(frame::byteAt(request, 1), command, payload);
@@ -133,6 +138,7 @@ private Q_SLOTS:
     void writeSlotGoesToActiveEditor();
     void surveyOfEmptyConfigurator();
     void surveyNamesStoredModels();
+    void surveyRestartedByResendKeepsSlotsApart();
     void failedSurveyEnablesCommandsAgain();
     void clearConfigurator_data();
     void clearConfigurator();
@@ -377,6 +383,21 @@ void TstMainForm::surveyNamesStoredModels()
     action(*form, "mnInitConf")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(!m_dialogs->messages.isEmpty(), 20000);
     QCOMPARE(action(*form, "mnConfFour")->text(), QStringLiteral("Конфігурація 4 - Корвел-16П (kvl16p-3)"));
+}
+
+void TstMainForm::surveyRestartedByResendKeepsSlotsApart()
+{
+    m_device.slotHeaders = {{0x1000, hex("17 02")}, {0x1040, hex("16 03")}, {0x1080, hex("1E 04")},
+                            {0x10C0, hex("1F 03")}};
+    m_device.dropFrame = 2; // slot 3's first answer is lost: the survey starts again at slot 1
+    auto form = makeForm();
+    action(*form, "mnInitConf")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_dialogs->messages.isEmpty(), 20000);
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    QCOMPARE(m_dialogs->lastText(),
+             QStringLiteral("Конфігурація 1 - Корвел-4П (kvl4p-2)\rКонфігурація 2 - Корвел-8П (kvl8p-3)\r"
+                            "Конфігурація 3 - Корвел-16П (kvl16p-4)\rКонфігурація 4 - Корвел-16.64П"));
+    QCOMPARE(m_device.frames.size(), 7);
 }
 
 void TstMainForm::failedSurveyEnablesCommandsAgain()
