@@ -20,7 +20,8 @@ public:
 
     virtual ~Dialogs() = default;
 
-    virtual void showMessage(Kind kind, const QString &text) = 0;
+    // `detail`, when given, is shown under the text in smaller type (what exactly failed).
+    virtual void showMessage(Kind kind, const QString &text, const QString &detail = QString()) = 0;
     // Yes/No question; true for Yes.
     virtual bool askYesNo(const QString &text) = 0;
     // OK/Cancel question; true for OK.

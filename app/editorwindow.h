@@ -18,6 +18,9 @@ public:
     virtual QString title() const = 0;
     // False while an exchange runs: the editor then refuses to close.
     virtual bool isIdle() const = 0;
+    // The controls hold settings of the user's: a completed read, a loaded file or an
+    // edit (not the defaults of a fresh editor or what a failed read left).
+    virtual bool holdsSettings() const = 0;
 
     virtual void VersionFirmware(quint8 variant) = 0;
     virtual void LoadFromDevice() = 0;

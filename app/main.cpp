@@ -188,11 +188,15 @@ QString TMainForm::statusText(int panel) const
     return panel >= 0 && panel < 3 ? m_status[panel]->text() : QString();
 }
 
+// Every command that starts an exchange waits while one runs: two exchanges on one port
+// would answer each other's requests.
 void TMainForm::AccessButton(bool enabled)
 {
     for (const char *name : {"tbLoadDev", "tbReadDev", "tbOptionCOM", "mnLoadDev", "mnReadDev",
-                             "mnOptionCOM", "mnLoadConf", "mnReadConf"})
+                             "mnOptionCOM", "mnLoadConf", "mnReadConf", "mnInitConf",
+                             "mnClearConfigurator", "mnRegMode", "tbRegMode"})
         findChild<QAction *>(name)->setEnabled(enabled);
+    Q_EMIT transferCommandsEnabled(enabled);
 }
 
 void TMainForm::BeginAnimation()

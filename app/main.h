@@ -17,6 +17,7 @@ class QMdiArea;
 class QMenu;
 class QSettings;
 class TMainCPort;
+struct Operation;
 
 // The frame of the program: menu, toolbar, status bar, the MDI area holding at most one
 // editor per model, the busy display and the exchanges that start from the main window.
@@ -86,6 +87,8 @@ Q_SIGNALS:
     // The port settings command stored new settings (the programmer window offers its
     // targets by baud rate).
     void portSettingsStored(int baudRate);
+    // The transfer commands were enabled (no exchange runs) or disabled (one runs).
+    void transferCommandsEnabled(bool enabled);
 
 protected:
     bool event(QEvent *event) override;
@@ -107,9 +110,10 @@ private:
     QString adjustmentsFolder() const;
     void openSettingsFile(const QString &path);
     void openHexFile(const QString &path);
-    bool openLink();
-    bool openLinkBusy();
-    bool openLinkQuiet();
+    bool openLink(const Operation &operation, const std::function<void()> &restore);
+    bool openLinkBusy(const Operation &operation);
+    bool openLinkQuiet(const Operation &operation);
+    bool confirmWriteOf(const EditorWindow &window);
     void releaseLink();
     void ReadDevice();
     void CheckConfigurator(int slotIndex);

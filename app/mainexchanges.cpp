@@ -5,6 +5,7 @@
 #include "comport.h"
 #include "dialogs.h"
 #include "editorwindow.h"
+#include "exchangereport.h"
 #include "linkevents.h"
 #include "portdialog.h"
 #include "proc.h"
@@ -27,13 +28,18 @@ std::unique_ptr<TMainCPort> TMainForm::createLink()
     return link;
 }
 
-bool TMainForm::openLink()
+// On failure the link is gone and error 3 has been shown (after `restore`).
+bool TMainForm::openLink(const Operation &operation, const std::function<void()> &restore)
 {
     m_link = createLink();
+    m_link->setOperation(operation);
     showProgressOf(*m_link);
     if (m_link->OpenPort())
         return true;
+    const LinkOutcome outcome = m_link->outcome();
     m_link.reset();
+    restore();
+    reportOpenFailure(*this, outcome);
     return false;
 }
 
@@ -43,32 +49,34 @@ void TMainForm::releaseLink()
 }
 
 // Busy display, link, port: on failure everything is restored and error 3 shown.
-bool TMainForm::openLinkBusy()
+bool TMainForm::openLinkBusy(const Operation &operation)
 {
     BeginAnimation();
-    if (openLink())
-        return true;
-    EndAnimation();
-    ShowError(kErrNoReply);
-    return false;
+    return openLink(operation, [this] { EndAnimation(); });
 }
 
 // The same with only the transfer commands disabled (no progress window).
-bool TMainForm::openLinkQuiet()
+bool TMainForm::openLinkQuiet(const Operation &operation)
 {
     AccessButton(false);
-    if (openLink())
-        return true;
-    AccessButton(true);
-    ShowError(kErrNoReply);
-    return false;
+    return openLink(operation, [this] { AccessButton(true); });
+}
+
+// An editor that holds neither a completed read, a loaded file nor an edit shows
+// defaults that look like real settings; writing them needs a yes.
+bool TMainForm::confirmWriteOf(const EditorWindow &window)
+{
+    return window.holdsSettings()
+           || dialogs().askYesNo(QStringLiteral(
+               "Редактор не містить налаштувань, зчитаних з приладу, завантажених з файлу "
+               "або змінених вами: записати значення за замовчуванням?"));
 }
 
 void TMainForm::mnReadDevClick()
 {
     m_exchange.WriteRequested = false;
     m_slotNumber = kSlotDevice;
-    if (openLinkBusy())
+    if (openLinkBusy({Operation::Kind::ReadDevice}))
         m_link->Identify(this);
 }
 
@@ -76,11 +84,12 @@ void TMainForm::mnLoadDevClick()
 {
     m_exchange.WriteRequested = true;
     m_slotNumber = kSlotDevice;
-    if (!activeEditor()) {
+    EditorWindow *window = activeEditor();
+    if (!window) {
         ShowError(kErrNothingToWrite);
         return;
     }
-    if (openLinkBusy())
+    if (confirmWriteOf(*window) && openLinkBusy({Operation::Kind::WriteDevice}))
         m_link->Identify(this);
 }
 
@@ -88,7 +97,7 @@ void TMainForm::readSlot(int slot)
 {
     m_slotNumber = slot;
     m_exchange.WriteRequested = false;
-    if (openLinkBusy())
+    if (openLinkBusy({Operation::Kind::ReadSlot, slot}))
         m_link->ReadSlotHeader(this, configurator::slotHeaderAddress(slot));
 }
 
@@ -97,14 +106,14 @@ void TMainForm::writeSlot(int slot)
     m_slotNumber = slot;
     EditorWindow *window = activeEditor();
     // The control-and-start device offers no configurator transfers.
-    if (window && window->model() != Model::PKorvel24)
+    if (window && window->model() != Model::PKorvel24 && confirmWriteOf(*window))
         window->LoadToConfigurator(slot);
 }
 
 void TMainForm::mnInitConfClick()
 {
     m_slotNumber = kSlotDevice;
-    if (openLinkQuiet())
+    if (openLinkQuiet({Operation::Kind::SurveySlots}))
         m_link->SurveySlots(this);
 }
 
@@ -113,8 +122,10 @@ void TMainForm::mnClearConfiguratorClick()
     if (!dialogs().askOkCancel(QStringLiteral("Дані з конфігуратора будуть видалені. Продовжити?")))
         return;
     m_slotNumber = kSlotClearing;
-    if (!openLinkQuiet())
+    if (!openLinkQuiet({Operation::Kind::ClearConfigurator})) {
+        m_slotNumber = kSlotDevice;
         return;
+    }
     BeginAnimation();
     const QString text = QStringLiteral("Очистка памяті конфігуратора");
     TProgressForm::instance()->setText(text);
@@ -125,11 +136,8 @@ void TMainForm::mnClearConfiguratorClick()
 
 void TMainForm::mnRegModeClick()
 {
-    if (!openLink()) {
-        ShowError(kErrNoReply);
-        return;
-    }
-    m_link->RegularMode(this);
+    if (openLink({Operation::Kind::RegularMode}, [] {}))
+        m_link->RegularMode(this);
 }
 
 bool TMainForm::event(QEvent *e)
@@ -164,7 +172,12 @@ void TMainForm::ReadDevice()
     EditorWindow *window = found ? openEditor(found->model, found->variant) : nullptr;
     if (!window) {
         EndAnimation();
-        ShowError(kErrVersionNotSupported);
+        const Operation operation = m_slotNumber == kSlotDevice
+                                        ? Operation{Operation::Kind::ReadDevice}
+                                        : Operation{Operation::Kind::ReadSlot, m_slotNumber};
+        setStatusText(0, operationFailedStatus(operation, QStringLiteral("версія не підтримується")));
+        ShowError(kErrVersionNotSupported,
+                  foundDeviceDetail(m_exchange.DeviceType, m_exchange.FirmwareVariant));
         return;
     }
     m_exchange.FirmwareVariant = found->variant;
@@ -212,6 +225,7 @@ void TMainForm::EndRegularMode()
 
 void TMainForm::ErrorTransmit()
 {
+    const LinkOutcome outcome = m_link ? m_link->outcome() : LinkOutcome{};
     releaseLink();
     if (TProgressForm::instance())
         EndAnimation();
@@ -219,8 +233,7 @@ void TMainForm::ErrorTransmit()
         AccessButton(true); // a failed survey shows no progress window but disabled the commands
     if (m_slotNumber == kSlotClearing)
         m_slotNumber = kSlotDevice;
-    ShowError(kErrTransmit);
-    setStatusText(0, QStringLiteral("Виникла помилка при передачі даних"));
+    reportTransmitFailure(*this, outcome);
 }
 
 void TMainForm::mnOptionCOMClick()

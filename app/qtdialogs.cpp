@@ -1,8 +1,10 @@
 #include "qtdialogs.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace {
 
@@ -32,12 +34,25 @@ QMessageBox::Icon iconFor(Dialogs::Kind kind)
     return QMessageBox::Information;
 }
 
+// The selection and progress windows stay on top of the main window; a box under them
+// would leave the program looking frozen. Every modal window therefore stays on top as
+// well, and takes the focus once it is shown.
+int execOnTop(QDialog &dialog)
+{
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        dialog.raise();
+        dialog.activateWindow();
+    });
+    return dialog.exec();
+}
+
 bool ask(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
          QMessageBox::StandardButton yes)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Підтвердження"), displayText(text),
                     buttons, parent);
-    return box.exec() == yes;
+    return execOnTop(box) == yes;
 }
 
 } // namespace
@@ -56,48 +71,61 @@ QString qtFileFilter(const QString &pairs)
     return filters.join(QStringLiteral(";;"));
 }
 
-void QtDialogs::showMessage(Kind kind, const QString &text)
+// A box opened from another modal window belongs to that window.
+QWidget *QtDialogs::parentWindow() const
 {
-    QMessageBox box(iconFor(kind), titleFor(kind), displayText(text), QMessageBox::Ok, m_parent);
-    box.exec();
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    return m_parent;
+}
+
+void QtDialogs::showMessage(Kind kind, const QString &text, const QString &detail)
+{
+    QMessageBox box(iconFor(kind), titleFor(kind), displayText(text), QMessageBox::Ok,
+                    parentWindow());
+    box.setInformativeText(displayText(detail));
+    execOnTop(box);
 }
 
 bool QtDialogs::askYesNo(const QString &text)
 {
-    return ask(m_parent, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    return ask(parentWindow(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
 }
 
 bool QtDialogs::askOkCancel(const QString &text)
 {
-    return ask(m_parent, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+    return ask(parentWindow(), text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
 }
 
 QString QtDialogs::openFileName(const FileRequest &request)
 {
-    QFileDialog dialog(m_parent, QString(), request.directory, qtFileFilter(request.filter));
+    QFileDialog dialog(parentWindow(), QString(), request.directory, qtFileFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return execOnTop(dialog) == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 QString QtDialogs::saveFileName(const FileRequest &request)
 {
-    QFileDialog dialog(m_parent, QString(), request.directory, qtFileFilter(request.filter));
+    QFileDialog dialog(parentWindow(), QString(), request.directory, qtFileFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultSuffix);
     // The program asks about overwriting itself, in its own words.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return execOnTop(dialog) == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 QString QtDialogs::existingDirectory(const QString &caption, const QString &start)
 {
-    return QFileDialog::getExistingDirectory(m_parent, caption, start);
+    QFileDialog dialog(parentWindow(), caption, start);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    return execOnTop(dialog) == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 int QtDialogs::execDialog(QObject *dialog)
 {
     auto *window = qobject_cast<QDialog *>(dialog);
-    return window ? window->exec() : QDialog::Rejected;
+    return window ? execOnTop(*window) : QDialog::Rejected;
 }

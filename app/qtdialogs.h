@@ -10,7 +10,7 @@ class QtDialogs : public Dialogs
 public:
     void setParentWindow(QWidget *parent) { m_parent = parent; }
 
-    void showMessage(Kind kind, const QString &text) override;
+    void showMessage(Kind kind, const QString &text, const QString &detail = QString()) override;
     bool askYesNo(const QString &text) override;
     bool askOkCancel(const QString &text) override;
     QString openFileName(const FileRequest &request) override;
@@ -19,6 +19,8 @@ public:
     int execDialog(QObject *dialog) override;
 
 private:
+    QWidget *parentWindow() const;
+
     QWidget *m_parent = nullptr;
 };
 

@@ -1,6 +1,7 @@
 #include "deviceeditor.h"
 
 #include "comport.h"
+#include "exchangereport.h"
 #include "linkevents.h"
 #include "packets.h"
 #include "placement.h"
@@ -51,13 +52,16 @@ void TDeviceEditor::setCaption(const QString &caption)
 
 void TDeviceEditor::ChangeAdjust()
 {
-    if (!exchange().FillingControls)
-        setCaption(m_title + kCaptionSeparator + QStringLiteral("змінено користувачем"));
+    if (exchange().FillingControls)
+        return;
+    m_holdsSettings = true;
+    setCaption(m_title + kCaptionSeparator + QStringLiteral("змінено користувачем"));
 }
 
 void TDeviceEditor::VersionFirmware(quint8 variant)
 {
     ResetToDefault();
+    m_holdsSettings = false;
     adoptVariant(variant);
 }
 
@@ -80,10 +84,11 @@ void TDeviceEditor::fillControlsFromImages()
     FillByDataFromMemory();
 }
 
-void TDeviceEditor::beginExchange()
+void TDeviceEditor::beginExchange(const Operation &operation)
 {
     m_started.start();
     m_idle = false;
+    m_operation = operation;
     m_list = std::make_unique<TPacketList>();
 }
 
@@ -96,7 +101,7 @@ void TDeviceEditor::showStage(const QString &text)
 
 void TDeviceEditor::LoadFromDevice()
 {
-    beginExchange();
+    beginExchange({Operation::Kind::ReadDevice});
     exchange().resetImages(eepromSize(), deviceReadMemorySize());
     showStage(QStringLiteral("Отримання даних з EEPROM"));
     appendDeviceRead(*m_list, Area::Eeprom);
@@ -116,10 +121,14 @@ void TDeviceEditor::LoadToDevice()
     if (!acceptsIdentifiedDevice()) {
         m_shell.EndAnimation();
         m_idle = true;
-        ShowError(kErrDataNotForDevice);
+        const Operation operation{Operation::Kind::WriteDevice};
+        m_shell.setStatusText(0, operationFailedStatus(operation, QStringLiteral("дані не відповідають типу приладу")));
+        ShowError(kErrDataNotForDevice,
+                  deviceMismatchDetail(exchange().DeviceType, exchange().FirmwareVariant, m_title,
+                                       modelInfo(m_model).typeCode, m_variant));
         return;
     }
-    beginExchange();
+    beginExchange({Operation::Kind::WriteDevice});
     showStage(QStringLiteral("Запис даних в EEPROM"));
     FillArrayByDataForEEPROM();
     appendDeviceWrite(*m_list, Area::Eeprom);
@@ -132,7 +141,7 @@ void TDeviceEditor::LoadToDevice()
 void TDeviceEditor::LoadToConfigurator(int slot)
 {
     m_shell.BeginAnimation(); // no identification precedes a slot write
-    beginExchange();
+    beginExchange({Operation::Kind::WriteSlot, slot});
     showStage(QStringLiteral("Запис даних в конфігуратор (конфігурація %1)").arg(slot));
     FillArrayByDataForEEPROM();
     FillArrayByDataForMemory();
@@ -143,7 +152,7 @@ void TDeviceEditor::LoadToConfigurator(int slot)
 
 void TDeviceEditor::LoadFromConfigurator(int slot)
 {
-    beginExchange();
+    beginExchange({Operation::Kind::ReadSlot, slot});
     exchange().resetImages(eepromSize(), memorySize());
     showStage(QStringLiteral("Отримання даних з конфігуратора"));
     appendConfiguratorRead(*m_list, slot);
@@ -157,15 +166,23 @@ void TDeviceEditor::startExchange()
         progress->setPosition(0);
     }
     m_link = m_shell.createLink();
+    m_link->setOperation(m_operation);
     showProgressOf(*m_link);
     if (m_list->isEmpty() || !m_link->OpenPort()) {
-        releaseExchange();
-        m_shell.EndAnimation();
-        m_idle = true;
-        ShowError(kErrNoReply);
+        const LinkOutcome outcome = m_link->outcome();
+        endExchangeUnstarted();
+        reportOpenFailure(m_shell, outcome);
         return;
     }
-    m_link->Start(this, m_list.get());
+    if (!m_link->Start(this, m_list.get()))
+        endExchangeUnstarted();
+}
+
+void TDeviceEditor::endExchangeUnstarted()
+{
+    releaseExchange();
+    m_shell.EndAnimation();
+    m_idle = true;
 }
 
 bool TDeviceEditor::event(QEvent *e)
@@ -189,6 +206,7 @@ void TDeviceEditor::EndRead()
     releaseExchange();
     if (!exchange().WriteRequested) {
         fillControlsFromImages();
+        m_holdsSettings = true;
         setCaption(m_title + kCaptionSeparator + QStringLiteral("завантажено з приладу"));
     }
     m_shell.EndAnimation();
@@ -199,12 +217,16 @@ void TDeviceEditor::EndRead()
 
 void TDeviceEditor::ErrorTransmit()
 {
+    const LinkOutcome outcome = m_link ? m_link->outcome() : LinkOutcome{m_operation, {}, {}, {}};
     releaseExchange();
     m_shell.EndAnimation();
-    ShowError(kErrTransmit);
+    if (m_operation.reads()) {
+        // The controls keep what they showed, which is not what the device holds.
+        setCaption(m_title + kCaptionSeparator + QStringLiteral("зчитування не завершено"));
+    }
     showElapsed();
-    m_shell.setStatusText(0, QStringLiteral("Виникла помилка при передачі даних"));
     m_idle = true;
+    reportTransmitFailure(m_shell, outcome);
 }
 
 void TDeviceEditor::PrepareToSave(const QString &fileName)
@@ -231,6 +253,7 @@ bool TDeviceEditor::PrepareToLoad(const QString &fileName)
     exchange().EepromImage = images->eeprom;
     exchange().MemoryImage = images->memory;
     fillControlsFromImages();
+    m_holdsSettings = true;
     setCaption(m_title + kCaptionSeparator + QFileInfo(fileName).fileName());
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editorwindow.h"
+#include "exchangeoutcome.h"
 #include "exchangestate.h"
 
 #include <QElapsedTimer>
@@ -27,6 +28,7 @@ public:
     quint8 editorVariant() const override { return m_variant; }
     QString title() const override { return m_title; }
     bool isIdle() const override { return m_idle; }
+    bool holdsSettings() const override { return m_holdsSettings; }
 
     void VersionFirmware(quint8 variant) override;
     void LoadFromDevice() override;
@@ -75,9 +77,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void beginExchange();
+    void beginExchange(const Operation &operation);
     void showStage(const QString &text);
     void startExchange();
+    void endExchangeUnstarted();
     void EndRead();
     void ErrorTransmit();
     void releaseExchange();
@@ -90,6 +93,8 @@ private:
     quint8 m_variant = 0;
     QString m_title;
     bool m_idle = true;
+    bool m_holdsSettings = false;
+    Operation m_operation;
     bool m_placed = false;
     QElapsedTimer m_started;
     std::unique_ptr<TPacketList> m_list;

@@ -41,12 +41,6 @@ void storeBounded(QByteArray &image, qsizetype dest, const QByteArray &bytes)
     std::copy_n(bytes.constData(), n, image.data() + dest);
 }
 
-bool isResendPoint(quint8 kind)
-{
-    return kind == kKindEeprom || kind == kKindMemory || kind == kKindSetAddress
-           || kind == kKindWrite;
-}
-
 } // namespace
 
 TMainCPort::TMainCPort(ExchangeState &state, QObject *parent)
@@ -128,20 +122,28 @@ void TMainCPort::OnPacket(const QByteArray &block)
         return;
     const QByteArray reply = std::exchange(m_accumulator, QByteArray());
     WriteLog(QStringLiteral("Получен пакет: \t") + hexFrame(reply), kModule, kProcedure);
-    disarmTimer();
-    if (m_list && m_retry <= kMaxSends) // a failed exchange takes no late replies
+    if (running()) // a finished or failed exchange takes no late replies
         handleReply(reply);
 }
 
-void TMainCPort::Start(QObject *window, const TPacketList *list)
+bool TMainCPort::Start(QObject *window, const TPacketList *list)
 {
     Q_ASSERT(list && !list->isEmpty());
+    if (running()) {
+        WriteLog(QStringLiteral("Обмін уже триває: новий (%1) не розпочато").arg(m_operation.name()),
+                 kModule, QStringLiteral("Start"));
+        return false;
+    }
     m_window = window;
     m_list = list;
     m_current = 0;
     m_resendIndex = 0;
-    m_retry = 1;
+    m_furthest = 0;
+    m_misses = 0;
+    m_writesAcknowledged = false;
+    m_failure.reset();
     sendCurrent();
+    return true;
 }
 
 void TMainCPort::startOwnList(QObject *window, const std::function<void(TPacketList &)> &build)
@@ -173,6 +175,8 @@ void TMainCPort::ClearConfigurator(QObject *window)
 
 void TMainCPort::RegularMode(QObject *window)
 {
+    if (running())
+        return;
     m_window = window;
     m_ownList = std::make_unique<TPacketList>();
     m_ownList->AddRegularMode();
@@ -183,22 +187,54 @@ void TMainCPort::RegularMode(QObject *window)
 void TMainCPort::handleReply(const QByteArray &reply)
 {
     const TPacket &request = m_list->at(m_current);
-    if (!frame::replyIsGood(reply, request.Data) || !storeReply(request, reply)) {
-        OnTimeout();
+    if (!frame::checksumIsGood(reply)) {
+        disarmTimer();
+        miss(ExchangeFailure::Cause::BadChecksum);
         return;
     }
-    m_retry = 1;
+    if (!frame::replyIsGood(reply, request.Data)) {
+        discardReply(reply);
+        return;
+    }
+    disarmTimer();
+    if (!storeReply(request, reply)) {
+        miss(ExchangeFailure::Cause::WrongAnswer);
+        return;
+    }
+    m_writesAcknowledged = m_writesAcknowledged || request.isWrite();
+    advance();
+}
+
+// Most likely the late answer to a request sent before the last resend: taking it, or
+// resending at once, would put the exchange out of step. The reply time keeps running.
+void TMainCPort::discardReply(const QByteArray &reply)
+{
+    m_wrongAnswerWaiting = true;
+    WriteLog(QStringLiteral("Відповідь не на запит %1 (команда %2), відкинуто")
+                 .arg(m_current + 1)
+                 .arg(frame::byteAt(reply, 3), 2, 16, QLatin1Char('0')),
+             kModule, kProcedure);
+}
+
+void TMainCPort::advance()
+{
     Q_EMIT progressed(m_current + 2);
     ++m_current;
+    if (m_current > m_furthest) {
+        m_furthest = m_current;
+        m_misses = 0;
+    }
     if (m_current >= m_list->size()) {
+        WriteLog(QStringLiteral("Обмін завершено (%1): запитів %2")
+                     .arg(m_operation.name())
+                     .arg(m_list->size()),
+                 kModule, kProcedure);
         m_list = nullptr;
         post(linkevent::EndRead);
         return;
     }
-    if (isResendPoint(m_list->at(m_current).Kind)) {
+    if (m_list->at(m_current).isResendPoint())
         m_resendIndex = m_current;
-        m_retry = 1;
-    }
     sendCurrent();
 }
 
@@ -235,20 +271,36 @@ bool TMainCPort::storeReply(const TPacket &request, const QByteArray &reply)
 
 void TMainCPort::OnTimeout()
 {
-    if (!m_list)
+    if (!running())
         return;
-    if (m_retry < kMaxSends) {
-        m_current = m_resendIndex;
-        sendCurrent();
-    } else if (m_retry == kMaxSends) {
-        disarmTimer();
-        post(linkevent::ErrorTransmit);
+    miss(m_wrongAnswerWaiting ? ExchangeFailure::Cause::WrongAnswer
+                              : ExchangeFailure::Cause::NoReply);
+}
+
+// A resend goes from the resend point, so that a write at the device's pointer is always
+// repeated together with the set-address that positioned it.
+void TMainCPort::miss(ExchangeFailure::Cause cause)
+{
+    if (++m_misses >= kMaxSends) {
+        fail(cause);
+        return;
     }
-    ++m_retry;
+    m_current = m_resendIndex;
+    sendCurrent();
+}
+
+void TMainCPort::fail(ExchangeFailure::Cause cause)
+{
+    disarmTimer();
+    m_failure = ExchangeFailure{cause, m_furthest + 1, int(m_list->size()), m_writesAcknowledged};
+    WriteLog(QStringLiteral("Обмін зупинено (%1): %2").arg(m_operation.name(), m_failure->causeText()),
+             kModule, kProcedure);
+    post(linkevent::ErrorTransmit);
 }
 
 void TMainCPort::sendCurrent()
 {
+    m_wrongAnswerWaiting = false;
     SendFrame(m_list->at(m_current).Data);
     armTimer();
 }

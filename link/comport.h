@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchangeoutcome.h"
 #include "exchangestate.h"
 #include "packets.h"
 #include "portsettings.h"
@@ -10,6 +11,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QIODevice;
 
@@ -23,7 +25,9 @@ class TMainCPort : public QObject
 
 public:
     static constexpr int kDefaultReplyTimeoutMs = 1000;
-    static constexpr int kMaxSends = 5;          // one send and four resends
+    // Misses since the exchange last reached a request it had not reached before; the
+    // fifth fails it, whatever is answered in between.
+    static constexpr int kMaxSends = 5;
     static constexpr int kRegularModeDelayMs = 10;
 
     // Talks through a QSerialPort configured from the stored port settings.
@@ -45,8 +49,9 @@ public:
     void OnPacket(const QByteArray &block);
     void OnTimeout();
 
-    // Runs `list` (not owned, at least one request) and reports to `window`.
-    void Start(QObject *window, const TPacketList *list);
+    // Runs `list` (not owned, at least one request) and reports to `window`. Refused,
+    // returning false, while another exchange runs on this link.
+    bool Start(QObject *window, const TPacketList *list);
     void Identify(QObject *window);
     void ReadSlotHeader(QObject *window, quint16 address);
     void SurveySlots(QObject *window);
@@ -59,8 +64,15 @@ public:
     void setManualTimer(bool manual) { m_manualTimer = manual; }
     bool replyTimerArmed() const { return m_timerArmed; }
 
-    bool running() const { return m_list != nullptr; }
+    bool running() const { return m_list != nullptr && !m_failure; }
     int currentIndex() const { return m_current; }
+
+    // What the exchange is for, named in the log and by the failure texts.
+    void setOperation(const Operation &operation) { m_operation = operation; }
+    const Operation &operation() const { return m_operation; }
+    // Why the last exchange failed; nothing while it runs or after it succeeded.
+    const std::optional<ExchangeFailure> &failure() const { return m_failure; }
+    LinkOutcome outcome() const { return {m_operation, m_settings.port, m_lastError, m_failure}; }
 
 Q_SIGNALS:
     // A good reply moved the exchange on; the progress bar shows `position`.
@@ -70,7 +82,11 @@ private:
     void init();
     void startOwnList(QObject *window, const std::function<void(TPacketList &)> &build);
     void handleReply(const QByteArray &reply);
+    void discardReply(const QByteArray &reply);
     bool storeReply(const TPacket &request, const QByteArray &reply);
+    void advance();
+    void miss(ExchangeFailure::Cause cause);
+    void fail(ExchangeFailure::Cause cause);
     void sendCurrent();
     void armTimer();
     void disarmTimer();
@@ -90,7 +106,12 @@ private:
     int m_timeoutMs = kDefaultReplyTimeoutMs;
     bool m_manualTimer = false;
     bool m_timerArmed = false;
+    Operation m_operation;
     int m_current = 0;
-    int m_retry = 1;
     int m_resendIndex = 0;
+    int m_furthest = 0;              // the furthest request the exchange has reached
+    int m_misses = 0;                // since it reached m_furthest
+    bool m_wrongAnswerWaiting = false; // a reply to another request came while waiting
+    bool m_writesAcknowledged = false;
+    std::optional<ExchangeFailure> m_failure;
 };

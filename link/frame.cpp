@@ -40,13 +40,17 @@ QByteArray word(quint16 value)
     return bytes;
 }
 
-bool replyIsGood(const QByteArray &reply, const QByteArray &request)
+bool checksumIsGood(const QByteArray &reply)
 {
-    if (reply.size() < kMinSize || request.size() < kHeaderSize)
+    if (reply.size() < kMinSize)
         return false;
     const qsizetype crcIndex = reply.size() - 1;
-    return crc8(reply.constData(), crcIndex) == byteAt(reply, crcIndex)
-           && reply.at(3) == request.at(3);
+    return crc8(reply.constData(), crcIndex) == byteAt(reply, crcIndex);
+}
+
+bool replyIsGood(const QByteArray &reply, const QByteArray &request)
+{
+    return request.size() >= kHeaderSize && checksumIsGood(reply) && reply.at(3) == request.at(3);
 }
 
 } // namespace frame

@@ -46,6 +46,9 @@ QByteArray make(quint8 addressee, quint8 command, const QByteArray &payload);
 // Little-endian 16-bit value as two bytes.
 QByteArray word(quint16 value);
 
+// The reply's last byte is the CRC of the bytes before it.
+bool checksumIsGood(const QByteArray &reply);
+
 // A reply is good when its last byte is the CRC of the bytes before it and its command
 // byte equals the request's. Addressee and length are not compared.
 bool replyIsGood(const QByteArray &reply, const QByteArray &request);

@@ -24,6 +24,37 @@ QByteArray imageSlice(const QByteArray &image, int offset, int count)
     return bytes;
 }
 
+bool TPacket::writesAtDevicePointer() const
+{
+    if (Data.size() < kHeaderSize || byteAt(Data, 1) != kAddrDevice)
+        return false;
+    const quint8 command = byteAt(Data, 3);
+    return command == kCmdWriteMemory || command == kCmdWriteEeprom;
+}
+
+bool TPacket::isResendPoint() const
+{
+    switch (Kind) {
+    case kKindEeprom:
+    case kKindMemory:
+    case kKindSetAddress:
+        return true;
+    case kKindWrite:
+        return !writesAtDevicePointer();
+    default:
+        return false;
+    }
+}
+
+bool TPacket::isWrite() const
+{
+    if (Kind == kKindWrite)
+        return true;
+    // A descriptor store travels as kind 1 or 2, like the configurator reads.
+    return (Kind == kKindEeprom || Kind == kKindMemory) && Data.size() >= kHeaderSize
+           && byteAt(Data, 1) == kAddrConfigurator && byteAt(Data, 3) == kCmdStoreDescriptor;
+}
+
 void TPacketList::add(quint8 kind, QByteArray frame, qint32 dest, qint32 count)
 {
     m_packets.append(TPacket{kind, std::move(frame), dest, count});

@@ -23,6 +23,15 @@ struct TPacket {
     QByteArray Data; // the complete request frame, CRC included
     qint32 Dest = 0;
     qint32 Count = 0;
+
+    // A device write at the device's address pointer (memory or EEPROM), which moves the
+    // pointer on: resending it alone would store its bytes past their place.
+    bool writesAtDevicePointer() const;
+    // A later failure resends from here: set-address, the configurator requests of kinds 1
+    // and 2, and every write that carries its own address.
+    bool isResendPoint() const;
+    // Stores something in the device or the configurator.
+    bool isWrite() const;
 };
 
 // One firmware block of a HEX file.

@@ -2,6 +2,7 @@
 
 #include "comport.h"
 #include "dialogs.h"
+#include "exchangereport.h"
 #include "linkevents.h"
 #include "main.h"
 #include "proc.h"
@@ -92,6 +93,8 @@ void TProgrammatorForm::abtnLoadClick()
                               QStringLiteral("У файлі немає даних прошивки для запису."));
         return;
     }
+    if (!m_idle)
+        return;
     m_started.start();
     m_idle = false;
     m_list = std::make_unique<TPacketList>();
@@ -106,15 +109,22 @@ void TProgrammatorForm::abtnLoadClick()
     m_shell.setStatusText(0, text);
     if (!m_link)
         m_link = m_shell.createLink();
+    m_link->setOperation({target == kToDevice ? Operation::Kind::FirmwareToDevice
+                                              : Operation::Kind::FirmwareToConfigurator});
     showProgressOf(*m_link);
     if (!m_link->OpenPort()) {
-        m_idle = true;
-        m_list.reset();
-        m_shell.EndAnimation();
-        ShowError(kErrNoReply);
+        const LinkOutcome outcome = m_link->outcome();
+        finish();
+        reportOpenFailure(m_shell, outcome);
         return;
     }
-    m_link->Start(this, m_list.get());
+    if (!m_link->Start(this, m_list.get()))
+        finish();
+}
+
+void TProgrammatorForm::setTransfersEnabled(bool enabled)
+{
+    m_load->setEnabled(enabled);
 }
 
 bool TProgrammatorForm::event(QEvent *e)
@@ -139,9 +149,9 @@ void TProgrammatorForm::EndRead()
 
 void TProgrammatorForm::ErrorTransmit()
 {
+    const LinkOutcome outcome = m_link ? m_link->outcome() : LinkOutcome{};
     finish();
-    ShowError(kErrTransmit);
-    m_shell.setStatusText(0, QStringLiteral("Виникла помилка при передачі даних"));
+    reportTransmitFailure(m_shell, outcome);
 }
 
 void TProgrammatorForm::closeEvent(QCloseEvent *event)
@@ -167,6 +177,8 @@ TProgrammatorForm *showProgrammer(TMainForm &mainForm)
     QMdiSubWindow *sub = mdi->addSubWindow(form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(&mainForm, &TMainForm::portSettingsStored, form, &TProgrammatorForm::fillTargets);
+    QObject::connect(&mainForm, &TMainForm::transferCommandsEnabled, form,
+                     &TProgrammatorForm::setTransfersEnabled);
     sub->show();
     mdi->setActiveSubWindow(sub);
     return form;

@@ -27,6 +27,8 @@ public:
     // Offers the targets of a port speed (after the port settings have changed).
     void fillTargets(qint32 baudRate);
     void abtnLoadClick();
+    // The load button follows the main window's transfer commands: one exchange at a time.
+    void setTransfersEnabled(bool enabled);
 
     const HexFirmware &firmware() const { return m_firmware; }
     bool isIdle() const { return m_idle; }

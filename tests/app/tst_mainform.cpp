@@ -5,19 +5,25 @@
 #include "frame.h"
 #include "main.h"
 #include "progress.h"
+#include "qtdialogs.h"
 #include "scripteddialogs.h"
 #include "scriptedtransport.h"
 #include "select.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -37,6 +43,7 @@ public:
     quint8 editorVariant() const override { return m_variant; }
     QString title() const override { return m_title; }
     bool isIdle() const override { return true; }
+    bool holdsSettings() const override { return holds; }
     void VersionFirmware(quint8 variant) override
     {
         m_variant = variant;
@@ -53,6 +60,7 @@ public:
     void setCaption(const QString &caption) override { setWindowTitle(caption); }
 
     QStringList calls;
+    bool holds = true;
 
 private:
     void finish(const QString &call)
@@ -87,6 +95,9 @@ struct Device {
                 return present && !dropped ? reply(request) : QByteArray();
             };
             auto link = std::make_unique<TMainCPort>(state, std::unique_ptr<QIODevice>(transport));
+            PortSettings settings;
+            settings.port = QStringLiteral("ttyUSB3");
+            link->setSettings(settings);
             // A silent device fails at once; a single lost reply costs a short wait.
             link->setReplyTimeout(!present ? 1 : dropFrame >= 0 ? 300 : 5000);
             return link;
@@ -135,6 +146,11 @@ private Q_SLOTS:
     void identificationDispatch();
     void writeWithoutEditorShowsError12();
     void writeGoesToActiveEditor();
+    void writeOfEditorWithoutSettingsAsksFirst_data();
+    void writeOfEditorWithoutSettingsAsksFirst();
+    void transmitFailureNamesOperation_data();
+    void transmitFailureNamesOperation();
+    void boxesStayAboveSelectionWindow();
     void writeSlotGoesToActiveEditor();
     void surveyOfEmptyConfigurator();
     void surveyNamesStoredModels();
@@ -245,15 +261,18 @@ void TstMainForm::toolbarTransferButtonsWorkAtStart()
 void TstMainForm::accessButtonTogglesTransferCommands()
 {
     auto form = makeForm();
+    // Every command that starts an exchange, regular mode and the configurator's survey
+    // and clear included: two exchanges must never share the port.
     const char *names[] = {"tbLoadDev", "tbReadDev", "tbOptionCOM", "mnLoadDev", "mnReadDev",
-                           "mnOptionCOM", "mnLoadConf", "mnReadConf"};
+                           "mnOptionCOM", "mnLoadConf", "mnReadConf", "mnInitConf",
+                           "mnClearConfigurator", "mnRegMode", "tbRegMode"};
     form->AccessButton(true);
     for (const char *name : names)
         QVERIFY2(action(*form, name)->isEnabled(), name);
     form->AccessButton(false);
     for (const char *name : names)
         QVERIFY2(!action(*form, name)->isEnabled(), name);
-    QVERIFY(action(*form, "mnRegMode")->isEnabled());
+    QVERIFY(action(*form, "mnOpen")->isEnabled());
 }
 
 void TstMainForm::unopenablePortShowsError3AndRestores_data()
@@ -275,6 +294,9 @@ void TstMainForm::unopenablePortShowsError3AndRestores()
     action(*form, qPrintable(command))->trigger();
     QCOMPARE(m_dialogs->texts(Dialogs::Kind::Error).size(), 1);
     QVERIFY(m_dialogs->lastText().startsWith(QStringLiteral("Нема відповіді на запит.")));
+    QVERIFY(m_dialogs->messages.last().detail.contains(QStringLiteral("ttyUSB3")));
+    QVERIFY(m_dialogs->messages.last().detail.contains(QStringLiteral("Device or resource busy")));
+    QVERIFY(form->statusText(0).contains(QStringLiteral("не виконано: порт не відкрито")));
     QVERIFY(!TProgressForm::instance());
     QVERIFY(!form->link());
     QVERIFY(action(*form, "mnReadDev")->isEnabled());
@@ -346,6 +368,117 @@ void TstMainForm::writeGoesToActiveEditor()
     QVERIFY(form->exchange().WriteRequested);
     QCOMPARE(qobject_cast<FakeEditor *>(form->activeEditor())->calls.last(), QStringLiteral("LoadToDevice"));
     QCOMPARE(m_device.frames, QList<QByteArray>{hex("C6 01 07 07 00 00 1C")});
+}
+
+void TstMainForm::writeOfEditorWithoutSettingsAsksFirst_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("holds");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<QString>("lastCall");
+
+    QTest::newRow("read-settings-written-without-question") << "mnLoadDev" << true << false << 0 << "LoadToDevice";
+    QTest::newRow("defaults-written-after-yes") << "mnLoadDev" << false << true << 1 << "LoadToDevice";
+    QTest::newRow("defaults-kept-back-after-no") << "mnLoadDev" << false << false << 1 << "VersionFirmware 2";
+    QTest::newRow("slot-defaults-kept-back-after-no") << "mnTwoConf" << false << false << 1 << "VersionFirmware 2";
+    QTest::newRow("slot-defaults-written-after-yes") << "mnTwoConf" << false << true << 1 << "LoadToConfigurator 2";
+}
+
+void TstMainForm::writeOfEditorWithoutSettingsAsksFirst()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, holds);
+    QFETCH(bool, answer);
+    QFETCH(int, questions);
+    QFETCH(QString, lastCall);
+
+    auto form = makeForm();
+    form->openEditor(Model::Korvel16p, 2);
+    auto *editor = qobject_cast<FakeEditor *>(form->activeEditor());
+    editor->holds = holds;
+    m_dialogs->answer = answer;
+    form->AccessButton(true);
+    action(*form, qPrintable(command))->trigger();
+    waitIdle(*form);
+    QCOMPARE(m_dialogs->questions.size(), questions);
+    QCOMPARE(editor->calls.last(), lastCall);
+}
+
+void TstMainForm::transmitFailureNamesOperation_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("operation");
+
+    const QString reading = QStringLiteral("Виникла помилка при передачі даних.\rЗчитування даних з приладу зупинено");
+    const QString writing = QStringLiteral("Виникла помилка при передачі даних.\rЗапис даних в прилад зупинено");
+    QTest::newRow("read-device") << "mnReadDev" << reading << "зчитування з приладу";
+    QTest::newRow("read-slot") << "mnConfThree" << reading << "зчитування з конфігуратора (конфігурація 3)";
+    QTest::newRow("survey") << "mnInitConf" << reading << "опитування конфігуратора";
+    QTest::newRow("write-device") << "mnLoadDev" << writing << "запис у прилад";
+    QTest::newRow("clear") << "mnClearConfigurator" << writing << "очищення конфігуратора";
+}
+
+void TstMainForm::transmitFailureNamesOperation()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, text);
+    QFETCH(QString, operation);
+
+    m_device.present = false;
+    auto form = makeForm();
+    form->openEditor(Model::Korvel16p, 2);
+    form->AccessButton(true);
+    action(*form, qPrintable(command))->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_dialogs->texts(Dialogs::Kind::Error).isEmpty(), 20000);
+    const ScriptedDialogs::Message &box = m_dialogs->messages.last();
+    QCOMPARE(box.text, text);
+    QVERIFY2(box.detail.contains(QStringLiteral("Операція: %1. Порт: ttyUSB3.").arg(operation)),
+             qPrintable(box.detail));
+    QVERIFY2(box.detail.contains(QStringLiteral("немає відповіді після 5 спроб на запит 1 з")),
+             qPrintable(box.detail));
+    QCOMPARE(form->statusText(0), QStringLiteral("Виникла помилка при передачі даних"));
+    QVERIFY(action(*form, "mnReadDev")->isEnabled());
+}
+
+// The real boxes, not the scripted ones: the selection window stays on top of the main
+// window, so a box under it would leave the program looking frozen.
+void TstMainForm::boxesStayAboveSelectionWindow()
+{
+    auto form = makeForm();
+    form->show();
+    form->showSelectWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(form->selectWindow()));
+    QtDialogs boxes;
+    boxes.setParentWindow(form.get());
+    Dialogs *scripted = setDialogs(&boxes);
+    struct Seen {
+        bool onTop = false;
+        bool active = false;
+        QWidget *parent = nullptr;
+        QString detail;
+    } seen;
+    // Looks at the box while it is open, then closes it (a failure must not leave it open).
+    QTimer::singleShot(0, form.get(), [&seen] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen.onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        seen.active = QTest::qWaitFor([box] { return QApplication::activeWindow() == box; }, 5000);
+        seen.parent = box->parentWidget();
+        seen.detail = box->informativeText();
+        box->done(QMessageBox::Ok);
+    });
+    boxes.showMessage(Dialogs::Kind::Error, QStringLiteral("Помилка"), QStringLiteral("рядок\rдругий"));
+    setDialogs(scripted);
+    QVERIFY(seen.onTop);
+    QVERIFY(seen.active);
+    QCOMPARE(seen.parent, form.get());
+    QCOMPARE(seen.detail, QStringLiteral("рядок\nдругий"));
+
+    QTest::mouseClick(form->selectWindow()->findChild<QPushButton *>("btnClose"), Qt::LeftButton);
+    QTRY_VERIFY(!form->selectWindow());
 }
 
 void TstMainForm::writeSlotGoesToActiveEditor()

@@ -77,6 +77,7 @@ private Q_SLOTS:
     void mismatchSendsNothing_data();
     void mismatchSendsNothing();
     void failingPortShowsError3();
+    void failedReadIsNotTakenForSettings();
     void closeRefusedWhileExchangeRuns();
 
 private:
@@ -283,6 +284,11 @@ void TstPanelExchange::mismatchSendsNothing()
     m_form->findChild<QAction *>("tbLoadDev")->trigger();
     waitForEnd();
     QCOMPARE(m_dialogs->lastText(), QStringLiteral("Дані не відповідають типу приладу"));
+    QCOMPARE(m_dialogs->messages.last().detail,
+             QStringLiteral("Прилад відповів: тип 30, варіант %1 Корвел-16П (kvl16p-%1).\r"
+                            "Редактор: КОРВЕЛ-16П (KVL16P-2), тип 30, варіант 2.").arg(deviceVariant));
+    QCOMPARE(m_form->statusText(0),
+             QStringLiteral("Запис у прилад не виконано: дані не відповідають типу приладу"));
     QCOMPARE(m_requests.size(), 1); // the identification only
     QVERIFY(active()->isIdle());
 }
@@ -297,6 +303,29 @@ void TstPanelExchange::failingPortShowsError3()
     QVERIFY(!TProgressForm::instance());
     QVERIFY(active()->isIdle());
     QVERIFY(m_form->findChild<QAction *>("mnReadDev")->isEnabled());
+}
+
+// The panel answers the identification and then falls silent: the editor just opened
+// shows defaults, which the caption must not pass off as the panel's settings, and which
+// are not written without a yes.
+void TstPanelExchange::failedReadIsNotTakenForSettings()
+{
+    makeSimulator(Model::Korvel16p, 2);
+    m_endpoint->setFaultPlan(*FaultPlan::parse("silent,req=2").plan);
+    m_timeoutMs = 20;
+    m_form->findChild<QAction *>("tbReadDev")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(active() && active()->isIdle() && !TProgressForm::instance(), 60000);
+    QCOMPARE(m_dialogs->lastText(),
+             QStringLiteral("Виникла помилка при передачі даних.\rЗчитування даних з приладу зупинено"));
+    QCOMPARE(active()->windowTitle(), QStringLiteral("КОРВЕЛ-16П (KVL16P-2)   -   зчитування не завершено"));
+    QVERIFY(!active()->holdsSettings());
+
+    const qsizetype sent = m_requests.size();
+    m_dialogs->answer = false;
+    m_form->findChild<QAction *>("tbLoadDev")->trigger();
+    QCOMPARE(m_dialogs->questions.size(), 1);
+    QCOMPARE(m_requests.size(), sent);
+    QVERIFY(!TProgressForm::instance());
 }
 
 void TstPanelExchange::closeRefusedWhileExchangeRuns()

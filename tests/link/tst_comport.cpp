@@ -122,6 +122,10 @@ private Q_SLOTS:
     void oversizedReplyStaysInsideImage();
     void identifyStoresTypeAndVariant();
     void openFailureIsLoggedWithReason();
+    void lateReplyIsDiscardedAndExchangeStaysInStep();
+    void secondStartIsRefused();
+    void failureNamesItsCause_data();
+    void failureNamesItsCause();
 
 private:
     QTemporaryDir m_dir;
@@ -144,14 +148,19 @@ void TstComPort::sequencer_data()
     using Faults = FaultMap;
     QTest::newRow("one-request-ends-at-once")
         << "write" << Faults{} << QList<int>{1, 2} << QList<int>{101};
-    QTest::newRow("bad-crc-resends-at-once")
-        << "write" << Faults{{1, BadCrc}} << QList<int>{1, 2, 2} << QList<int>{101};
-    QTest::newRow("wrong-command-resends-at-once")
-        << "write" << Faults{{1, WrongCommand}} << QList<int>{1, 2, 2} << QList<int>{101};
+    QTest::newRow("bad-crc-resends-from-set-address-at-once")
+        << "write" << Faults{{1, BadCrc}} << QList<int>{1, 2, 1, 2} << QList<int>{101};
+    QTest::newRow("wrong-command-waits-then-resends-from-set-address")
+        << "write" << Faults{{1, WrongCommand}} << QList<int>{1, 2, 1, 2} << QList<int>{101};
     QTest::newRow("failed-read-resent-with-its-set-address")
         << "read" << Faults{{1, Drop}} << QList<int>{1, 6, 1, 6} << QList<int>{101};
-    QTest::newRow("failed-write-resent-alone")
-        << "write-two" << Faults{{2, Drop}} << QList<int>{1, 2, 2, 2} << QList<int>{101};
+    QTest::newRow("failed-pointer-write-resent-from-its-set-address")
+        << "write-two" << Faults{{2, Drop}} << QList<int>{1, 2, 2, 1, 2, 2} << QList<int>{101};
+    QTest::newRow("failed-slot-write-resent-alone")
+        << "slot-write" << Faults{{1, Drop}} << QList<int>{2, 2, 2} << QList<int>{101};
+    QTest::newRow("read-never-answered-fails-on-fifth-miss")
+        << "read" << Faults{{1, Drop}, {3, Drop}, {5, Drop}, {7, Drop}, {9, Drop}}
+        << QList<int>{1, 6, 1, 6, 1, 6, 1, 6, 1, 6} << QList<int>{102};
     QTest::newRow("identify-posts-read-device-then-end")
         << "identify" << Faults{} << QList<int>{7} << QList<int>{100, 101};
     QTest::newRow("survey-failure-restarts-from-slot-1")
@@ -180,6 +189,9 @@ void TstComPort::sequencer()
     } else if (listName == "read") {
         list.AddSetAddress(0);
         list.AddReadMemory(4, 4, 0);
+    } else if (listName == "slot-write") {
+        list.AddConfiguratorWrite(0x4000, 0, 2, link.state.MemoryImage);
+        list.AddConfiguratorWrite(0x4100, 2, 2, link.state.MemoryImage);
     }
     if (listName == "identify")
         link.port.Identify(&link.receiver);
@@ -294,6 +306,96 @@ void TstComPort::openFailureIsLoggedWithReason()
     const QString text = QString::fromUtf8(log.readAll());
     QVERIFY(text.contains(QStringLiteral("ttyUSB7")));
     QVERIFY(text.contains(QStringLiteral("Device or resource busy")));
+}
+
+// The reply to a write comes after the reply time, while the resent set-address waits:
+// it is not taken as that answer, and the exchange goes on in step.
+void TstComPort::lateReplyIsDiscardedAndExchangeStaysInStep()
+{
+    Link link;
+    link.transport->responder = nullptr;
+    link.state.resetImages(0, 4);
+    TPacketList list;
+    list.AddSetAddress(0x40);
+    list.AddWriteMemory(2, 0, 4, link.state.MemoryImage);
+    const auto answer = [&link](quint8 command) {
+        link.port.OnPacket(frame::make(frame::kAddrDevice, command, {}));
+    };
+    link.port.Start(&link.receiver, &list);
+    answer(frame::kCmdSetAddress);
+    link.port.OnTimeout(); // the first write's reply is late
+    answer(frame::kCmdWriteMemory);
+    QVERIFY(link.port.replyTimerArmed());
+    QCOMPARE(link.commandsSent(), (QList<quint8>{1, 2, 1}));
+    answer(frame::kCmdSetAddress);
+    answer(frame::kCmdWriteMemory);
+    answer(frame::kCmdWriteMemory);
+    QCoreApplication::processEvents();
+    QCOMPARE(link.commandsSent(), (QList<quint8>{1, 2, 1, 2, 2}));
+    QCOMPARE(link.receiver.events, QList<int>{101});
+}
+
+void TstComPort::secondStartIsRefused()
+{
+    Link link;
+    link.transport->responder = nullptr;
+    TPacketList list;
+    list.AddIdentify();
+    QVERIFY(link.port.Start(&link.receiver, &list));
+    QVERIFY(!link.port.Start(&link.receiver, &list));
+    QCOMPARE(link.transport->written.size(), 1);
+}
+
+void TstComPort::failureNamesItsCause_data()
+{
+    QTest::addColumn<int>("fault");        // spoils every reply from frame `firstSpoiled` on
+    QTest::addColumn<int>("firstSpoiled"); // 0-based frame number
+    QTest::addColumn<int>("cause");        // ExchangeFailure::Cause
+    QTest::addColumn<QString>("detailPart");
+
+    using Cause = ExchangeFailure::Cause;
+    QTest::newRow("silence-after-first-write") << int(Drop) << 2 << int(Cause::NoReply)
+                                               << "немає відповіді після 5 спроб на запит 3 з 3";
+    QTest::newRow("silence-before-any-write") << int(Drop) << 1 << int(Cause::NoReply)
+                                              << "немає відповіді після 5 спроб на запит 2 з 3";
+    QTest::newRow("bad-checksum") << int(BadCrc) << 2 << int(Cause::BadChecksum)
+                                  << "невірна контрольна сума відповіді на запит 3 з 3";
+    QTest::newRow("wrong-command") << int(WrongCommand) << 2 << int(Cause::WrongAnswer)
+                                   << "відповідь не на той запит: запит 3 з 3";
+}
+
+// A 16-byte memory write as set-address and two 8-byte writes; the device stops answering
+// properly at `firstSpoiled`. Only a write the device acknowledged can have left part of
+// the new settings behind.
+void TstComPort::failureNamesItsCause()
+{
+    QFETCH(int, fault);
+    QFETCH(int, firstSpoiled);
+    QFETCH(int, cause);
+    QFETCH(QString, detailPart);
+
+    Link link;
+    for (int frameNumber = firstSpoiled; frameNumber < 40; ++frameNumber)
+        link.faults.insert(frameNumber, Fault(fault));
+    link.state.resetImages(0, 16);
+    link.port.setOperation({Operation::Kind::WriteDevice});
+    TPacketList list;
+    list.AddSetAddress(0x40);
+    list.AddWriteMemory(8, 0, 16, link.state.MemoryImage);
+    link.port.Start(&link.receiver, &list);
+    link.runToEnd();
+
+    QCOMPARE(link.receiver.events, QList<int>{102});
+    const std::optional<ExchangeFailure> failure = link.port.failure();
+    QVERIFY(failure);
+    QCOMPARE(int(failure->cause), cause);
+    const QString detail = transmitErrorDetail(link.port.operation(), QStringLiteral("ttyUSB0"), *failure);
+    QVERIFY2(detail.contains(detailPart), qPrintable(detail));
+    QCOMPARE(detail.contains(QStringLiteral("Прилад може містити лише частину нових даних")),
+             firstSpoiled > 1);
+    QFile log(QStringLiteral("Logs/VexLoader.log"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(log.readAll()).contains(QStringLiteral("Обмін зупинено (запис у прилад): ") + detailPart));
 }
 
 QTEST_GUILESS_MAIN(TstComPort)

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,6 +49,7 @@ private Q_SLOTS:
     void writesIntoConfigurator();
     void nothingToSendStartsNothing();
     void portSettingsRefillTargets();
+    void loadButtonWaitsWhileTransferRuns();
 
 private:
     void storeBaud(int baud);
@@ -188,6 +190,21 @@ void TstProgrammer::portSettingsRefillTargets()
     m_form->findChild<QAction *>("mnOptionCOM")->trigger();
     QCOMPARE(form->findChild<QComboBox *>("cbSelectWhere")->count(), 2);
     QCOMPARE(form->findChild<QComboBox *>("cbSelectWhere")->currentIndex(), 0);
+}
+
+// A second press while the firmware goes out starts nothing: the device gets the five
+// requests of one transfer (address 0x0800 and its line, address 0x1000 and two lines).
+void TstProgrammer::loadButtonWaitsWhileTransferRuns()
+{
+    TProgrammatorForm *form = openHex(kFirmware);
+    auto *load = form->findChild<QPushButton *>("abtnLoad");
+    QVERIFY(load->isEnabled());
+    load->click();
+    QVERIFY(!load->isEnabled());
+    form->abtnLoadClick();
+    waitForEnd();
+    QCOMPARE(m_requests, 5);
+    QVERIFY(load->isEnabled());
 }
 
 QTEST_MAIN(TstProgrammer)

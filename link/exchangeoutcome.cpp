@@ -1,0 +1,116 @@
+#include "exchangeoutcome.h"
+
+#include "comport.h"
+#include "proc.h"
+#include "registry.h"
+
+namespace {
+
+QString portText(const QString &port)
+{
+    return port.isEmpty() ? QStringLiteral("(не вказано)") : port;
+}
+
+bool targetsConfigurator(Operation::Kind kind)
+{
+    return kind == Operation::Kind::WriteSlot || kind == Operation::Kind::ClearConfigurator
+           || kind == Operation::Kind::FirmwareToConfigurator;
+}
+
+QString capitalised(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text.at(0).toUpper();
+    return text;
+}
+
+} // namespace
+
+bool Operation::reads() const
+{
+    return kind == Kind::ReadDevice || kind == Kind::ReadSlot || kind == Kind::SurveySlots;
+}
+
+QString Operation::name() const
+{
+    switch (kind) {
+    case Kind::ReadDevice: return QStringLiteral("зчитування з приладу");
+    case Kind::WriteDevice: return QStringLiteral("запис у прилад");
+    case Kind::ReadSlot:
+        return QStringLiteral("зчитування з конфігуратора (конфігурація %1)").arg(slot);
+    case Kind::WriteSlot: return QStringLiteral("запис у конфігуратор (конфігурація %1)").arg(slot);
+    case Kind::SurveySlots: return QStringLiteral("опитування конфігуратора");
+    case Kind::ClearConfigurator: return QStringLiteral("очищення конфігуратора");
+    case Kind::FirmwareToDevice: return QStringLiteral("запис прошивки в прилад");
+    case Kind::FirmwareToConfigurator: return QStringLiteral("запис прошивки в конфігуратор");
+    case Kind::RegularMode: break;
+    }
+    return QStringLiteral("перехід приладу в робочий режим");
+}
+
+QString ExchangeFailure::causeText() const
+{
+    const int tries = TMainCPort::kMaxSends;
+    switch (cause) {
+    case Cause::NoReply:
+        return QStringLiteral("немає відповіді після %1 спроб на запит %2 з %3")
+            .arg(tries).arg(request).arg(total);
+    case Cause::BadChecksum:
+        return QStringLiteral("невірна контрольна сума відповіді на запит %2 з %3 (%1 спроб)")
+            .arg(tries).arg(request).arg(total);
+    case Cause::WrongAnswer: break;
+    }
+    return QStringLiteral("відповідь не на той запит: запит %2 з %3 (%1 спроб)")
+        .arg(tries).arg(request).arg(total);
+}
+
+QString transmitErrorText(const Operation &operation)
+{
+    const QString writeText = errorText(kErrTransmit);
+    if (!operation.reads())
+        return writeText;
+    return writeText.section(u'\r', 0, 0) + u'\r' + errorText(kErrReadStopped);
+}
+
+QString transmitErrorDetail(const Operation &operation, const QString &port,
+                            const ExchangeFailure &failure)
+{
+    QString detail = QStringLiteral("Операція: %1. Порт: %2. Причина: %3.")
+                         .arg(operation.name(), portText(port), failure.causeText());
+    if (failure.writesAcknowledged && !operation.reads()) {
+        const QString holder = targetsConfigurator(operation.kind) ? QStringLiteral("Конфігуратор")
+                                                                    : QStringLiteral("Прилад");
+        detail += u'\r' + holder
+                  + QStringLiteral(" може містити лише частину нових даних: повторіть запис, "
+                                   "перш ніж повернути прилад у роботу.");
+    }
+    return detail;
+}
+
+QString openErrorDetail(const Operation &operation, const QString &port, const QString &reason)
+{
+    return QStringLiteral("Операція: %1. Порт %2 не відкрито: %3.")
+        .arg(operation.name(), portText(port),
+             reason.isEmpty() ? QStringLiteral("невідома причина") : reason);
+}
+
+QString foundDeviceDetail(quint8 typeCode, quint8 variant)
+{
+    QString model = slotDescription(typeCode, variant).trimmed();
+    if (model.startsWith(u'-'))
+        model = model.mid(1).trimmed();
+    return QStringLiteral("Прилад відповів: тип %1, варіант %2 %3.").arg(typeCode).arg(variant).arg(model);
+}
+
+QString deviceMismatchDetail(quint8 foundType, quint8 foundVariant, const QString &editorTitle,
+                             quint8 editorType, quint8 editorVariant)
+{
+    return foundDeviceDetail(foundType, foundVariant)
+           + QStringLiteral("\rРедактор: %1, тип %2, варіант %3.")
+                 .arg(editorTitle).arg(editorType).arg(editorVariant);
+}
+
+QString operationFailedStatus(const Operation &operation, const QString &reason)
+{
+    return capitalised(operation.name()) + QStringLiteral(" не виконано: ") + reason;
+}
