@@ -20,7 +20,8 @@ public:
 
     virtual ~Dialogs() = default;
 
-    virtual void showMessage(Kind kind, const QString &text) = 0;
+    // `detail`, when given, is shown on a line of its own below the text.
+    virtual void showMessage(Kind kind, const QString &text, const QString &detail = {}) = 0;
     // Yes/No question; true for Yes.
     virtual bool askYesNo(const QString &text) = 0;
     // OK/Cancel question; true for OK.

@@ -42,9 +42,9 @@ QString errorText(int code)
     return QString::fromUtf8(kErrorTexts[code - 1]);
 }
 
-void ShowError(int code)
+void ShowError(int code, const QString &detail)
 {
-    dialogs().showMessage(Dialogs::Kind::Error, errorText(code));
+    dialogs().showMessage(Dialogs::Kind::Error, errorText(code), detail);
 }
 
 const KeyFilter &digitKeyFilter()

@@ -24,8 +24,9 @@ enum ErrorCode {
 // Text of message `code`; empty for a code outside 1..15.
 QString errorText(int code);
 
-// Shows message `code` in an error box and returns when the user has closed it.
-void ShowError(int code);
+// Shows message `code` in an error box, with `detail` (what exactly failed) on a line of
+// its own, and returns when the user has closed it.
+void ShowError(int code, const QString &detail = {});
 
 // Key filters shared by the editors. A filter lets its characters through together with
 // Backspace and the clipboard controls Ctrl+C, Ctrl+V and Ctrl+X (characters 3, 22, 24);

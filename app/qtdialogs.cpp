@@ -56,9 +56,10 @@ QString qtFileFilter(const QString &pairs)
     return filters.join(QStringLiteral(";;"));
 }
 
-void QtDialogs::showMessage(Kind kind, const QString &text)
+void QtDialogs::showMessage(Kind kind, const QString &text, const QString &detail)
 {
     QMessageBox box(iconFor(kind), titleFor(kind), displayText(text), QMessageBox::Ok, m_parent);
+    box.setInformativeText(displayText(detail));
     box.exec();
 }
 

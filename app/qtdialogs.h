@@ -10,7 +10,7 @@ class QtDialogs : public Dialogs
 public:
     void setParentWindow(QWidget *parent) { m_parent = parent; }
 
-    void showMessage(Kind kind, const QString &text) override;
+    void showMessage(Kind kind, const QString &text, const QString &detail = {}) override;
     bool askYesNo(const QString &text) override;
     bool askOkCancel(const QString &text) override;
     QString openFileName(const FileRequest &request) override;

@@ -124,7 +124,10 @@ public:
 class StderrDialogs : public Dialogs
 {
 public:
-    void showMessage(Kind, const QString &text) override { QTextStream(stderr) << text << Qt::endl; }
+    void showMessage(Kind, const QString &text, const QString &detail = {}) override
+    {
+        QTextStream(stderr) << text << u' ' << detail << Qt::endl;
+    }
     bool askYesNo(const QString &) override { return false; }
     bool askOkCancel(const QString &) override { return false; }
     QString openFileName(const FileRequest &) override { return QString(); }

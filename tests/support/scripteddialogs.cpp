@@ -7,9 +7,9 @@ ScriptedDialogs::~ScriptedDialogs()
     setDialogs(m_previous);
 }
 
-void ScriptedDialogs::showMessage(Kind kind, const QString &text)
+void ScriptedDialogs::showMessage(Kind kind, const QString &text, const QString &detail)
 {
-    messages.append({kind, text});
+    messages.append({kind, text, detail});
 }
 
 bool ScriptedDialogs::askYesNo(const QString &text)

@@ -14,12 +14,13 @@ public:
     struct Message {
         Kind kind;
         QString text;
+        QString detail;
     };
 
     ScriptedDialogs();
     ~ScriptedDialogs() override;
 
-    void showMessage(Kind kind, const QString &text) override;
+    void showMessage(Kind kind, const QString &text, const QString &detail = {}) override;
     bool askYesNo(const QString &text) override;
     bool askOkCancel(const QString &text) override;
     QString openFileName(const FileRequest &request) override;
