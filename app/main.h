@@ -17,6 +17,9 @@ class QMdiArea;
 class QMenu;
 class QSettings;
 class TMainCPort;
+namespace settingsfile {
+struct Contents;
+}
 
 // The frame of the program: menu, toolbar, status bar, the MDI area holding at most one
 // editor per model, the busy display and the exchanges that start from the main window.
@@ -106,6 +109,7 @@ private:
 
     QString adjustmentsFolder() const;
     void openSettingsFile(const QString &path);
+    void loadSettingsFile(EditorWindow &window, const QString &path, const settingsfile::Contents &file);
     void openHexFile(const QString &path);
     bool openLink();
     bool openLinkBusy();
