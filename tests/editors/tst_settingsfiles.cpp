@@ -3,6 +3,7 @@
 #include "editorfactory.h"
 #include "main.h"
 #include "paneleditor.h"
+#include "qtdialogs.h"
 #include "registry.h"
 #include "scripteddialogs.h"
 
@@ -72,6 +73,8 @@ private Q_SLOTS:
     void shortFileLeavesControls();
     void failedFileChangesNothing_data();
     void failedFileChangesNothing();
+    void dialogFilters_data();
+    void dialogFilters();
     void overwriteNeedsConfirmation();
     void failedSaveKeepsOldFile();
     void factorySettings_data();
@@ -320,6 +323,23 @@ void TstSettingsFiles::failedFileChangesNothing()
     QCOMPARE(shared.DeviceType, quint8(30));
     QCOMPARE(shared.FirmwareVariant, quint8(3));
     QVERIFY(!shared.FillingControls);
+}
+
+void TstSettingsFiles::dialogFilters_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("filter");
+    QTest::newRow("open") << "mnOpen" << "Налаштування користувача (*.vau);;HEX - файли (*.hex);;Всі файли (*.*)";
+    QTest::newRow("save") << "mnSave" << "Налаштування користувача (*.vau);;Всі файли (*.*)";
+}
+
+void TstSettingsFiles::dialogFilters()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, filter);
+    open(Model::Korvel4p, 2);
+    m_form->findChild<QAction *>(command)->trigger(); // cancelled: no file name
+    QCOMPARE(qtFileFilter(m_dialogs->fileRequests.last().filter), filter);
 }
 
 void TstSettingsFiles::overwriteNeedsConfirmation()
