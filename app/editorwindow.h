@@ -1,6 +1,7 @@
 #pragma once
 
 #include "registry.h"
+#include "settingsfile.h"
 
 #include <QWidget>
 
@@ -28,8 +29,9 @@ public:
     virtual void LoadFromConfigurator(int slot) = 0;
     virtual void LoadToConfigurator(int slot) = 0;
     virtual void PrepareToSave(const QString &fileName) = 0;
-    // False when the file could not be read (error 10 has been shown, controls unchanged).
-    virtual bool PrepareToLoad(const QString &fileName) = 0;
+    // Fills the controls from the settings file `fileName`, already read and checked for
+    // this editor's model, and names the file in the caption.
+    virtual void PrepareToLoad(const QString &fileName, const settingsfile::Contents &file) = 0;
     virtual void PrepareToPrint() = 0;
 
     // Sets the window caption (the title, or the title with a suffix).

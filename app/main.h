@@ -18,6 +18,9 @@ class QMenu;
 class QSettings;
 class TMainCPort;
 struct Operation;
+namespace settingsfile {
+struct Contents;
+}
 
 // The frame of the program: menu, toolbar, status bar, the MDI area holding at most one
 // editor per model, the busy display and the exchanges that start from the main window.
@@ -109,6 +112,7 @@ private:
 
     QString adjustmentsFolder() const;
     void openSettingsFile(const QString &path);
+    void loadSettingsFile(EditorWindow &window, const QString &path, const settingsfile::Contents &file);
     void openHexFile(const QString &path);
     bool openLink(const Operation &operation, const std::function<void()> &restore);
     bool openLinkBusy(const Operation &operation);

@@ -31,22 +31,28 @@ void TMainForm::mnOpenClick()
         openHexFile(path);
 }
 
+// The whole file is read and checked before any editor is opened or reset, so that a file
+// that fails leaves the configuration on screen as it was.
 void TMainForm::openSettingsFile(const QString &path)
 {
-    const std::optional<settingsfile::Header> header = settingsfile::readHeader(path);
-    if (!header) {
-        ShowError(kErrReadFile);
+    const settingsfile::ReadResult read = settingsfile::readFile(path);
+    if (const auto *failure = std::get_if<settingsfile::Failure>(&read)) {
+        const bool unknownType = failure->fault == settingsfile::Fault::UnknownType;
+        ShowError(unknownType ? kErrUnknownDevice : kErrReadFile, settingsfile::describe(path, *failure));
         return;
     }
-    m_exchange.DeviceType = header->typeCode;
-    m_exchange.FirmwareVariant = header->variant;
-    const std::optional<Model> model = modelByTypeCode(header->typeCode);
-    if (!model) {
-        dialogs().showMessage(Dialogs::Kind::Error, errorText(kErrUnknownDevice));
-        return;
-    }
-    if (EditorWindow *window = openEditor(*model, header->variant))
-        window->PrepareToLoad(path);
+    const auto &file = std::get<settingsfile::Contents>(read);
+    m_exchange.DeviceType = file.header.typeCode;
+    m_exchange.FirmwareVariant = file.header.variant;
+    if (EditorWindow *window = openEditor(file.model, file.header.variant))
+        loadSettingsFile(*window, path, file);
+}
+
+void TMainForm::loadSettingsFile(EditorWindow &window, const QString &path, const settingsfile::Contents &file)
+{
+    window.PrepareToLoad(path, file);
+    if (file.ignoredBytes > 0)
+        setStatusText(0, settingsfile::ignoredBytesNote(path, file));
 }
 
 void TMainForm::openHexFile(const QString &path)
@@ -85,12 +91,14 @@ void TMainForm::mnFAClick()
         return; // the control-and-start device has no factory settings
     const QString path = QDir(m_programFolder).filePath(relative);
     FillingControlsGuard filling(m_exchange);
-    if (!QFileInfo::exists(path)) {
-        ShowError(kErrNoFactoryFile);
+    const settingsfile::ReadResult read = settingsfile::readFile(path, window->model());
+    if (const auto *failure = std::get_if<settingsfile::Failure>(&read)) {
+        const bool missing = failure->fault == settingsfile::Fault::Missing;
+        ShowError(missing ? kErrNoFactoryFile : kErrReadFile, settingsfile::describe(path, *failure));
         return;
     }
-    if (window->PrepareToLoad(path))
-        window->setCaption(window->title() + QStringLiteral("   -   заводські налаштування"));
+    loadSettingsFile(*window, path, std::get<settingsfile::Contents>(read));
+    window->setCaption(window->title() + QStringLiteral("   -   заводські налаштування"));
 }
 
 void TMainForm::mnPrintClick()

@@ -62,8 +62,7 @@ QString qtFileFilter(const QString &pairs)
     const QStringList parts = pairs.split(u'|');
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString pattern = parts.at(i + 1);
-        pattern.replace(QLatin1String("*.*"), QLatin1String("*"));
+        const QString &pattern = parts.at(i + 1);
         // A description may carry its pattern already: "Всі файли (*.*)".
         const QString description = parts.at(i).section(u'(', 0, 0).trimmed();
         filters.append(description + QStringLiteral(" (") + pattern + u')');

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "registry.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <variant>
 
 // Settings files (.vau by the user, .vaf shipped as factory settings): the device type
 // code, the firmware variant, then the EEPROM image and the memory image of the model.
@@ -18,6 +21,38 @@ struct Images {
     QByteArray eeprom;
     QByteArray memory;
 };
+
+// A file that has passed every check: known type, a variant its model accepts, and at
+// least the model's size.
+struct Contents {
+    Header header;
+    Model model;
+    Images images;
+    qsizetype ignoredBytes; // past the model's size, not read into the images
+};
+
+enum class Fault { Missing, NotReadable, Empty, UnknownType, OtherModel, TooShort, UnsupportedVariant };
+
+struct Failure {
+    Fault fault;
+    quint8 typeCode = 0;
+    quint8 variant = 0;
+    qsizetype size = 0;         // bytes in the file
+    qsizetype expectedSize = 0; // bytes a file of its model holds
+    QString systemReason{};     // why the system could not read it
+};
+
+using ReadResult = std::variant<Contents, Failure>;
+
+// Checks a whole file's bytes. With `expected`, a file of another model fails too.
+ReadResult parse(const QByteArray &bytes, std::optional<Model> expected = std::nullopt);
+// Reads the file at `path` whole and checks it as `parse` does.
+ReadResult readFile(const QString &path, std::optional<Model> expected = std::nullopt);
+
+// "<path>: <what is wrong>", for the line below the numbered message.
+QString describe(const QString &path, const Failure &failure);
+// Status-bar note that bytes past the model's size were left out.
+QString ignoredBytesNote(const QString &path, const Contents &contents);
 
 // The first two bytes; nothing when the file cannot be read or is shorter.
 std::optional<Header> readHeader(const QString &path);

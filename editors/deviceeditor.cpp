@@ -239,23 +239,15 @@ void TDeviceEditor::PrepareToSave(const QString &fileName)
         ShowError(kErrWriteFile);
 }
 
-bool TDeviceEditor::PrepareToLoad(const QString &fileName)
+void TDeviceEditor::PrepareToLoad(const QString &fileName, const settingsfile::Contents &file)
 {
-    const std::optional<settingsfile::Images> images =
-        settingsfile::readImages(fileName, eepromSize(), memorySize());
-    const std::optional<settingsfile::Header> header = settingsfile::readHeader(fileName);
-    if (!images || !header) {
-        ShowError(kErrReadFile);
-        return false;
-    }
     // The file's own variant decides how its bytes read, whatever device was last seen.
-    exchange().FirmwareVariant = header->variant;
-    exchange().EepromImage = images->eeprom;
-    exchange().MemoryImage = images->memory;
+    exchange().FirmwareVariant = file.header.variant;
+    exchange().EepromImage = file.images.eeprom;
+    exchange().MemoryImage = file.images.memory;
     fillControlsFromImages();
     m_holdsSettings = true;
     setCaption(m_title + kCaptionSeparator + QFileInfo(fileName).fileName());
-    return true;
 }
 
 void TDeviceEditor::closeEvent(QCloseEvent *event)

@@ -36,7 +36,7 @@ public:
     void LoadFromConfigurator(int slot) override;
     void LoadToConfigurator(int slot) override;
     void PrepareToSave(const QString &fileName) override;
-    bool PrepareToLoad(const QString &fileName) override;
+    void PrepareToLoad(const QString &fileName, const settingsfile::Contents &file) override;
     void setCaption(const QString &caption) override;
 
     // Marks the configuration as changed by the user (unless the program fills controls).

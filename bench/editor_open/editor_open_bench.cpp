@@ -20,13 +20,13 @@ double elapsedMs(const QElapsedTimer &timer)
 }
 
 // A file of the model's size whose bytes are all set, so every control changes on load.
-QString fullFile(const QTemporaryDir &dir, Model model, quint8 variant)
+settingsfile::Contents fullFile(Model model, quint8 variant)
 {
     const ModelInfo &info = modelInfo(model);
-    const QString path = dir.filePath(QStringLiteral("%1.vau").arg(info.component));
-    settingsfile::write(path, {info.typeCode, variant}, QByteArray(info.eepromSize, '\x55'),
-                        info.eepromSize, QByteArray(info.memorySize, '\x12'), info.memorySize);
-    return path;
+    return {{info.typeCode, variant},
+            model,
+            {QByteArray(info.eepromSize, '\x55'), QByteArray(info.memorySize, '\x12')},
+            0};
 }
 
 } // namespace
@@ -52,9 +52,9 @@ int main(int argc, char *argv[])
         EditorWindow *editor = form.openEditor(c.model, c.variant);
         QApplication::processEvents();
         const double openMs = elapsedMs(timer);
-        const QString file = fullFile(dir, c.model, c.variant);
+        const settingsfile::Contents file = fullFile(c.model, c.variant);
         timer.restart();
-        editor->PrepareToLoad(file);
+        editor->PrepareToLoad(QStringLiteral("full.vau"), file);
         QApplication::processEvents();
         out << c.name << " editor: create and show " << QString::number(openMs, 'f', 1)
             << " ms, fill from image " << QString::number(elapsedMs(timer), 'f', 1)

@@ -55,7 +55,7 @@ public:
     void LoadFromConfigurator(int slot) override { finish(QStringLiteral("LoadFromConfigurator %1").arg(slot)); }
     void LoadToConfigurator(int slot) override { calls.append(QStringLiteral("LoadToConfigurator %1").arg(slot)); }
     void PrepareToSave(const QString &) override { calls.append("PrepareToSave"); }
-    bool PrepareToLoad(const QString &) override { calls.append("PrepareToLoad"); return true; }
+    void PrepareToLoad(const QString &, const settingsfile::Contents &) override { calls.append("PrepareToLoad"); }
     void PrepareToPrint() override { calls.append("PrepareToPrint"); }
     void setCaption(const QString &caption) override { setWindowTitle(caption); }
 

@@ -3,10 +3,12 @@
 #include "editorfactory.h"
 #include "main.h"
 #include "paneleditor.h"
+#include "qtdialogs.h"
 #include "registry.h"
 #include "scripteddialogs.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -69,6 +71,10 @@ private Q_SLOTS:
     void openChoosesEditorByType();
     void unknownTypeOpensNothing();
     void shortFileLeavesControls();
+    void failedFileChangesNothing_data();
+    void failedFileChangesNothing();
+    void dialogFilters_data();
+    void dialogFilters();
     void overwriteNeedsConfirmation();
     void failedSaveKeepsOldFile();
     void factorySettings_data();
@@ -216,8 +222,124 @@ void TstSettingsFiles::shortFileLeavesControls()
     writeFile(path, QByteArray("\x17\x05", 2) + QByteArray(200, '\x01'));
     openFile(path);
     QCOMPARE(m_dialogs->lastText(), QStringLiteral("Не вдалося прочитати файл"));
-    QCOMPARE(editor->findChild<QLineEdit *>("edCode2")->text(), QStringLiteral("")); // reset by the opener
+    QCOMPARE(editor->findChild<QLineEdit *>("edCode2")->text(), QStringLiteral("77"));
     QVERIFY(!editor->windowTitle().contains("short.vau"));
+}
+
+namespace {
+
+QByteArray filled(const char *header, int size)
+{
+    return QByteArray(header, 2) + QByteArray(size - 2, '\0');
+}
+
+} // namespace
+
+// A 16-zone editor holds edited settings; a file is then opened (or loaded as the factory
+// settings) that fails a check. Sizes: 542 bytes for a 16-zone file, 231 for a 4-zone one.
+void TstSettingsFiles::failedFileChangesNothing_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("folder"); // the path names a folder, which cannot be read as a file
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("reason");
+    const QString cannotRead = QStringLiteral("Не вдалося прочитати файл");
+    QTest::newRow("truncated") << "open" << filled("\x1E\x03", 300) << false << cannotRead
+                               << "файл неповний: 300 байт із 542";
+    QTest::newRow("one-byte-short") << "open" << filled("\x1E\x03", 541) << false << cannotRead
+                                    << "файл неповний: 541 байт із 542";
+    QTest::newRow("type-byte-only") << "open" << QByteArray("\x1E") << false << cannotRead
+                                    << "файл неповний: 1 байт із 542";
+    QTest::newRow("empty") << "open" << QByteArray() << false << cannotRead << "файл порожній";
+    QTest::newRow("wrong-type") << "open" << filled("\x00\x03", 542) << false
+                                << "Не вдалося визначити тип приладу." << "невідомий код типу приладу 0";
+    QTest::newRow("wrong-variant") << "open" << filled("\x1E\x09", 542) << false << cannotRead
+                                   << "версія прошивки 9 цього приладу не підтримується";
+    QTest::newRow("unreadable") << "open" << QByteArray() << true << cannotRead << "файл недоступний (";
+    QTest::newRow("over-long") << "open" << filled("\x1E\x03", 552) << false << QString() << QString();
+    QTest::newRow("factory-truncated") << "factory" << filled("\x1E\x02", 300) << false << cannotRead
+                                       << "файл неповний: 300 байт із 542";
+    QTest::newRow("factory-of-4-zone-panel") << "factory" << filled("\x17\x04", 231) << false << cannotRead
+                                             << "файл налаштувань іншого приладу (код типу 23)";
+    QTest::newRow("factory-missing") << "factory" << QByteArray() << false
+                                     << "Не знайдено файлу заводських налаштувань" << "файл не знайдено";
+}
+
+void TstSettingsFiles::failedFileChangesNothing()
+{
+    QFETCH(QString, command);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, folder);
+    QFETCH(QString, message);
+    QFETCH(QString, reason);
+    TPanelEditor *editor = open(Model::Korvel16p, 3);
+    PanelSettings edited = editor->settings();
+    edited.zones[6].outputs[4] = true;
+    edited.accessCode3 = "2468";
+    editor->showSettings(edited);
+    QTest::keyClicks(editor->findChild<QLineEdit *>("edCode2"), "77"); // typed: marks the caption
+    edited = editor->settings();
+    const QString caption = editor->windowTitle();
+    QVERIFY(caption.endsWith("змінено користувачем"));
+    ExchangeState &shared = m_form->exchange();
+    shared.EepromImage = QByteArray(28, '\x11');
+    shared.MemoryImage = QByteArray(512, '\x22');
+    shared.DeviceType = 30;
+    shared.FirmwareVariant = 3;
+
+    m_form->setProgramFolder(m_dir->path());
+    const QString path = command == "factory" ? m_dir->filePath("adjustments/kvl16p-2.vaf")
+                                              : m_dir->filePath("file.vau");
+    QDir().mkpath(m_dir->filePath("adjustments"));
+    if (folder)
+        QVERIFY(QDir().mkdir(path));
+    else if (command == "open" || !bytes.isEmpty())
+        writeFile(path, bytes);
+    if (command == "factory")
+        m_form->findChild<QAction *>("mnFA")->trigger();
+    else
+        openFile(path);
+
+    QCOMPARE(m_form->mdiArea()->subWindowList().size(), 1);
+    if (message.isEmpty()) { // loaded from its first 542 bytes
+        QCOMPARE(m_dialogs->messages.size(), 0);
+        QCOMPARE(editor->windowTitle(), QStringLiteral("КОРВЕЛ-16П (KVL16P-3)   -   file.vau"));
+        QCOMPARE(shared.EepromImage, bytes.mid(2, 28));
+        QCOMPARE(shared.MemoryImage, bytes.mid(30, 512));
+        QCOMPARE(m_form->statusText(0),
+                 QDir::toNativeSeparators(path) + ": файл довший за 542 байт, решту (10 байт) пропущено");
+        return;
+    }
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    QCOMPARE(m_dialogs->messages.last().kind, Dialogs::Kind::Error);
+    QCOMPARE(m_dialogs->lastText(), message);
+    const QString detail = m_dialogs->messages.last().detail;
+    QVERIFY2(detail.startsWith(QDir::toNativeSeparators(path) + ": " + reason), qPrintable(detail));
+    QCOMPARE(editor->settings(), edited);
+    QCOMPARE(editor->windowTitle(), caption);
+    QCOMPARE(shared.EepromImage, QByteArray(28, '\x11'));
+    QCOMPARE(shared.MemoryImage, QByteArray(512, '\x22'));
+    QCOMPARE(shared.DeviceType, quint8(30));
+    QCOMPARE(shared.FirmwareVariant, quint8(3));
+    QVERIFY(!shared.FillingControls);
+}
+
+void TstSettingsFiles::dialogFilters_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("filter");
+    QTest::newRow("open") << "mnOpen" << "Налаштування користувача (*.vau);;HEX - файли (*.hex);;Всі файли (*.*)";
+    QTest::newRow("save") << "mnSave" << "Налаштування користувача (*.vau);;Всі файли (*.*)";
+}
+
+void TstSettingsFiles::dialogFilters()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, filter);
+    open(Model::Korvel4p, 2);
+    m_form->findChild<QAction *>(command)->trigger(); // cancelled: no file name
+    QCOMPARE(qtFileFilter(m_dialogs->fileRequests.last().filter), filter);
 }
 
 void TstSettingsFiles::overwriteNeedsConfirmation()
