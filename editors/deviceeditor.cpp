@@ -4,17 +4,16 @@
 #include "exchangereport.h"
 #include "linkevents.h"
 #include "packets.h"
-#include "placement.h"
 #include "proc.h"
 #include "progress.h"
 #include "registry.h"
 #include "settingsfile.h"
 #include "shell.h"
+#include "subwindowplacement.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMdiSubWindow>
-#include <QSettings>
 
 namespace {
 const QString kCaptionSeparator = QStringLiteral("   -   ");
@@ -252,7 +251,7 @@ void TDeviceEditor::PrepareToLoad(const QString &fileName, const settingsfile::C
 
 void TDeviceEditor::closeEvent(QCloseEvent *event)
 {
-    storePlacement();
+    storeSubWindowPlacement(m_shell, *this);
     if (!m_idle) {
         event->ignore();
         return;
@@ -265,32 +264,6 @@ void TDeviceEditor::showEvent(QShowEvent *event)
     EditorWindow::showEvent(event);
     if (!m_placed) {
         m_placed = true;
-        restorePlacement();
+        restoreSubWindowPlacement(m_shell, *this);
     }
-}
-
-void TDeviceEditor::restorePlacement()
-{
-    QSettings *ini = m_shell.ini();
-    QWidget *frame = parentWidget();
-    if (!ini || !frame)
-        return;
-    const WindowPlacement p = readEditorPlacement(*ini, objectName());
-    if (p.state == 2)
-        frame->showMaximized();
-    else if (p.state == 1)
-        frame->showMinimized();
-    else
-        frame->move(p.left, p.top);
-}
-
-void TDeviceEditor::storePlacement()
-{
-    QSettings *ini = m_shell.ini();
-    QWidget *frame = parentWidget();
-    if (!ini || !frame)
-        return;
-    const int state = frame->isMaximized() ? 2 : frame->isMinimized() ? 1 : 0;
-    if (!writeEditorPlacement(*ini, objectName(), {frame->y(), frame->x(), 0, 0, state}))
-        m_shell.setStatusText(0, QStringLiteral("Не вдалося записати в INI-файл"));
 }

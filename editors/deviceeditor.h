@@ -85,8 +85,6 @@ private:
     void ErrorTransmit();
     void releaseExchange();
     void showElapsed();
-    void restorePlacement();
-    void storePlacement();
 
     Model m_model;
     Shell &m_shell;

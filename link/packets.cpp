@@ -189,32 +189,49 @@ void TPacketList::AddClearConfigurator()
 void TPacketList::AddFirmwareToConfigurator(quint8 deviceType, quint8 variant,
                                             const QList<THexData> &blocks)
 {
-    // Descriptors at 0x1000, 0x1200, then 4 apart; data 8 apart from 0x4000 (the
-    // configurator's own addressing, not bytes).
-    quint16 record = 0x1000;
-    for (qsizetype i = 0; i < blocks.size(); ++i) {
-        const THexData &block = blocks.at(i);
-        const bool last = i + 1 == blocks.size();
-        const quint16 next = last ? 0 : (i == 0 ? 0x1200 : quint16(record + 4));
-        const auto dataAddress = quint16(0x4000 + 8 * i);
-        const auto count = quint8(std::min<qsizetype>(block.data.size(), kMaxPayload - 2));
-        AddDescriptor({record, dataAddress, block.address, next, deviceType, variant,
-                       kKindMemory, count});
-        add(kKindWrite,
-            make(kAddrConfigurator, kCmdStoreData, word(dataAddress) + block.data.left(count)));
-        record = next;
+    using namespace configurator;
+    // Addresses in the configurator's own addressing: each record is kept whole at its address.
+    constexpr int kAddressBytes = 2;
+    const QList<THexData> records = splitBlocks(blocks, kMaxPayload - kAddressBytes);
+    quint16 descriptor = kFirmwareFirstDescriptor;
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const THexData &record = records.at(i);
+        const bool last = i + 1 == records.size();
+        const quint16 next = last ? 0
+                             : i == 0 ? kFirmwareSecondDescriptor
+                                      : quint16(descriptor + kFirmwareDescriptorStep);
+        const auto dataAddress = quint16(kFirmwareFirstData + kFirmwareDataStep * i);
+        AddDescriptor({descriptor, dataAddress, record.address, next, deviceType, variant,
+                       kKindMemory, record.count});
+        add(kKindWrite, make(kAddrConfigurator, kCmdStoreData, word(dataAddress) + record.data));
+        descriptor = next;
     }
 }
 
 void TPacketList::AddFirmwareToDevice(const QList<THexData> &blocks)
 {
+    // The device is told the address again every tenth frame, even when the data continue.
+    constexpr int kFramesPerSetAddress = 10;
+    const QList<THexData> records = splitBlocks(blocks, kMaxPayload);
     qint32 expected = -1;
-    for (qsizetype i = 0; i < blocks.size(); ++i) {
-        const THexData &block = blocks.at(i);
-        if (i % 10 == 0 || block.address != expected)
-            AddSetAddress(block.address);
-        const QByteArray data = block.data.left(kMaxPayload);
-        add(kKindWrite, make(kAddrDevice, kCmdWriteMemory, data));
-        expected = block.address + qint32(data.size());
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const THexData &record = records.at(i);
+        if (i % kFramesPerSetAddress == 0 || record.address != expected)
+            AddSetAddress(record.address);
+        add(kKindWrite, make(kAddrDevice, kCmdWriteMemory, record.data));
+        expected = record.endAddress;
     }
+}
+
+QList<THexData> splitBlocks(const QList<THexData> &blocks, int maxSize)
+{
+    QList<THexData> pieces;
+    for (const THexData &block : blocks) {
+        for (qsizetype done = 0; maxSize > 0 && done < block.data.size(); done += maxSize) {
+            const QByteArray data = block.data.mid(done, maxSize);
+            const qint32 address = block.address + qint32(done);
+            pieces.append({quint8(data.size()), quint16(address), address + qint32(data.size()), data});
+        }
+    }
+    return pieces;
 }

@@ -42,6 +42,10 @@ struct THexData {
     QByteArray data;
 };
 
+// The blocks cut into pieces of at most `maxSize` bytes, each piece at the address of
+// its first byte, so that every byte still lands where its block puts it.
+QList<THexData> splitBlocks(const QList<THexData> &blocks, int maxSize);
+
 // Configurator memory: slot n (1..4) uses the slot-1 addresses plus 0x40 * (n - 1).
 namespace configurator {
 inline constexpr quint16 kFirstSlotHeader = 0x1000;
@@ -53,6 +57,16 @@ inline constexpr int kClearSteps = (kClearLast - kClearFirst) / kSlotStride + 1;
 // Slot base 0, 64, 128, 192 for slots 1..4; any other value gives 0.
 quint16 slotBase(int slot);
 inline quint16 slotHeaderAddress(int slot) { return kFirstSlotHeader + slotBase(slot); }
+
+// Firmware in the configurator: descriptors at 0x1000, 0x1200 and then 4 apart, data 8
+// apart from 0x4000. The descriptors must stay below the data, which bounds the chain.
+inline constexpr quint16 kFirmwareFirstDescriptor = 0x1000;
+inline constexpr quint16 kFirmwareSecondDescriptor = 0x1200;
+inline constexpr int kFirmwareDescriptorStep = 4;
+inline constexpr quint16 kFirmwareFirstData = 0x4000;
+inline constexpr int kFirmwareDataStep = 8;
+inline constexpr int kFirmwareMaxBlocks =
+    (kFirmwareFirstData - kFirmwareSecondDescriptor) / kFirmwareDescriptorStep + 1;
 } // namespace configurator
 
 // The ordered requests of one exchange, with the builders that append them.
@@ -94,6 +108,8 @@ public:
     void AddReadSlotHeader(quint16 address);
     void AddSurveySlots();
     void AddClearConfigurator();
+    // Blocks longer than one frame carries go out as several records, each at its own
+    // address. The configurator chain takes at most kFirmwareMaxBlocks records.
     void AddFirmwareToConfigurator(quint8 deviceType, quint8 variant, const QList<THexData> &blocks);
     void AddFirmwareToDevice(const QList<THexData> &blocks);
 

@@ -1,102 +1,154 @@
 #include "hexfile.h"
 
-#include "frame.h"
+#include "crc32.h"
+
+#include <QFile>
+
+#include <algorithm>
 
 namespace {
 
-// Every field is read as hexadecimal; unreadable text gives the field's stated value.
-int hexField(const QString &line, int position, int length, int fallback)
+using Reason = HexError::Reason;
+
+constexpr int kTargetTypeIndex = 4;
+constexpr int kTargetVariantIndex = 5;
+
+bool onlyErasedBytes(const QByteArray &data)
 {
-    bool ok = false;
-    const int value = line.mid(position - 1, length).toInt(&ok, 16);
-    return ok && line.size() >= position - 1 + length ? value : fallback;
+    return std::all_of(data.cbegin(), data.cend(), [](char c) { return c == '\xFF'; });
 }
 
-bool onlyErasedBytes(const QString &dataText)
+QByteArrayView withoutLineEnd(QByteArrayView line)
 {
-    for (QChar c : dataText) {
-        if (c != u'F' && c != u'f')
-            return false;
-    }
-    return true;
+    while (!line.isEmpty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
+        line.chop(1);
+    return line;
 }
 
-QByteArray dataBytes(const QString &dataText)
+// Consecutive blocks joined while they continue each other and stay within 24 bytes.
+QList<THexData> mergeBlocks(const QList<THexData> &blocks)
 {
-    constexpr int kUnreadableByte = 2;
-    QByteArray bytes;
-    for (int i = 0; i < dataText.size(); i += 2)
-        bytes.append(char(hexField(dataText, i + 1, 2, kUnreadableByte)));
-    return bytes;
-}
-
-void merge(QList<THexData> &merged, const THexData &line)
-{
-    if (!merged.isEmpty()) {
-        THexData &last = merged.last();
-        if (last.count + line.count <= kMergedBlockLimit && line.address == last.endAddress) {
-            last.data += line.data;
-            last.count = quint8(last.count + line.count);
-            last.endAddress += line.count;
-            return;
+    QList<THexData> merged;
+    for (const THexData &block : blocks) {
+        if (!merged.isEmpty()) {
+            THexData &last = merged.last();
+            if (last.count + block.count <= kMergedBlockLimit && block.address == last.endAddress) {
+                last.data += block.data;
+                last.count = quint8(last.count + block.count);
+                last.endAddress += block.count;
+                continue;
+            }
         }
+        merged.append(block);
     }
-    merged.append(line);
+    return merged;
+}
+
+class FirmwareCollector
+{
+public:
+    void add(const HexRecord &record)
+    {
+        if (record.address < kFirstFirmwareAddress)
+            return;
+        if (record.address == kFirstFirmwareAddress && record.data.size() > kTargetVariantIndex) {
+            m_firmware.hasTarget = true;
+            m_firmware.deviceType = quint8(record.data.at(kTargetTypeIndex));
+            m_firmware.variant = quint8(record.data.at(kTargetVariantIndex));
+        }
+        m_crc.add(record.data);
+        if (record.data.isEmpty() || onlyErasedBytes(record.data))
+            return;
+        const auto count = quint8(record.data.size());
+        m_firmware.lines.append({count, record.address, record.address + count, record.data});
+    }
+
+    HexFirmware finish()
+    {
+        m_firmware.merged = mergeBlocks(splitBlocks(m_firmware.lines, kMergedBlockLimit));
+        m_firmware.crc32 = m_crc.value();
+        return m_firmware;
+    }
+
+private:
+    HexFirmware m_firmware;
+    Crc32 m_crc;
+};
+
+HexParseResult refused(HexError error, int line)
+{
+    HexParseResult result;
+    result.error = error;
+    result.error.line = line;
+    return result;
 }
 
 } // namespace
 
-void addHexLine(HexFirmware &firmware, const QString &line)
+HexParseResult parseHex(QByteArrayView text)
 {
-    constexpr int kUnreadableTarget = 2;
-    const int address = hexField(line, 4, 4, 0);
-    if (address < kFirstFirmwareAddress)
-        return;
-    if (address == kFirstFirmwareAddress) {
-        firmware.hasTarget = true;
-        firmware.deviceType = quint8(hexField(line, 18, 2, kUnreadableTarget));
-        firmware.variant = quint8(hexField(line, 20, 2, kUnreadableTarget));
+    FirmwareCollector collector;
+    bool ended = false;
+    int lineNumber = 0;
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = text.indexOf('\n', start);
+        if (end < 0)
+            end = text.size();
+        const QByteArrayView line = withoutLineEnd(text.sliced(start, end - start));
+        start = end + 1;
+        ++lineNumber;
+        if (line.isEmpty())
+            continue;
+        if (ended)
+            return refused({Reason::DataAfterEnd}, lineNumber);
+        const ParsedHexRecord parsed = parseHexRecord(line);
+        if (parsed.error.reason != Reason::None)
+            return refused(parsed.error, lineNumber);
+        ended = parsed.record.type == HexRecordType::EndOfFile;
+        if (parsed.record.type == HexRecordType::Data)
+            collector.add(parsed.record);
     }
-    // A record carries at most what one frame can: longer lines are cut there.
-    const int count = std::min(hexField(line, 2, 2, 0), frame::kMaxPayload - 2);
-    const QString dataText = line.mid(9, 2 * count);
-    if (dataText.isEmpty() || onlyErasedBytes(dataText))
-        return;
-    const QByteArray bytes = dataBytes(dataText);
-    const THexData block{quint8(bytes.size()), quint16(address), address + qint32(bytes.size()), bytes};
-    firmware.lines.append(block);
-    merge(firmware.merged, block);
+    if (!ended)
+        return refused({Reason::NoEndRecord}, 0); // the file as a whole: its end is missing
+    return {collector.finish(), {}};
 }
 
-HexFirmware parseHex(const QStringList &lines)
+HexFile readHexFile(const QString &path)
 {
-    HexFirmware firmware;
-    for (const QString &line : lines)
-        addHexLine(firmware, line);
-    return firmware;
-}
-
-QString firmwareDeviceName(quint8 deviceType, quint8 variant)
-{
-    const char *prefix = nullptr;
-    switch (deviceType) {
-    case 22: prefix = "КОРВЕЛ-8П (KVL8P-"; break;
-    case 23: prefix = "КОРВЕЛ-4П (KVL4P-"; break;
-    case 30: prefix = "КОРВЕЛ-16П (KVL16P-"; break;
-    case 31: prefix = "КОРВЕЛ-16.64П (KVL64P-"; break;
-    case 49: prefix = "ЗМУ-GSM.4 (ZMUGSM-"; break;
-    default: return {};
+    HexFile file;
+    QFile input(path);
+    if (!input.open(QIODevice::ReadOnly)) {
+        file.parsed.error.reason = Reason::FileUnreadable;
+        return file;
     }
-    return QString::fromUtf8(prefix) + QString::number(variant) + u')';
+    file.size = input.size();
+    if (file.size <= kMaxHexFileSize) {
+        const QByteArray text = input.read(kMaxHexFileSize + 1); // a device or a pipe reports no size
+        if (input.error() != QFileDevice::NoError) {
+            file.parsed.error.reason = Reason::FileUnreadable;
+            return file;
+        }
+        file.size = std::max<qint64>(file.size, text.size());
+        if (text.size() <= kMaxHexFileSize) {
+            file.parsed = parseHex(text);
+            return file;
+        }
+    }
+    file.parsed.error = {Reason::FileTooLarge, 0, 0, kMaxHexFileSize, file.size};
+    return file;
 }
 
-QStringList programmerTargets(qint32 baudRate)
+FirmwareExtent extentOf(const QList<THexData> &blocks)
 {
-    const QString device = QStringLiteral("--------------   в прилад   --------------");
-    const QString configurator = QStringLiteral("----------   в программатор  ----------");
-    if (baudRate == 9600)
-        return {device};
-    if (baudRate == 38400)
-        return {device, configurator};
-    return {};
+    FirmwareExtent extent;
+    if (blocks.isEmpty())
+        return extent;
+    extent.first = blocks.first().address;
+    extent.last = blocks.first().endAddress - 1;
+    for (const THexData &block : blocks) {
+        extent.first = std::min<int>(extent.first, block.address);
+        extent.last = std::max(extent.last, block.endAddress - 1);
+        extent.bytes += block.count;
+    }
+    return extent;
 }

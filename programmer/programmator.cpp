@@ -8,10 +8,11 @@
 #include "proc.h"
 #include "progress.h"
 #include "shell.h"
+#include "subwindowplacement.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFile>
+#include <QFormLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -21,27 +22,47 @@
 namespace {
 constexpr int kToDevice = 0;
 constexpr int kToConfigurator = 1;
+const QString kWriteText = QStringLiteral("Запис HEX");
+
+QLabel *addValueRow(QFormLayout *form, const QString &caption, const QString &objectName)
+{
+    auto *value = new QLabel;
+    value->setObjectName(objectName);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse); // the CRC can be copied
+    form->addRow(caption, value);
+    return value;
+}
 } // namespace
 
 TProgrammatorForm::TProgrammatorForm(Shell &shell, QWidget *parent)
     : QWidget(parent),
       m_shell(shell),
-      m_deviceName(new QLabel(QStringLiteral("(невизначено)"), this)),
       m_target(new QComboBox(this)),
       m_load(new QPushButton(QStringLiteral("Завантажити"), this))
 {
     setObjectName(QStringLiteral("ProgrammatorForm"));
-    m_deviceName->setObjectName(QStringLiteral("lbDeviceName"));
-    m_deviceName->setAlignment(Qt::AlignCenter);
+    auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetMinimumSize); // every text stays whole
+    auto *summary = new QFormLayout;
+    layout->addLayout(summary);
+    m_fileName = addValueRow(summary, QStringLiteral("Файл:"), QStringLiteral("lbFileName"));
+    m_fileSize = addValueRow(summary, QStringLiteral("Розмір файлу:"), QStringLiteral("lbFileSize"));
+    m_addresses = addValueRow(summary, QStringLiteral("Адреси:"), QStringLiteral("lbAddresses"));
+    m_bytes = addValueRow(summary, QStringLiteral("Байтів до запису:"), QStringLiteral("lbByteCount"));
+    m_deviceName = addValueRow(summary, QStringLiteral("Прилад:"), QStringLiteral("lbDeviceName"));
+    m_crc = addValueRow(summary, QStringLiteral("CRC-32 даних:"), QStringLiteral("lbCrc"));
+    m_deviceName->setText(QStringLiteral("(невизначено)"));
+    m_state = new QLabel(this);
+    m_state->setObjectName(QStringLiteral("lbFileState"));
+    m_state->setWordWrap(true);
     m_target->setObjectName(QStringLiteral("cbSelectWhere"));
     m_load->setObjectName(QStringLiteral("abtnLoad"));
+    m_load->setEnabled(false);
     connect(m_load, &QPushButton::clicked, this, &TProgrammatorForm::abtnLoadClick);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_deviceName);
+    layout->addWidget(m_state);
     layout->addWidget(m_target);
     layout->addWidget(m_load);
     layout->addStretch();
-    resize(380, 160);
 }
 
 TProgrammatorForm::~TProgrammatorForm() = default;
@@ -51,23 +72,43 @@ bool TProgrammatorForm::OpenHex(const QString &fileName)
     setWindowTitle(fileName);
     if (parentWidget())
         parentWidget()->setWindowTitle(fileName);
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    const HexFile file = readHexFile(fileName);
+    m_firmware = file.parsed.firmware;
+    showSummary(fileName, file);
+    if (file.parsed.error.reason == HexError::Reason::FileUnreadable)
         ShowError(kErrReadFile);
-        return false;
-    }
-    const HexFirmware previous = m_firmware;
-    m_firmware = parseHex(QString::fromLatin1(file.readAll()).split(u'\n'));
-    if (!m_firmware.hasTarget) { // a file without a target line keeps the last one shown
-        m_firmware.hasTarget = previous.hasTarget;
-        m_firmware.deviceType = previous.deviceType;
-        m_firmware.variant = previous.variant;
-    } else {
-        m_deviceName->setText(firmwareDeviceName(m_firmware.deviceType, m_firmware.variant));
-    }
-    m_link = m_shell.createLink();
+    else if (!file.parsed.ok())
+        dialogs().showMessage(Dialogs::Kind::Error,
+                              QStringLiteral("Файл %1 не можна завантажити, нічого не записано.\n%2")
+                                  .arg(m_fileName->text(), hexErrorText(file.parsed.error)));
+    createLink();
     fillTargets(m_link->settings().baudRate);
-    return true;
+    return file.parsed.ok();
+}
+
+void TProgrammatorForm::showSummary(const QString &fileName, const HexFile &file)
+{
+    const FirmwareSummary summary = summarize(fileName, file);
+    m_fileName->setText(summary.fileName);
+    m_fileSize->setText(summary.size);
+    m_addresses->setText(summary.addresses);
+    m_bytes->setText(summary.bytes);
+    m_deviceName->setText(summary.device);
+    m_crc->setText(summary.crc);
+    m_state->setText(summary.state);
+    m_loadable = summary.loadable;
+    m_load->setEnabled(m_loadable);
+    fitFrame();
+}
+
+// Grows the sub-window to show every text of the file just opened.
+void TProgrammatorForm::fitFrame()
+{
+    QWidget *frame = parentWidget();
+    if (!frame || frame->isMaximized() || frame->isMinimized())
+        return;
+    layout()->activate(); // the new texts' sizes count at once, not at the next layout pass
+    frame->resize(frame->size().expandedTo(frame->sizeHint()));
 }
 
 void TProgrammatorForm::fillTargets(qint32 baudRate)
@@ -77,54 +118,126 @@ void TProgrammatorForm::fillTargets(qint32 baudRate)
     m_target->setCurrentIndex(0);
 }
 
-void TProgrammatorForm::abtnLoadClick()
+bool TProgrammatorForm::canStart(int target) const
 {
-    const int target = m_target->currentIndex();
-    const QList<THexData> &blocks = target == kToConfigurator ? m_firmware.merged : m_firmware.lines;
     // An exchange is never started with nothing to send.
     if (target < 0) {
         dialogs().showMessage(Dialogs::Kind::Information,
                               QStringLiteral("Запис можливий лише на швидкості порту 9600 (в прилад) "
                                              "або 38400 (в прилад чи в программатор)."));
-        return;
+        return false;
     }
-    if (blocks.isEmpty()) {
+    if (m_firmware.lines.isEmpty()) {
         dialogs().showMessage(Dialogs::Kind::Information,
                               QStringLiteral("У файлі немає даних прошивки для запису."));
+        return false;
+    }
+    if (target == kToConfigurator && m_firmware.merged.size() > configurator::kFirmwareMaxBlocks) {
+        dialogs().showMessage(Dialogs::Kind::Information,
+                              QStringLiteral("Прошивка займає %1 блоків, а программатор вміщує не більше %2.")
+                                  .arg(m_firmware.merged.size())
+                                  .arg(configurator::kFirmwareMaxBlocks));
+        return false;
+    }
+    return true;
+}
+
+void TProgrammatorForm::abtnLoadClick()
+{
+    if (!isIdle())
+        return;
+    const int target = m_target->currentIndex();
+    if (!canStart(target))
+        return;
+    if (target == kToConfigurator) {
+        const QString question = confirmationQuestion(m_firmware, std::nullopt);
+        if (!question.isEmpty() && !dialogs().askYesNo(question))
+            return;
+    }
+    m_started.start();
+    m_shell.BeginAnimation();
+    if (!openLink(target))
+        return;
+    if (target == kToConfigurator) {
+        startWriting(kToConfigurator);
         return;
     }
-    if (!m_idle)
-        return;
-    m_started.start();
-    m_idle = false;
-    m_list = std::make_unique<TPacketList>();
-    m_shell.BeginAnimation();
-    if (target == kToDevice)
-        m_list->AddFirmwareToDevice(blocks);
-    else
-        m_list->AddFirmwareToConfigurator(m_firmware.deviceType, m_firmware.variant, blocks);
-    const QString text = QStringLiteral("Запис HEX");
-    TProgressForm::instance()->setText(text);
-    TProgressForm::instance()->setMaximum(int(m_list->size()));
-    m_shell.setStatusText(0, text);
+    // The device says what it is before anything is written into it.
+    m_stage = Stage::Identifying;
+    m_link->Identify(this);
+}
+
+void TProgrammatorForm::createLink()
+{
+    m_link = m_shell.createLink();
+    showProgressOf(*m_link);
+    connect(m_link.get(), &TMainCPort::progressed, this, &TProgrammatorForm::showWriteProgress);
+}
+
+bool TProgrammatorForm::openLink(int target)
+{
     if (!m_link)
-        m_link = m_shell.createLink();
+        createLink();
     m_link->setOperation({target == kToDevice ? Operation::Kind::FirmwareToDevice
                                               : Operation::Kind::FirmwareToConfigurator});
-    showProgressOf(*m_link);
-    if (!m_link->OpenPort()) {
-        const LinkOutcome outcome = m_link->outcome();
-        finish();
-        reportOpenFailure(m_shell, outcome);
-        return;
-    }
-    if (!m_link->Start(this, m_list.get()))
-        finish();
+    if (m_link->OpenPort())
+        return true;
+    const LinkOutcome outcome = m_link->outcome();
+    finish();
+    reportOpenFailure(m_shell, outcome);
+    return false;
 }
 
 void TProgrammatorForm::setTransfersEnabled(bool enabled)
 {
-    m_load->setEnabled(enabled);
+    m_load->setEnabled(enabled && m_loadable);
+}
+
+void TProgrammatorForm::afterIdentification()
+{
+    const ExchangeState &state = m_shell.exchange();
+    const QString question =
+        confirmationQuestion(m_firmware, DeviceIdentity{state.DeviceType, state.FirmwareVariant});
+    if (!question.isEmpty()) {
+        m_shell.EndAnimation(); // the question is not hidden behind the progress window
+        if (!dialogs().askYesNo(question)) {
+            finish();
+            m_shell.setStatusText(0, QStringLiteral("Запис прошивки скасовано"));
+            return;
+        }
+        m_shell.BeginAnimation();
+    }
+    startWriting(kToDevice);
+}
+
+void TProgrammatorForm::startWriting(int target)
+{
+    m_stage = Stage::Writing;
+    m_list = std::make_unique<TPacketList>();
+    if (target == kToDevice)
+        m_list->AddFirmwareToDevice(m_firmware.lines);
+    else
+        m_list->AddFirmwareToConfigurator(m_firmware.deviceType, m_firmware.variant, m_firmware.merged);
+    m_bytesAfter = firmwareBytesAfter(*m_list);
+    if (TProgressForm *progress = TProgressForm::instance()) {
+        progress->setText(firmwareProgressText(0, m_bytesAfter.last(), 0));
+        progress->setMaximum(int(m_list->size()));
+    }
+    m_shell.setStatusText(0, kWriteText);
+    m_writing.start();
+    if (!m_link->Start(this, m_list.get()))
+        finish();
+}
+
+// `position` is one more than the number of requests answered.
+void TProgrammatorForm::showWriteProgress(int position)
+{
+    const qsizetype answered = position - 1;
+    TProgressForm *progress = TProgressForm::instance();
+    if (m_stage != Stage::Writing || !progress || answered < 1 || answered > m_bytesAfter.size())
+        return;
+    progress->setText(
+        firmwareProgressText(m_bytesAfter.at(answered - 1), m_bytesAfter.last(), m_writing.elapsed()));
 }
 
 bool TProgrammatorForm::event(QEvent *e)
@@ -138,11 +251,15 @@ void TProgrammatorForm::finish()
     m_link.reset();
     m_shell.EndAnimation();
     m_shell.setStatusText(1, QStringLiteral("Time execute   %1 ms").arg(m_started.elapsed()));
-    m_idle = true;
+    m_stage = Stage::Idle;
 }
 
 void TProgrammatorForm::EndRead()
 {
+    if (m_stage == Stage::Identifying) {
+        afterIdentification();
+        return;
+    }
     finish();
     m_shell.setStatusText(0, QStringLiteral("Обмін даними пройшов успішно"));
 }
@@ -154,9 +271,19 @@ void TProgrammatorForm::ErrorTransmit()
     reportTransmitFailure(m_shell, outcome);
 }
 
+void TProgrammatorForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_placed) {
+        m_placed = true;
+        restoreSubWindowPlacement(m_shell, *this);
+    }
+}
+
 void TProgrammatorForm::closeEvent(QCloseEvent *event)
 {
-    if (m_idle)
+    storeSubWindowPlacement(m_shell, *this);
+    if (isIdle())
         event->accept();
     else
         event->ignore(); // the exchange owns the port until it ends
@@ -180,6 +307,7 @@ TProgrammatorForm *showProgrammer(TMainForm &mainForm)
     QObject::connect(&mainForm, &TMainForm::transferCommandsEnabled, form,
                      &TProgrammatorForm::setTransfersEnabled);
     sub->show();
+    sub->resize(sub->sizeHint());
     mdi->setActiveSubWindow(sub);
     return form;
 }

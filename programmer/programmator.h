@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hexfile.h"
+#include "programmerview.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -12,8 +13,8 @@ class QPushButton;
 class Shell;
 class TMainCPort;
 
-// The firmware programmer: an MDI child that writes the firmware of a HEX file into the
-// connected device or into the configurator.
+// The firmware programmer: an MDI child that shows what a HEX file holds and writes it
+// into the connected device (after identifying it) or into the configurator.
 class TProgrammatorForm : public QWidget
 {
     Q_OBJECT
@@ -21,8 +22,8 @@ public:
     explicit TProgrammatorForm(Shell &shell, QWidget *parent = nullptr);
     ~TProgrammatorForm() override;
 
-    // Reads the file into fresh block lists and offers the targets the stored port speed
-    // allows. False when the file cannot be read (error 10 has been shown).
+    // Checks the whole file and shows what it holds; a damaged file is refused with a
+    // message naming its line, and the load button stays disabled. False when refused.
     bool OpenHex(const QString &fileName);
     // Offers the targets of a port speed (after the port settings have changed).
     void fillTargets(qint32 baudRate);
@@ -31,26 +32,47 @@ public:
     void setTransfersEnabled(bool enabled);
 
     const HexFirmware &firmware() const { return m_firmware; }
-    bool isIdle() const { return m_idle; }
+    bool isIdle() const { return m_stage == Stage::Idle; }
 
 protected:
     bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    enum class Stage { Idle, Identifying, Writing };
+
+    void showSummary(const QString &fileName, const HexFile &file);
+    void fitFrame();
+    bool canStart(int target) const;
+    void createLink();
+    bool openLink(int target);
+    void afterIdentification();
+    void startWriting(int target);
+    void showWriteProgress(int position);
     void EndRead();
     void ErrorTransmit();
     void finish();
 
     Shell &m_shell;
     HexFirmware m_firmware;
+    QLabel *m_fileName;
+    QLabel *m_fileSize;
+    QLabel *m_addresses;
+    QLabel *m_bytes;
     QLabel *m_deviceName;
+    QLabel *m_crc;
+    QLabel *m_state;
     QComboBox *m_target;
     QPushButton *m_load;
     std::unique_ptr<TMainCPort> m_link;
     std::unique_ptr<TPacketList> m_list;
-    QElapsedTimer m_started;
-    bool m_idle = true;
+    QList<qint64> m_bytesAfter;
+    QElapsedTimer m_started; // since the load button
+    QElapsedTimer m_writing; // since the first firmware frame
+    Stage m_stage = Stage::Idle;
+    bool m_placed = false;
+    bool m_loadable = false; // the file opened can be written
 };
 
 class TMainForm;

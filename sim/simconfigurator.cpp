@@ -7,8 +7,6 @@ constexpr int kAddressSize = 2;
 constexpr int kAnySize = -1;
 } // namespace
 
-SimConfigurator::SimConfigurator() : m_store(kStoreSize, kErasedByte) {}
-
 std::optional<QByteArray> SimConfigurator::answer(quint8 command, const QByteArray &payload)
 {
     switch (command) {
@@ -40,13 +38,43 @@ std::optional<QByteArray> SimConfigurator::read(int address, int count) const
 {
     if (!simbytes::inside(address, count, kStoreSize))
         return std::nullopt;
-    return m_store.mid(address, count);
+    QByteArray bytes;
+    bytes.reserve(count);
+    int position = address;
+    while (bytes.size() < count) {
+        const auto record = recordHolding(position);
+        if (record == m_records.cend()) {
+            bytes.append(kErasedByte);
+            ++position;
+            continue;
+        }
+        const QByteArray rest = record.value().mid(position - record.key(), count - bytes.size());
+        bytes.append(rest);
+        position += int(rest.size());
+    }
+    return bytes;
+}
+
+QMap<int, QByteArray>::const_iterator SimConfigurator::recordHolding(int address) const
+{
+    auto record = m_records.upperBound(address);
+    while (record != m_records.cbegin()) {
+        --record;
+        if (record.key() + m_longestRecord <= address)
+            break; // no earlier record reaches this far
+        if (address < record.key() + record.value().size())
+            return record;
+    }
+    return m_records.cend();
 }
 
 bool SimConfigurator::write(int address, const QByteArray &bytes)
 {
     if (!simbytes::inside(address, bytes.size(), kStoreSize))
         return false;
-    m_store.replace(address, bytes.size(), bytes);
+    if (bytes.isEmpty())
+        return true;
+    m_records.insert(address, bytes);
+    m_longestRecord = std::max(m_longestRecord, bytes.size());
     return true;
 }

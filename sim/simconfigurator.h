@@ -1,10 +1,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <optional>
 
-// The hand-held configurator: a 64 KiB byte-addressed store, erased to 0xFF, that takes
-// block descriptors and data and gives back 64 bytes from any address.
+// The hand-held configurator: a 64 KiB address space, erased to 0xFF, that takes block
+// descriptors and data and gives back 64 bytes from any address.
+//
+// Every store is kept whole as one record at its address; a later store at the same
+// address replaces it, one that merely overlaps it does not cut it. The program lays
+// firmware out with 10-byte descriptors 4 addresses apart and data 8 apart, so the unit
+// evidently does not keep bytes at consecutive addresses; records reproduce that without
+// guessing its word size, and every layout that does not overlap reads as a plain byte store.
 class SimConfigurator
 {
 public:
@@ -13,19 +20,23 @@ public:
     static constexpr int kDescriptorSize = 10;
     static constexpr char kErasedByte = '\xFF';
 
-    SimConfigurator();
-
     // The reply payload to one request, or nothing for an unknown command, a payload of
     // the wrong size, or a transfer that would run past the end of the store.
     std::optional<QByteArray> answer(quint8 command, const QByteArray &payload);
 
-    // Nothing when [address, address + count) leaves the store.
+    // `count` bytes from `address`: the record that starts there (else the latest-starting
+    // one that holds the address) to its end, then the same from the next address, and so
+    // on; addresses no record holds read as erased. Nothing when [address, address + count)
+    // leaves the store.
     std::optional<QByteArray> read(int address, int count) const;
-    // False, with nothing written, when the bytes would leave the store.
+    // Stores one record. False, with nothing stored, when it would leave the store.
     bool write(int address, const QByteArray &bytes);
 
 private:
     std::optional<QByteArray> storeAt(const QByteArray &payload, int expectedDataSize);
+    // The record that starts at `address`, else the latest-starting one that holds it.
+    QMap<int, QByteArray>::const_iterator recordHolding(int address) const;
 
-    QByteArray m_store;
+    QMap<int, QByteArray> m_records; // by start address
+    qsizetype m_longestRecord = 0;
 };

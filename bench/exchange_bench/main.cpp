@@ -9,6 +9,7 @@
 #include "comport.h"
 #include "dialogs.h"
 #include "frame.h"
+#include "hexfile.h"
 #include "linkevents.h"
 
 #include <QCoreApplication>
@@ -25,11 +26,15 @@ namespace {
 constexpr int kStartWaitMs = 10000;
 constexpr int kReads = 500;
 constexpr int kReadSize = 16;
-constexpr int kBaudRates[] = {9600, 38400, 115200};
+constexpr int kFirmwareBytes = 32 * 1024;
+constexpr int kFirmwareRecordSize = 16; // as objcopy writes HEX records
+const QList<int> kBaudRates = {9600, 38400, 115200};
+const QList<int> kFirmwareBaudRates = {9600, 38400}; // the speeds the programmer writes at
 
 struct Case {
     QString name;
     std::function<void(TPacketList &)> build;
+    QList<int> baudRates = kBaudRates;
 };
 
 struct Panel {
@@ -72,6 +77,40 @@ QList<Case> panelCases()
     return cases;
 }
 
+// 32 KiB of firmware from 0x0800 in 16-byte records, none of them erased (all 0xFF).
+HexFirmware firmware()
+{
+    QByteArray text;
+    for (int offset = 0; offset < kFirmwareBytes; offset += kFirmwareRecordSize) {
+        const int address = kFirstFirmwareAddress + offset;
+        QByteArray record;
+        record.append(char(kFirmwareRecordSize));
+        record.append(char(address >> 8));
+        record.append(char(address & 0xFF));
+        record.append('\0'); // data record
+        for (int i = 0; i < kFirmwareRecordSize; ++i)
+            record.append(char((offset + i) % 0xFF));
+        quint8 sum = 0;
+        for (const char byte : record)
+            sum = quint8(sum + quint8(byte));
+        record.append(char(-sum));
+        text += ':' + record.toHex().toUpper() + '\n';
+    }
+    return parseHex(text + ":00000001FF\n").firmware;
+}
+
+QList<Case> firmwareCases()
+{
+    const HexFirmware image = firmware();
+    return {{QStringLiteral("32 KiB firmware into the device"),
+             [image](TPacketList &list) { list.AddFirmwareToDevice(image.lines); }, kFirmwareBaudRates},
+            {QStringLiteral("32 KiB firmware into the configurator"),
+             [image](TPacketList &list) {
+                 list.AddFirmwareToConfigurator(30, 2, image.merged); // vexsim's 16-zone panel
+             },
+             kFirmwareBaudRates}};
+}
+
 QList<Case> allCases()
 {
     QList<Case> cases = {{QStringLiteral("500 x (set-address + 16-byte read)"), [](TPacketList &list) {
@@ -80,7 +119,7 @@ QList<Case> allCases()
                                   list.AddReadMemory(kReadSize, kReadSize, i * kReadSize);
                               }
                           }}};
-    return cases + panelCases();
+    return cases + panelCases() + firmwareCases();
 }
 
 // Bytes of the reply the device sends to `request`.
@@ -168,19 +207,23 @@ double runCase(const Case &benchCase, int baudRate)
 
 } // namespace
 
+// Argument: only the cases whose name contains it ("firmware", "configurator write").
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    const QString only = app.arguments().value(1);
     StderrDialogs dialogs;
     setDialogs(&dialogs);
     QTemporaryDir logDir; // the link writes Logs/VexLoader.log under the current folder
     QDir::setCurrent(logDir.path());
     QTextStream out(stdout);
     for (const Case &benchCase : allCases()) {
+        if (!benchCase.name.contains(only, Qt::CaseInsensitive))
+            continue;
         TPacketList list;
         benchCase.build(list);
         const qint64 bytes = wireBytes(list);
-        for (const int baud : kBaudRates) {
+        for (const int baud : benchCase.baudRates) {
             const double floorMs = bytes * 10 * 1000.0 / baud;
             const double measuredMs = runCase(benchCase, baud);
             out << benchCase.name

@@ -29,6 +29,15 @@ THexData block(quint16 address, const QByteArray &data)
     return THexData{quint8(data.size()), address, address + qint32(data.size()), data};
 }
 
+// `count` bytes counting up from `from`.
+QByteArray counting(int from, int count)
+{
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i)
+        bytes.append(char(from + i));
+    return bytes;
+}
+
 QList<THexData> firmware()
 {
     return {block(0x0800, hex("AA BB")), block(0x0802, hex("CC")), block(0x1000, hex("DD EE"))};
@@ -172,6 +181,20 @@ void TstPackets::builders_data()
                              hex("C6 07 09 02 10 40 DD EE C0")}
         << QList<int>{2, 7, 2, 7, 2, 7} << QList<int>{0, 0, 0, 0, 0, 0}
         << QList<int>{0, 0, 0, 0, 0, 0};
+    // A 255-byte record: a device frame carries 250 data bytes, a configurator frame 248.
+    const QList<THexData> longRecord = {block(0x0800, counting(0, 255))};
+    QTest::newRow("firmware-to-device-record-longer-than-a-frame")
+        << Builder([longRecord](TPacketList &l) { l.AddFirmwareToDevice(longRecord); })
+        << QList<QByteArray>{hex("C6 01 07 01 00 08 0F"), hex("C6 01 FF 02") + counting(0, 250) + '\xDC',
+                             hex("C6 01 0A 02") + counting(250, 5) + '\x91'}
+        << QList<int>{3, 7, 7} << QList<int>{0, 0, 0} << QList<int>{0, 0, 0};
+    QTest::newRow("firmware-to-configurator-record-longer-than-a-frame")
+        << Builder([longRecord](TPacketList &l) { l.AddFirmwareToConfigurator(30, 2, longRecord); })
+        << QList<QByteArray>{hex("C6 07 11 01 00 10 1E 02 02 00 40 00 08 F8 00 12 9F"),
+                             hex("C6 07 FF 02 00 40") + counting(0, 248) + '\x62',
+                             hex("C6 07 11 01 00 12 1E 02 02 08 40 F8 08 07 00 00 B6"),
+                             hex("C6 07 0E 02 08 40") + counting(248, 7) + '\x97'}
+        << QList<int>{2, 7, 2, 7} << QList<int>{0, 0, 0, 0} << QList<int>{0, 0, 0, 0};
 }
 
 void TstPackets::builders()

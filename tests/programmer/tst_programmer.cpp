@@ -1,5 +1,7 @@
 // The firmware programmer through the main window: opening a HEX file, the targets by
-// port speed, writing into a simulated device and into the configurator.
+// port speed, damaged files refused, the question before writing other firmware, writing
+// into a simulated device and into the configurator, the window itself. The files under
+// data/ were made by srec_cat and objcopy from data/firmware16p.bin (see tst_hexfile.cpp).
 #include "comport.h"
 #include "main.h"
 #include "programmator.h"
@@ -9,13 +11,16 @@
 #include "simdevice.h"
 #include "simendpoint.h"
 #include "simport.h"
+#include "slotapply.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMdiArea>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,11 +34,34 @@ QByteArray hex(const char *text)
 
 // Firmware for a 4-zone panel, variant 3: 16 bytes at 0x0800 (naming the target), 8 + 8
 // bytes at 0x1000, and an erased line that is not sent.
-const char kFirmware[] = ":10080000000102031703060708090A0B0C0D0E0F00\n"
-                         ":081000001122334455667788FF\n"
-                         ":0810080099AABBCCDDEEFF00FF\n"
-                         ":10200000FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00\n"
+const char kFirmware[] = ":10080000000102031703060708090A0B0C0D0E0F5F\n"
+                         ":08100000112233445566778884\n"
+                         ":0810080099AABBCCDDEEFF004C\n"
+                         ":10200000FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFE0\n"
                          ":00000001FF\n";
+const char kTargetRecord[] = ":10080000000102031703060708090A0B0C0D0E0F5F";
+
+// `count` records of 16 bytes 0x11 from 0x0800 on, and the end record.
+QByteArray sixteenByteRecords(int count)
+{
+    QByteArray text;
+    for (int i = 0; i < count; ++i) {
+        const int address = 0x0800 + 16 * i;
+        QByteArray record = QByteArray::fromHex(QByteArray::number(0x10000000 | address << 8, 16))
+                            + QByteArray(16, '\x11');
+        quint8 sum = 0;
+        for (const char byte : record)
+            sum = quint8(sum + quint8(byte));
+        text += ':' + (record + char(-sum)).toHex().toUpper() + '\n';
+    }
+    return text + ":00000001FF\n";
+}
+
+QByteArray fixture(const QString &name)
+{
+    QFile file(QFINDTESTDATA("data/" + name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 } // namespace
 
@@ -50,9 +78,20 @@ private Q_SLOTS:
     void nothingToSendStartsNothing();
     void portSettingsRefillTargets();
     void loadButtonWaitsWhileTransferRuns();
+    void damagedFileRefused_data();
+    void damagedFileRefused();
+    void otherFirmwareAsksFirst_data();
+    void otherFirmwareAsksFirst();
+    void everyRecordArrives_data();
+    void everyRecordArrives();
+    void configuratorChainLimit();
+    void progressShowsBytesAndTimeLeft();
+    void windowShowsEveryText();
+    void placementKept();
 
 private:
     void storeBaud(int baud);
+    void useDevice(quint8 type, quint8 variant);
     TProgrammatorForm *openHex(const QByteArray &content);
     void waitForEnd();
 
@@ -63,6 +102,7 @@ private:
     std::unique_ptr<SimEndpoint> m_endpoint;
     std::unique_ptr<TMainForm> m_form;
     int m_requests = 0;
+    QStringList m_progressTexts; // the progress window's text as each request arrived
 };
 
 void TstProgrammer::init()
@@ -72,11 +112,8 @@ void TstProgrammer::init()
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir->path());
     storeBaud(9600);
     m_dialogs = std::make_unique<ScriptedDialogs>();
-    m_device = std::make_unique<SimDevice>(23, 3);
     m_configurator = std::make_unique<SimConfigurator>();
-    m_endpoint = std::make_unique<SimEndpoint>(*m_device, m_configurator.get());
-    m_requests = 0;
-    m_endpoint->setTraceObserver([this](const TraceEntry &e) { m_requests += e.kind == TraceEntry::Kind::Request; });
+    useDevice(23, 3);
     m_form = std::make_unique<TMainForm>(m_dir->filePath("option.ini"));
     m_form->setLinkFactory([this](ExchangeState &state) {
         auto link = std::make_unique<TMainCPort>(state, std::make_unique<SimPort>(*m_endpoint));
@@ -94,6 +131,21 @@ void TstProgrammer::cleanup()
     m_dialogs.reset();
     QDir::setCurrent(QDir::tempPath());
     m_dir.reset();
+}
+
+// Before a file is opened: the programmer takes its link when it opens one.
+void TstProgrammer::useDevice(quint8 type, quint8 variant)
+{
+    m_device = std::make_unique<SimDevice>(type, variant);
+    m_endpoint = std::make_unique<SimEndpoint>(*m_device, m_configurator.get());
+    m_requests = 0;
+    m_progressTexts.clear();
+    m_endpoint->setTraceObserver([this](const TraceEntry &e) {
+        if (e.kind != TraceEntry::Kind::Request)
+            return;
+        ++m_requests;
+        m_progressTexts.append(TProgressForm::instance() ? TProgressForm::instance()->text() : QString());
+    });
 }
 
 void TstProgrammer::storeBaud(int baud)
@@ -192,8 +244,9 @@ void TstProgrammer::portSettingsRefillTargets()
     QCOMPARE(form->findChild<QComboBox *>("cbSelectWhere")->currentIndex(), 0);
 }
 
-// A second press while the firmware goes out starts nothing: the device gets the five
-// requests of one transfer (address 0x0800 and its line, address 0x1000 and two lines).
+// A second press while the firmware goes out starts nothing: the device gets the six
+// requests of one transfer (the identification, address 0x0800 and its line, address
+// 0x1000 and two lines).
 void TstProgrammer::loadButtonWaitsWhileTransferRuns()
 {
     TProgrammatorForm *form = openHex(kFirmware);
@@ -203,8 +256,178 @@ void TstProgrammer::loadButtonWaitsWhileTransferRuns()
     QVERIFY(!load->isEnabled());
     form->abtnLoadClick();
     waitForEnd();
-    QCOMPARE(m_requests, 5);
+    QCOMPARE(m_requests, 6);
     QVERIFY(load->isEnabled());
+}
+
+// A damaged file opened after a good one: refused with its line named, the good file's
+// blocks gone, nothing sent.
+void TstProgrammer::damagedFileRefused_data()
+{
+    QTest::addColumn<QByteArray>("secondLine");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("bad-checksum") << QByteArray(":081000001122334455667788FF")
+                                  << "Рядок 2: неправильна контрольна сума: 0xFF, а має бути 0x84";
+    QTest::newRow("non-hex-character")
+        << QByteArray(":0810000011223344556677BG84")
+        << "Рядок 2: символ «G» у позиції 25 не є шістнадцятковою цифрою";
+    QTest::newRow("control-character")
+        << QByteArray(":08100000\x01" "1223344556677884")
+        << "Рядок 2: символ з кодом 0x01 у позиції 10 не є шістнадцятковою цифрою";
+    QTest::newRow("line-cut-short")
+        << QByteArray(":0810000011223344")
+        << "Рядок 2: довжина запису не відповідає лічильнику байтів: після двокрапки 16 цифр, а має "
+           "бути 26 (рядок обрізано або подовжено)";
+    QTest::newRow("signed-count") << QByteArray(":-F100000AABBCCDD")
+                                  << "Рядок 2: символ «-» у позиції 2 не є шістнадцятковою цифрою";
+    QTest::newRow("upper-linear-address")
+        << QByteArray(":020000040001F9")
+        << "Рядок 2: розширена адреса 0x0001 виходить за межі 64 КБ, які адресує прилад";
+    QTest::newRow("unknown-type") << QByteArray(":00000006FA") << "Рядок 2: невідомий тип запису 0x06";
+    QTest::newRow("end-record-missing")
+        << QByteArray() << "Файл закінчується без запису кінця файлу (мабуть, його обрізано)";
+    QTest::newRow("above-4-mib")
+        << QByteArray(4 * 1024 * 1024, ' ') // with the lines around it 43 + 1 + 4194304 + 1 + 12 bytes
+        << "Файл завеликий для прошивки: 4194361 байтів, а дозволено не більше 4 МіБ";
+}
+
+void TstProgrammer::damagedFileRefused()
+{
+    QFETCH(QByteArray, secondLine);
+    QFETCH(QString, why);
+    QVERIFY(openHex(kFirmware)->firmware().lines.size() == 3);
+    const QByteArray endRecord = QTest::currentDataTag() == QByteArray("end-record-missing") ? "" : ":00000001FF\n";
+    TProgrammatorForm *form = openHex(kTargetRecord + QByteArray("\n") + secondLine + "\n" + endRecord);
+    QCOMPARE(m_dialogs->texts(Dialogs::Kind::Error),
+             QStringList{"Файл firmware.HEX не можна завантажити, нічого не записано.\n" + why});
+    QVERIFY(!form->findChild<QPushButton *>("abtnLoad")->isEnabled());
+    QCOMPARE(form->findChild<QLabel *>("lbFileState")->text(), "Файл не можна завантажити. " + why);
+    QVERIFY(form->firmware().lines.isEmpty());
+    form->abtnLoadClick();
+    QCOMPARE(m_requests, 0);
+    QVERIFY(!TProgressForm::instance());
+}
+
+void TstProgrammer::otherFirmwareAsksFirst_data()
+{
+    QTest::addColumn<int>("deviceType");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("written");
+    const QByteArray noTarget = ":08100000112233445566778884\n:00000001FF\n";
+    QTest::newRow("same-model-not-asked") << 23 << QByteArray(kFirmware) << false << false << true;
+    QTest::newRow("other-model-declined") << 30 << QByteArray(kFirmware) << false << true << false;
+    QTest::newRow("other-model-accepted") << 30 << QByteArray(kFirmware) << true << true << true;
+    QTest::newRow("file-naming-no-model-declined") << 23 << noTarget << false << true << false;
+}
+
+void TstProgrammer::otherFirmwareAsksFirst()
+{
+    QFETCH(int, deviceType);
+    QFETCH(QByteArray, file);
+    QFETCH(bool, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, written);
+    useDevice(quint8(deviceType), 2);
+    m_dialogs->answer = answer;
+    TProgrammatorForm *form = openHex(file);
+    form->abtnLoadClick();
+    waitForEnd();
+    QCOMPARE(m_dialogs->questions.size(), asked ? 1 : 0);
+    QCOMPARE(*m_device->read(SimArea::Memory, 0x1000, 8) == hex("1122334455667788"), written);
+    if (!written) {
+        QCOMPARE(m_requests, 1); // the identification only
+        QCOMPARE(m_form->statusText(0), QStringLiteral("Запис прошивки скасовано"));
+    }
+    QVERIFY(form->isIdle());
+}
+
+// Every byte of every record lands at its address: in the device directly, and in a
+// device that the configurator writes from what it was given.
+void TstProgrammer::everyRecordArrives_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("viaConfigurator");
+    for (const char *name : {"srec8", "srec16", "srec32", "srec255", "objcopy16"}) {
+        const QString file = QStringLiteral("firmware16p-%1.hex").arg(name);
+        QTest::addRow("%s-into-device", name) << file << false;
+        QTest::addRow("%s-via-configurator", name) << file << true;
+    }
+}
+
+void TstProgrammer::everyRecordArrives()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, viaConfigurator);
+    const QByteArray binary = fixture("firmware16p.bin");
+    storeBaud(viaConfigurator ? 38400 : 9600);
+    useDevice(30, 2);
+    TProgrammatorForm *form = openHex(fixture(file));
+    form->findChild<QComboBox *>("cbSelectWhere")->setCurrentIndex(viaConfigurator ? 1 : 0);
+    form->abtnLoadClick();
+    waitForEnd();
+    QCOMPARE(m_form->statusText(0), QStringLiteral("Обмін даними пройшов успішно"));
+    if (viaConfigurator) {
+        SimDevice onSite(30, 2);
+        QCOMPARE(applySlot(*m_configurator, 1, onSite).error, SlotApplyResult::Error::None);
+        QCOMPARE(*onSite.read(SimArea::Memory, 0x0800, binary.size()), binary);
+    } else {
+        QCOMPARE(*m_device->read(SimArea::Memory, 0x0800, binary.size()), binary);
+    }
+    QCOMPARE(*m_device->read(SimArea::Memory, 0x0800 + binary.size(), 1), hex("00"));
+}
+
+// Descriptors from 0x1200, 4 apart, stay below the data at 0x4000: 2945 blocks at most.
+void TstProgrammer::configuratorChainLimit()
+{
+    storeBaud(38400);
+    TProgrammatorForm *form = openHex(sixteenByteRecords(2946));
+    form->findChild<QComboBox *>("cbSelectWhere")->setCurrentIndex(1);
+    form->abtnLoadClick();
+    QCOMPARE(m_dialogs->lastText(), QStringLiteral("Прошивка займає 2946 блоків, а программатор вміщує не більше 2945."));
+    QCOMPARE(m_requests, 0);
+    form = openHex(sixteenByteRecords(2945));
+    form->findChild<QComboBox *>("cbSelectWhere")->setCurrentIndex(1);
+    form->abtnLoadClick();
+    waitForEnd();
+    QCOMPARE(m_form->statusText(0), QStringLiteral("Обмін даними пройшов успішно"));
+}
+
+// 3000 bytes in records of 16 and one of 8: when the last one goes out, 2992 are written.
+void TstProgrammer::progressShowsBytesAndTimeLeft()
+{
+    useDevice(30, 2);
+    openHex(fixture("firmware16p-srec16.hex"))->abtnLoadClick();
+    waitForEnd();
+    QVERIFY(m_progressTexts.size() > 2);
+    QVERIFY2(QRegularExpression("^Запис HEX: 2992 з 3000 байтів, залишилось \\d+:\\d\\d$")
+                 .match(m_progressTexts.last()).hasMatch(),
+             qPrintable(m_progressTexts.last()));
+}
+
+void TstProgrammer::windowShowsEveryText()
+{
+    m_form->show();
+    TProgrammatorForm *form = openHex(fixture("firmware16p-srec255.hex"));
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    for (QWidget *w : form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!w->isVisible() || (qobject_cast<QLabel *>(w) && qobject_cast<QLabel *>(w)->wordWrap()))
+            continue;
+        QVERIFY2(w->width() >= w->sizeHint().width(), qPrintable(w->objectName()));
+        QVERIFY2(form->rect().contains(w->geometry()), qPrintable(w->objectName()));
+    }
+    QCOMPARE(form->findChild<QLabel *>("lbCrc")->text(), QStringLiteral("E63B4010"));
+}
+
+void TstProgrammer::placementKept()
+{
+    openHex(kFirmware)->parentWidget()->move(37, 21);
+    m_form->mdiArea()->closeAllSubWindows();
+    QSettings ini(m_dir->filePath("option.ini"), QSettings::IniFormat);
+    QCOMPARE(ini.value("ProgrammatorForm/Left").toInt(), 37);
+    QCOMPARE(ini.value("ProgrammatorForm/Top").toInt(), 21);
+    QCOMPARE(openHex(kFirmware)->parentWidget()->pos(), QPoint(37, 21));
 }
 
 QTEST_MAIN(TstProgrammer)

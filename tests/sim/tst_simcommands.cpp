@@ -126,6 +126,12 @@ void TstSimCommands::configuratorCommands_data()
     QTest::newRow("data-store-and-read-from-inside-it") << QStringList{
         "C6 07 0B 02 00 15 11 22 33 44 B2 | C6 07 05 02 09",
         "C6 07 07 03 02 15 2D | C6 07 45 03 33 44 FF*62 27"};
+    // Firmware descriptors lie 4 addresses apart: each is read back whole from its address.
+    QTest::newRow("records-4-apart-each-kept-whole") << QStringList{
+        "C6 07 11 01 00 12 1E 02 02 00 40 00 08 18 04 12 D0 | C6 07 05 01 EB",
+        "C6 07 11 01 04 12 1E 02 02 08 40 18 08 18 00 00 C0 | C6 07 05 01 EB",
+        "C6 07 07 03 04 12 04 | C6 07 45 03 1E 02 02 08 40 18 08 18 00 00 FF*54 CE",
+        "C6 07 07 03 00 12 3F | C6 07 45 03 1E 02 02 00 40 00 08 18 04 12 08 18 00 00 FF*50 36"};
     QTest::newRow("fresh-store-is-erased") << QStringList{
         "C6 07 07 03 C0 60 CF | C6 07 45 03 FF*64 B2"};
     QTest::newRow("read-of-the-last-64-bytes") << QStringList{
