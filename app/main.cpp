@@ -188,6 +188,16 @@ QString TMainForm::statusText(int panel) const
     return panel >= 0 && panel < 3 ? m_status[panel]->text() : QString();
 }
 
+void TMainForm::onPortSettingsStored(QObject *receiver, std::function<void(int)> handler)
+{
+    connect(this, &TMainForm::portSettingsStored, receiver, std::move(handler));
+}
+
+void TMainForm::onTransferCommandsEnabled(QObject *receiver, std::function<void(bool)> handler)
+{
+    connect(this, &TMainForm::transferCommandsEnabled, receiver, std::move(handler));
+}
+
 // Every command that starts an exchange waits while one runs: two exchanges on one port
 // would answer each other's requests.
 void TMainForm::AccessButton(bool enabled)

@@ -61,7 +61,9 @@ public:
     EditorWindow *openEditor(Model model, quint8 variant);
     EditorWindow *editor(Model model) const;
     EditorWindow *activeEditor() const;
-    QMdiArea *mdiArea() const { return m_mdi; }
+    QMdiArea *mdiArea() const override { return m_mdi; }
+    void onPortSettingsStored(QObject *receiver, std::function<void(int)> handler) override;
+    void onTransferCommandsEnabled(QObject *receiver, std::function<void(bool)> handler) override;
 
     void showSelectWindow();
     TSelectForm *selectWindow() const { return m_select; }

@@ -177,7 +177,8 @@ void TMainForm::ReadDevice()
                                         : Operation{Operation::Kind::ReadSlot, m_slotNumber};
         setStatusText(0, operationFailedStatus(operation, QStringLiteral("версія не підтримується")));
         ShowError(kErrVersionNotSupported,
-                  foundDeviceDetail(m_exchange.DeviceType, m_exchange.FirmwareVariant));
+                  foundDeviceDetail(m_exchange.DeviceType, m_exchange.FirmwareVariant,
+                                    slotDescription(m_exchange.DeviceType, m_exchange.FirmwareVariant)));
         return;
     }
     m_exchange.FirmwareVariant = found->variant;

@@ -2,7 +2,6 @@
 
 #include "comport.h"
 #include "proc.h"
-#include "registry.h"
 
 namespace {
 
@@ -94,18 +93,18 @@ QString openErrorDetail(const Operation &operation, const QString &port, const Q
              reason.isEmpty() ? QStringLiteral("невідома причина") : reason);
 }
 
-QString foundDeviceDetail(quint8 typeCode, quint8 variant)
+QString foundDeviceDetail(quint8 typeCode, quint8 variant, const QString &model)
 {
-    QString model = slotDescription(typeCode, variant).trimmed();
-    if (model.startsWith(u'-'))
-        model = model.mid(1).trimmed();
-    return QStringLiteral("Прилад відповів: тип %1, варіант %2 %3.").arg(typeCode).arg(variant).arg(model);
+    QString name = model.trimmed();
+    if (name.startsWith(u'-'))
+        name = name.mid(1).trimmed();
+    return QStringLiteral("Прилад відповів: тип %1, варіант %2 %3.").arg(typeCode).arg(variant).arg(name);
 }
 
-QString deviceMismatchDetail(quint8 foundType, quint8 foundVariant, const QString &editorTitle,
-                             quint8 editorType, quint8 editorVariant)
+QString deviceMismatchDetail(quint8 foundType, quint8 foundVariant, const QString &foundModel,
+                             const QString &editorTitle, quint8 editorType, quint8 editorVariant)
 {
-    return foundDeviceDetail(foundType, foundVariant)
+    return foundDeviceDetail(foundType, foundVariant, foundModel)
            + QStringLiteral("\rРедактор: %1, тип %2, варіант %3.")
                  .arg(editorTitle).arg(editorType).arg(editorVariant);
 }

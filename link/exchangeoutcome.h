@@ -59,9 +59,10 @@ QString transmitErrorDetail(const Operation &operation, const QString &port,
                             const ExchangeFailure &failure);
 // The line under error 3: the port and the system's reason.
 QString openErrorDetail(const Operation &operation, const QString &port, const QString &reason);
-// The line under error 11 or 13: what the device said it is, and what the editor holds.
-QString foundDeviceDetail(quint8 typeCode, quint8 variant);
-QString deviceMismatchDetail(quint8 foundType, quint8 foundVariant, const QString &editorTitle,
-                             quint8 editorType, quint8 editorVariant);
+// The line under error 11 or 13: what the device said it is (`model`: its name, as the
+// slot descriptions give it), and what the editor holds.
+QString foundDeviceDetail(quint8 typeCode, quint8 variant, const QString &model);
+QString deviceMismatchDetail(quint8 foundType, quint8 foundVariant, const QString &foundModel,
+                             const QString &editorTitle, quint8 editorType, quint8 editorVariant);
 // Status-bar text of an operation that failed for `reason`.
 QString operationFailedStatus(const Operation &operation, const QString &reason);

@@ -123,7 +123,8 @@ void TDeviceEditor::LoadToDevice()
         const Operation operation{Operation::Kind::WriteDevice};
         m_shell.setStatusText(0, operationFailedStatus(operation, QStringLiteral("дані не відповідають типу приладу")));
         ShowError(kErrDataNotForDevice,
-                  deviceMismatchDetail(exchange().DeviceType, exchange().FirmwareVariant, m_title,
+                  deviceMismatchDetail(exchange().DeviceType, exchange().FirmwareVariant,
+                                       slotDescription(exchange().DeviceType, exchange().FirmwareVariant), m_title,
                                        modelInfo(m_model).typeCode, m_variant));
         return;
     }

@@ -75,8 +75,6 @@ private:
     bool m_loadable = false; // the file opened can be written
 };
 
-class TMainForm;
-
-// The main window's programmer window, brought forward or created (one at most); it
-// follows changes of the port settings.
-TProgrammatorForm *showProgrammer(TMainForm &mainForm);
+// The programmer window of the shell's window area, brought forward or created (one at
+// most); it follows changes of the port settings.
+TProgrammatorForm *showProgrammer(Shell &shell);

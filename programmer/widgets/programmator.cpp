@@ -4,7 +4,6 @@
 #include "dialogs.h"
 #include "exchangereport.h"
 #include "linkevents.h"
-#include "main.h"
 #include "proc.h"
 #include "progress.h"
 #include "shell.h"
@@ -289,9 +288,9 @@ void TProgrammatorForm::closeEvent(QCloseEvent *event)
         event->ignore(); // the exchange owns the port until it ends
 }
 
-TProgrammatorForm *showProgrammer(TMainForm &mainForm)
+TProgrammatorForm *showProgrammer(Shell &shell)
 {
-    QMdiArea *mdi = mainForm.mdiArea();
+    QMdiArea *mdi = shell.mdiArea();
     for (QMdiSubWindow *sub : mdi->subWindowList()) {
         if (auto *existing = qobject_cast<TProgrammatorForm *>(sub->widget())) {
             if (sub->isMinimized())
@@ -300,12 +299,11 @@ TProgrammatorForm *showProgrammer(TMainForm &mainForm)
             return existing;
         }
     }
-    auto *form = new TProgrammatorForm(mainForm);
+    auto *form = new TProgrammatorForm(shell);
     QMdiSubWindow *sub = mdi->addSubWindow(form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(&mainForm, &TMainForm::portSettingsStored, form, &TProgrammatorForm::fillTargets);
-    QObject::connect(&mainForm, &TMainForm::transferCommandsEnabled, form,
-                     &TProgrammatorForm::setTransfersEnabled);
+    shell.onPortSettingsStored(form, [form](int baudRate) { form->fillTargets(baudRate); });
+    shell.onTransferCommandsEnabled(form, [form](bool enabled) { form->setTransfersEnabled(enabled); });
     sub->show();
     sub->resize(sub->sizeHint());
     mdi->setActiveSubWindow(sub);

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
+class QMdiArea;
+class QObject;
 class QSettings;
 class QWidget;
 class TMainCPort;
@@ -29,4 +32,10 @@ public:
     virtual void EndAnimation() = 0;
     // Save, factory settings and print follow whether any editor window is open.
     virtual void editorWindowsChanged() = 0;
+    // The area holding the editor and programmer windows.
+    virtual QMdiArea *mdiArea() const = 0;
+    // `handler` hears, for as long as `receiver` lives, the baud rate of every port setting
+    // stored, and whether the transfer commands are enabled (no exchange runs) as it changes.
+    virtual void onPortSettingsStored(QObject *receiver, std::function<void(int)> handler) = 0;
+    virtual void onTransferCommandsEnabled(QObject *receiver, std::function<void(bool)> handler) = 0;
 };

@@ -1,0 +1,1 @@
+int betweenUnit() { return 0; }

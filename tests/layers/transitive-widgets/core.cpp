@@ -1,0 +1,1 @@
+int coreUnit() { return 0; }

@@ -1,0 +1,1 @@
+int windowsUnit() { return 0; }
