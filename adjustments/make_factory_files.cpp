@@ -1,7 +1,6 @@
-// Writes the factory settings files of the panel editors into the folder given as the
-// only argument: for every factory file name, the settings the editor holds right after a
-// reset, saved as the editor saves them, with the first variant that uses that file.
-#include "panelcodec.h"
+// Writes the factory settings files into the folder given as the only argument: for every
+// factory file name a model's definition gives, the settings its editor holds right after
+// a reset, saved as the editor saves them, with the first variant that uses that file.
 #include "registry.h"
 #include "settingsfile.h"
 
@@ -11,24 +10,12 @@
 
 namespace {
 
-struct Panel {
-    Model model;
-    PanelModel panel;
-};
-
-const Panel kPanels[] = {{Model::Korvel4p, PanelModel::FourZone},
-                         {Model::Korvel8p, PanelModel::EightZone},
-                         {Model::Korvel16p, PanelModel::SixteenZone}};
-
-bool writeFactoryFile(const QDir &folder, const QString &relativePath, const Panel &p, quint8 variant)
+bool writeFactoryFile(const QDir &folder, const QString &relativePath, const DeviceDefinition &d,
+                      quint8 variant)
 {
-    const ModelInfo &info = modelInfo(p.model);
-    PanelSettings reset;
-    decodeEeprom(p.panel, variant, defaultEepromImage(p.panel), reset);
-    decodeMemory(p.panel, QByteArray(info.memorySize, '\0'), reset);
-    return settingsfile::write(folder.filePath(QDir(relativePath).dirName()), {info.typeCode, variant},
-                               encodeEeprom(p.panel, variant, reset), info.eepromSize,
-                               encodeMemory(p.panel, reset), info.memorySize);
+    const SettingsImages images = d.factoryImages(variant);
+    return settingsfile::write(folder.filePath(QDir(relativePath).dirName()), {d.typeCode, variant},
+                               images.eeprom, d.eepromSize, images.memory, d.memorySize);
 }
 
 } // namespace
@@ -46,12 +33,14 @@ int main(int argc, char *argv[])
         return 1;
     }
     QSet<QString> written;
-    for (const Panel &p : kPanels) {
-        for (quint8 variant : modelInfo(p.model).acceptedVariants) {
-            const QString file = factoryFile(p.model, editorTitle(p.model, variant));
+    for (const DeviceDefinition &d : models()) {
+        if (!d.factoryImages)
+            continue;
+        for (quint8 variant : d.acceptedVariants) {
+            const QString file = d.factoryFile(d.title(variant));
             if (file.isEmpty() || written.contains(file))
                 continue;
-            if (!writeFactoryFile(folder, file, p, variant)) {
+            if (!writeFactoryFile(folder, file, d, variant)) {
                 err << "cannot write " << file << "\n";
                 return 1;
             }

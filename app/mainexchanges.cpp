@@ -105,8 +105,7 @@ void TMainForm::writeSlot(int slot)
 {
     m_slotNumber = slot;
     EditorWindow *window = activeEditor();
-    // The control-and-start device offers no configurator transfers.
-    if (window && window->model() != Model::PKorvel24 && confirmWriteOf(*window))
+    if (window && modelInfo(window->model()).takesConfiguratorTransfers && confirmWriteOf(*window))
         window->LoadToConfigurator(slot);
 }
 
@@ -184,8 +183,8 @@ void TMainForm::ReadDevice()
     m_exchange.FirmwareVariant = found->variant;
     if (m_slotNumber == kSlotDevice)
         window->LoadFromDevice();
-    else if (found->model == Model::PKorvel24)
-        EndAnimation(); // the control-and-start device has no configurator transfer
+    else if (!modelInfo(found->model).takesConfiguratorTransfers)
+        EndAnimation(); // the slot opens the editor; the model has no configurator transfer
     else
         window->LoadFromConfigurator(m_slotNumber);
 }

@@ -104,6 +104,6 @@ void TMainForm::mnFAClick()
 void TMainForm::mnPrintClick()
 {
     EditorWindow *window = activeEditor();
-    if (window && window->model() != Model::PKorvel24)
+    if (window && modelInfo(window->model()).hasReport)
         window->PrepareToPrint();
 }

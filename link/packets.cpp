@@ -140,17 +140,37 @@ void TPacketList::AddClockRead(int offset)
     add(kKindMemoryRead, make(kAddrDevice, kCmdClockRead, QByteArray(2, '\x01')), offset);
 }
 
+QByteArray SlotDescriptor::stored() const
+{
+    QByteArray bytes;
+    bytes.append(char(deviceType));
+    bytes.append(char(variant));
+    bytes.append(char(area));
+    bytes.append(word(data));
+    bytes.append(word(deviceAddress));
+    bytes.append(char(count));
+    bytes.append(word(next));
+    return bytes;
+}
+
+SlotDescriptor SlotDescriptor::fromStored(quint16 record, const QByteArray &bytes)
+{
+    const auto wordAt = [&bytes](int i) { return quint16(byteAt(bytes, i) | byteAt(bytes, i + 1) << 8); };
+    SlotDescriptor d;
+    d.record = record;
+    d.deviceType = byteAt(bytes, 0);
+    d.variant = byteAt(bytes, 1);
+    d.area = byteAt(bytes, 2);
+    d.data = wordAt(3);
+    d.deviceAddress = wordAt(5);
+    d.count = byteAt(bytes, 7);
+    d.next = wordAt(8);
+    return d;
+}
+
 void TPacketList::AddDescriptor(const Descriptor &d)
 {
-    QByteArray payload = word(d.record);
-    payload.append(char(d.deviceType));
-    payload.append(char(d.variant));
-    payload.append(char(d.area));
-    payload.append(word(d.data));
-    payload.append(word(d.deviceAddress));
-    payload.append(char(d.count));
-    payload.append(word(d.next));
-    add(d.area, make(kAddrConfigurator, kCmdStoreDescriptor, payload));
+    add(d.area, make(kAddrConfigurator, kCmdStoreDescriptor, word(d.record) + d.stored()));
 }
 
 void TPacketList::AddConfiguratorWrite(quint16 address, int offset, int count,

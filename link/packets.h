@@ -69,6 +69,27 @@ inline constexpr int kFirmwareMaxBlocks =
     (kFirmwareFirstData - kFirmwareSecondDescriptor) / kFirmwareDescriptorStep + 1;
 } // namespace configurator
 
+// A block descriptor of the configurator: which device block the data at `data` are for.
+// Stored as 10 bytes after the record address (little-endian words): type, variant, area,
+// data address, device address, count, next.
+struct SlotDescriptor {
+    quint16 record = 0;        // configurator address of this descriptor
+    quint16 data = 0;          // configurator address of the block's data
+    quint16 deviceAddress = 0; // target address in the device
+    quint16 next = 0;          // next descriptor; below 0x1000 ends the chain
+    quint8 deviceType = 0;
+    quint8 variant = 0;
+    quint8 area = 0;           // 1 EEPROM, 2 working memory
+    quint8 count = 0;
+
+    static constexpr int kStoredSize = 10;
+    QByteArray stored() const;
+    // The descriptor held by the stored bytes of `record` (at least kStoredSize of them).
+    static SlotDescriptor fromStored(quint16 record, const QByteArray &bytes);
+
+    friend bool operator==(const SlotDescriptor &, const SlotDescriptor &) = default;
+};
+
 // The ordered requests of one exchange, with the builders that append them.
 class TPacketList
 {
@@ -92,16 +113,7 @@ public:
     void AddClockWrite(int offset, const QByteArray &memoryImage);
     void AddClockRead(int offset);
 
-    struct Descriptor {
-        quint16 record = 0;        // configurator address of this descriptor
-        quint16 data = 0;          // configurator address of the block's data
-        quint16 deviceAddress = 0; // target address in the device
-        quint16 next = 0;          // next descriptor; below 0x1000 ends the chain
-        quint8 deviceType = 0;
-        quint8 variant = 0;
-        quint8 area = 0;           // 1 EEPROM, 2 working memory
-        quint8 count = 0;
-    };
+    using Descriptor = SlotDescriptor;
     void AddDescriptor(const Descriptor &d);
     void AddConfiguratorWrite(quint16 address, int offset, int count, const QByteArray &image);
     void AddConfiguratorRead(quint16 address, qint32 dest, quint8 area, qint32 count);

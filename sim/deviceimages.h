@@ -7,21 +7,10 @@
 #include <QList>
 #include <optional>
 
-// Where the bytes of a model's two settings images (those of settings files) live in a
-// device, so that a simulated device can be loaded from a file and saved into one.
+// A simulated device loaded from a settings file and saved into one, through the segments
+// of the model's definition (where the bytes of its two settings images live).
 
-// A run of image bytes kept at consecutive addresses of one device area.
-struct ImageSegment {
-    enum class Image { Eeprom, Memory };
-    Image image;
-    int imageOffset;
-    int length;
-    SimArea area;
-    int address;
-};
-
-// The segments of a model whose images are mapped, or nothing. Adding a model is adding
-// its entry to the table in deviceimages.cpp.
+// The segments of a model whose images are mapped, or nothing.
 std::optional<QList<ImageSegment>> imageSegments(Model model);
 
 // The images as the device holds them, of the given sizes; image bytes outside every

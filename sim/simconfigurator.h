@@ -1,5 +1,7 @@
 #pragma once
 
+#include "packets.h"
+
 #include <QByteArray>
 #include <QMap>
 #include <optional>
@@ -17,7 +19,7 @@ class SimConfigurator
 public:
     static constexpr int kStoreSize = 0x10000;
     static constexpr int kReadSize = 64;
-    static constexpr int kDescriptorSize = 10;
+    static constexpr int kDescriptorSize = SlotDescriptor::kStoredSize;
     static constexpr char kErasedByte = '\xFF';
 
     // The reply payload to one request, or nothing for an unknown command, a payload of

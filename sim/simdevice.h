@@ -1,5 +1,6 @@
 #pragma once
 
+#include "devicedefinition.h"
 #include "simclock.h"
 
 #include <QByteArray>
@@ -8,13 +9,9 @@
 #include <functional>
 #include <optional>
 
-// The byte spaces of a simulated device.
-enum class SimArea {
-    Eeprom, // 256 bytes, reached through the address pointer
-    Memory, // 64 KiB of working memory, reached through the address pointer
-    Short,  // 256 bytes reached by the short-address commands (the code block lies at 0xC1)
-    Clock,  // the 7 clock bytes, at address 0
-};
+// The byte spaces of a simulated device: EEPROM 256 bytes, memory 64 KiB, the short-address
+// area 256 bytes (the code block lies at 0xC1), the clock's 7 bytes at address 0.
+using SimArea = DeviceSpace;
 
 // A device of any model: it keeps the bytes it is given and answers every device command;
 // what the bytes mean is the program's business. Reads and writes through the address

@@ -15,21 +15,6 @@ using Descriptor = TPacketList::Descriptor;
 
 constexpr char kErasedByte = SimConfigurator::kErasedByte;
 
-// The descriptor's 10 bytes in the order the configurator stores them.
-Descriptor parseDescriptor(int record, const QByteArray &bytes)
-{
-    Descriptor d;
-    d.record = quint16(record);
-    d.deviceType = frame::byteAt(bytes, 0);
-    d.variant = frame::byteAt(bytes, 1);
-    d.area = frame::byteAt(bytes, 2);
-    d.data = quint16(simbytes::wordAt(bytes, 3));
-    d.deviceAddress = quint16(simbytes::wordAt(bytes, 5));
-    d.count = frame::byteAt(bytes, 7);
-    d.next = quint16(simbytes::wordAt(bytes, 8));
-    return d;
-}
-
 bool isErased(const QByteArray &descriptor)
 {
     return descriptor.at(0) == kErasedByte && descriptor.at(1) == kErasedByte;
@@ -76,7 +61,7 @@ Chain followChain(const SimConfigurator &configurator, int slot, const SimDevice
             return fail(Error::OutOfRange);
         if (chain.blocks.isEmpty() && isErased(*bytes))
             return fail(Error::EmptySlot);
-        const Descriptor d = parseDescriptor(record, *bytes);
+        const Descriptor d = Descriptor::fromStored(quint16(record), *bytes);
         if (const Error error = checkBlock(d, device); error != Error::None)
             return fail(error);
         chain.blocks.append(d);

@@ -1,6 +1,7 @@
 #include "programmerview.h"
 
 #include "frame.h"
+#include "registry.h"
 
 #include <QFileInfo>
 
@@ -67,16 +68,11 @@ QString reasonText(const HexError &e)
 
 QString firmwareDeviceName(quint8 deviceType, quint8 variant)
 {
-    const char *prefix = nullptr;
-    switch (deviceType) {
-    case 22: prefix = "КОРВЕЛ-8П (KVL8P-"; break;
-    case 23: prefix = "КОРВЕЛ-4П (KVL4P-"; break;
-    case 30: prefix = "КОРВЕЛ-16П (KVL16P-"; break;
-    case 31: prefix = "КОРВЕЛ-16.64П (KVL64P-"; break;
-    case 49: prefix = "ЗМУ-GSM.4 (ZMUGSM-"; break;
-    default: return {};
-    }
-    return QString::fromUtf8(prefix) + QString::number(variant) + u')';
+    const std::optional<Model> model = modelByTypeCode(deviceType);
+    const char *name = model ? modelInfo(*model).firmwareName : nullptr;
+    if (!name)
+        return {};
+    return QString::fromUtf8(name) + QString::number(variant) + u')';
 }
 
 QString deviceDescription(quint8 deviceType, quint8 variant)

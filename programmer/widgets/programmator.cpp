@@ -2,8 +2,7 @@
 
 #include "comport.h"
 #include "dialogs.h"
-#include "exchangereport.h"
-#include "linkevents.h"
+#include "exchangesession.h"
 #include "proc.h"
 #include "progress.h"
 #include "shell.h"
@@ -37,8 +36,12 @@ TProgrammatorForm::TProgrammatorForm(Shell &shell, QWidget *parent)
     : QWidget(parent),
       m_shell(shell),
       m_target(new QComboBox(this)),
-      m_load(new QPushButton(QStringLiteral("Завантажити"), this))
+      m_load(new QPushButton(QStringLiteral("Завантажити"), this)),
+      m_session(new ExchangeSession(shell, this))
 {
+    connect(m_session, &ExchangeSession::progressed, this, &TProgrammatorForm::showWriteProgress);
+    connect(m_session, &ExchangeSession::finished, this, &TProgrammatorForm::EndRead);
+    connect(m_session, &ExchangeSession::failed, this, [this] { m_stage = Stage::Idle; });
     setObjectName(QStringLiteral("ProgrammatorForm"));
     auto *layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetMinimumSize); // every text stays whole
@@ -80,8 +83,7 @@ bool TProgrammatorForm::OpenHex(const QString &fileName)
         dialogs().showMessage(Dialogs::Kind::Error,
                               QStringLiteral("Файл %1 не можна завантажити, нічого не записано.\n%2")
                                   .arg(m_fileName->text(), hexErrorText(file.parsed.error)));
-    createLink();
-    fillTargets(m_link->settings().baudRate);
+    fillTargets(m_shell.createLink()->settings().baudRate);
     return file.parsed.ok();
 }
 
@@ -153,38 +155,15 @@ void TProgrammatorForm::abtnLoadClick()
         if (!question.isEmpty() && !dialogs().askYesNo(question))
             return;
     }
-    m_started.start();
     m_shell.BeginAnimation();
-    if (!openLink(target))
-        return;
     if (target == kToConfigurator) {
         startWriting(kToConfigurator);
         return;
     }
     // The device says what it is before anything is written into it.
     m_stage = Stage::Identifying;
-    m_link->Identify(this);
-}
-
-void TProgrammatorForm::createLink()
-{
-    m_link = m_shell.createLink();
-    showProgressOf(*m_link);
-    connect(m_link.get(), &TMainCPort::progressed, this, &TProgrammatorForm::showWriteProgress);
-}
-
-bool TProgrammatorForm::openLink(int target)
-{
-    if (!m_link)
-        createLink();
-    m_link->setOperation({target == kToDevice ? Operation::Kind::FirmwareToDevice
-                                              : Operation::Kind::FirmwareToConfigurator});
-    if (m_link->OpenPort())
-        return true;
-    const LinkOutcome outcome = m_link->outcome();
-    finish();
-    reportOpenFailure(m_shell, outcome);
-    return false;
+    if (!m_session->startIdentification({Operation::Kind::FirmwareToDevice}))
+        m_stage = Stage::Idle;
 }
 
 void TProgrammatorForm::setTransfersEnabled(bool enabled)
@@ -200,7 +179,7 @@ void TProgrammatorForm::afterIdentification()
     if (!question.isEmpty()) {
         m_shell.EndAnimation(); // the question is not hidden behind the progress window
         if (!dialogs().askYesNo(question)) {
-            finish();
+            m_stage = Stage::Idle;
             m_shell.setStatusText(0, QStringLiteral("Запис прошивки скасовано"));
             return;
         }
@@ -212,26 +191,26 @@ void TProgrammatorForm::afterIdentification()
 void TProgrammatorForm::startWriting(int target)
 {
     m_stage = Stage::Writing;
-    m_list = std::make_unique<TPacketList>();
+    PlannedExchange planned;
     if (target == kToDevice)
-        m_list->AddFirmwareToDevice(m_firmware.lines);
+        planned.list.AddFirmwareToDevice(m_firmware.lines);
     else
-        m_list->AddFirmwareToConfigurator(m_firmware.deviceType, m_firmware.variant, m_firmware.merged);
-    m_bytesAfter = firmwareBytesAfter(*m_list);
-    if (TProgressForm *progress = TProgressForm::instance()) {
-        progress->setText(firmwareProgressText(0, m_bytesAfter.last(), 0));
-        progress->setMaximum(int(m_list->size()));
-    }
+        planned.list.AddFirmwareToConfigurator(m_firmware.deviceType, m_firmware.variant, m_firmware.merged);
+    m_bytesAfter = firmwareBytesAfter(planned.list);
     m_shell.setStatusText(0, kWriteText);
     m_writing.start();
-    if (!m_link->Start(this, m_list.get()))
-        finish();
+    const Operation operation{target == kToDevice ? Operation::Kind::FirmwareToDevice
+                                                  : Operation::Kind::FirmwareToConfigurator};
+    if (!m_session->start(operation, std::move(planned))) {
+        m_stage = Stage::Idle;
+        return;
+    }
+    if (TProgressForm *progress = TProgressForm::instance())
+        progress->setText(firmwareProgressText(0, m_bytesAfter.last(), 0));
 }
 
-// `position` is one more than the number of requests answered.
-void TProgrammatorForm::showWriteProgress(int position)
+void TProgrammatorForm::showWriteProgress(int answered)
 {
-    const qsizetype answered = position - 1;
     TProgressForm *progress = TProgressForm::instance();
     if (m_stage != Stage::Writing || !progress || answered < 1 || answered > m_bytesAfter.size())
         return;
@@ -239,35 +218,12 @@ void TProgrammatorForm::showWriteProgress(int position)
         firmwareProgressText(m_bytesAfter.at(answered - 1), m_bytesAfter.last(), m_writing.elapsed()));
 }
 
-bool TProgrammatorForm::event(QEvent *e)
-{
-    return handleExchangeEnd(e, [this] { EndRead(); }, [this] { ErrorTransmit(); }) || QWidget::event(e);
-}
-
-void TProgrammatorForm::finish()
-{
-    m_list.reset();
-    m_link.reset();
-    m_shell.EndAnimation();
-    m_shell.setStatusText(1, QStringLiteral("Time execute   %1 ms").arg(m_started.elapsed()));
-    m_stage = Stage::Idle;
-}
-
 void TProgrammatorForm::EndRead()
 {
-    if (m_stage == Stage::Identifying) {
+    if (m_stage == Stage::Identifying)
         afterIdentification();
-        return;
-    }
-    finish();
-    m_shell.setStatusText(0, QStringLiteral("Обмін даними пройшов успішно"));
-}
-
-void TProgrammatorForm::ErrorTransmit()
-{
-    const LinkOutcome outcome = m_link ? m_link->outcome() : LinkOutcome{};
-    finish();
-    reportTransmitFailure(m_shell, outcome);
+    else
+        m_stage = Stage::Idle;
 }
 
 void TProgrammatorForm::showEvent(QShowEvent *event)

@@ -11,7 +11,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class Shell;
-class TMainCPort;
+class ExchangeSession;
 
 // The firmware programmer: an MDI child that shows what a HEX file holds and writes it
 // into the connected device (after identifying it) or into the configurator.
@@ -35,7 +35,6 @@ public:
     bool isIdle() const { return m_stage == Stage::Idle; }
 
 protected:
-    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -45,14 +44,10 @@ private:
     void showSummary(const QString &fileName, const HexFile &file);
     void fitFrame();
     bool canStart(int target) const;
-    void createLink();
-    bool openLink(int target);
     void afterIdentification();
     void startWriting(int target);
-    void showWriteProgress(int position);
+    void showWriteProgress(int answered);
     void EndRead();
-    void ErrorTransmit();
-    void finish();
 
     Shell &m_shell;
     HexFirmware m_firmware;
@@ -65,10 +60,8 @@ private:
     QLabel *m_state;
     QComboBox *m_target;
     QPushButton *m_load;
-    std::unique_ptr<TMainCPort> m_link;
-    std::unique_ptr<TPacketList> m_list;
+    ExchangeSession *m_session;
     QList<qint64> m_bytesAfter;
-    QElapsedTimer m_started; // since the load button
     QElapsedTimer m_writing; // since the first firmware frame
     Stage m_stage = Stage::Idle;
     bool m_placed = false;

@@ -1,24 +1,18 @@
 #pragma once
 
+#include "devicedefinition.h"
+
 #include <QList>
 #include <QString>
 #include <optional>
 
-// The seven device models the program configures.
-enum class Model { Korvel4p, Korvel8p, Korvel16p, Korvel16_64p, ZmuGsm, ZmuGsm4, PKorvel24 };
+// The list of every model's definition, and what the program asks of it. Adding a model
+// is adding its definition to the list in registry.cpp.
 
-struct ModelInfo {
-    Model model;
-    quint8 typeCode;          // what the device answers to identification
-    const char *editorClass;  // "TKorvelForm4p"
-    const char *component;    // window component name and option.ini section: "KorvelForm4p"
-    int eepromSize;           // settings file and transfer image sizes
-    int memorySize;
-    QList<quint8> acceptedVariants;
-};
+using ModelInfo = DeviceDefinition;
 
-const QList<ModelInfo> &models();
-const ModelInfo &modelInfo(Model model);
+const QList<DeviceDefinition> &models();
+const DeviceDefinition &modelInfo(Model model);
 std::optional<Model> modelByTypeCode(quint8 typeCode);
 
 // Size of a settings file of the model: type byte, variant byte and both images.
@@ -44,12 +38,5 @@ QString factoryFile(Model model, const QString &title);
 // Text after "Конфігурація n " in the read-slot menu items after a survey.
 QString slotDescription(quint8 typeCode, quint8 variant);
 
-// The links of the selection window.
-struct SelectionLink {
-    int number;
-    const char *text;
-    const char *heading;
-    Model model;
-    quint8 variant;
-};
-const QList<SelectionLink> &selectionLinks();
+// The links of the selection window, model by model.
+QList<SelectionLink> selectionLinks();

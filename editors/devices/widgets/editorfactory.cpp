@@ -2,12 +2,27 @@
 
 #include "paneleditor.h"
 
+namespace {
+
+struct EditorMaker {
+    Model model;
+    EditorWindow *(*create)(Shell &);
+};
+
+// One row per model that has an editor.
+const EditorMaker kEditors[] = {
+    {Model::Korvel4p, [](Shell &shell) -> EditorWindow * { return new TKorvelForm4p(shell); }},
+    {Model::Korvel8p, [](Shell &shell) -> EditorWindow * { return new TKorvelForm8p(shell); }},
+    {Model::Korvel16p, [](Shell &shell) -> EditorWindow * { return new TKorvelForm16p(shell); }},
+};
+
+} // namespace
+
 EditorWindow *createEditor(Model model, Shell &shell)
 {
-    switch (model) {
-    case Model::Korvel4p: return new TKorvelForm4p(shell);
-    case Model::Korvel8p: return new TKorvelForm8p(shell);
-    case Model::Korvel16p: return new TKorvelForm16p(shell);
-    default: return nullptr;
+    for (const EditorMaker &maker : kEditors) {
+        if (maker.model == model)
+            return maker.create(shell);
     }
+    return nullptr;
 }

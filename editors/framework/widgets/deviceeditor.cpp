@@ -1,11 +1,8 @@
 #include "deviceeditor.h"
 
-#include "comport.h"
-#include "exchangereport.h"
-#include "linkevents.h"
-#include "packets.h"
+#include "exchangesession.h"
+#include "portsettings.h"
 #include "proc.h"
-#include "progress.h"
 #include "registry.h"
 #include "settingsfile.h"
 #include "shell.h"
@@ -20,9 +17,11 @@ const QString kCaptionSeparator = QStringLiteral("   -   ");
 } // namespace
 
 TDeviceEditor::TDeviceEditor(Model model, Shell &shell, QWidget *parent)
-    : EditorWindow(parent), m_model(model), m_shell(shell)
+    : EditorWindow(parent), m_model(model), m_shell(shell), m_session(new ExchangeSession(shell, this))
 {
     setObjectName(QString::fromLatin1(modelInfo(model).component));
+    connect(m_session, &ExchangeSession::finished, this, &TDeviceEditor::EndRead);
+    connect(m_session, &ExchangeSession::failed, this, &TDeviceEditor::ErrorTransmit);
 }
 
 TDeviceEditor::~TDeviceEditor() = default;
@@ -32,14 +31,19 @@ ExchangeState &TDeviceEditor::exchange() const
     return m_shell.exchange();
 }
 
+const DeviceDefinition &TDeviceEditor::definition() const
+{
+    return modelInfo(m_model);
+}
+
 int TDeviceEditor::eepromSize() const
 {
-    return modelInfo(m_model).eepromSize;
+    return definition().eepromSize;
 }
 
 int TDeviceEditor::memorySize() const
 {
-    return modelInfo(m_model).memorySize;
+    return definition().memorySize;
 }
 
 void TDeviceEditor::setCaption(const QString &caption)
@@ -83,150 +87,76 @@ void TDeviceEditor::fillControlsFromImages()
     FillByDataFromMemory();
 }
 
-void TDeviceEditor::beginExchange(const Operation &operation)
+bool TDeviceEditor::isIdle() const
 {
-    m_started.start();
-    m_idle = false;
-    m_operation = operation;
-    m_list = std::make_unique<TPacketList>();
+    return !m_session->running();
 }
 
-void TDeviceEditor::showStage(const QString &text)
+void TDeviceEditor::startExchange(const Operation &operation, const TransferPlan &plan)
 {
-    if (TProgressForm *progress = TProgressForm::instance())
-        progress->setText(text);
-    m_shell.setStatusText(0, text);
+    m_operation = operation;
+    m_session->start(operation, plan);
 }
 
 void TDeviceEditor::LoadFromDevice()
 {
-    beginExchange({Operation::Kind::ReadDevice});
-    exchange().resetImages(eepromSize(), deviceReadMemorySize());
-    showStage(QStringLiteral("Отримання даних з EEPROM"));
-    appendDeviceRead(*m_list, Area::Eeprom);
-    showStage(QStringLiteral("Отримання даних з памяті"));
-    appendDeviceRead(*m_list, Area::Memory);
-    startExchange();
+    exchange().resetImages(eepromSize(), definition().deviceReadMemorySize());
+    startExchange({Operation::Kind::ReadDevice},
+                  definition().deviceRead(exchange().FirmwareVariant, PortSettings::load().baudRate));
 }
 
 bool TDeviceEditor::acceptsIdentifiedDevice()
 {
-    return exchange().DeviceType == modelInfo(m_model).typeCode
-           && exchange().FirmwareVariant == m_variant;
+    return exchange().DeviceType == definition().typeCode && exchange().FirmwareVariant == m_variant;
 }
 
 void TDeviceEditor::LoadToDevice()
 {
     if (!acceptsIdentifiedDevice()) {
         m_shell.EndAnimation();
-        m_idle = true;
         const Operation operation{Operation::Kind::WriteDevice};
         m_shell.setStatusText(0, operationFailedStatus(operation, QStringLiteral("дані не відповідають типу приладу")));
         ShowError(kErrDataNotForDevice,
                   deviceMismatchDetail(exchange().DeviceType, exchange().FirmwareVariant,
                                        slotDescription(exchange().DeviceType, exchange().FirmwareVariant), m_title,
-                                       modelInfo(m_model).typeCode, m_variant));
+                                       definition().typeCode, m_variant));
         return;
     }
-    beginExchange({Operation::Kind::WriteDevice});
-    showStage(QStringLiteral("Запис даних в EEPROM"));
     FillArrayByDataForEEPROM();
-    appendDeviceWrite(*m_list, Area::Eeprom);
-    showStage(QStringLiteral("Запис даних у память"));
     FillArrayByDataForMemory();
-    appendDeviceWrite(*m_list, Area::Memory);
-    startExchange();
+    startExchange({Operation::Kind::WriteDevice}, definition().deviceWrite(m_variant));
 }
 
 void TDeviceEditor::LoadToConfigurator(int slot)
 {
     m_shell.BeginAnimation(); // no identification precedes a slot write
-    beginExchange({Operation::Kind::WriteSlot, slot});
-    showStage(QStringLiteral("Запис даних в конфігуратор (конфігурація %1)").arg(slot));
     FillArrayByDataForEEPROM();
     FillArrayByDataForMemory();
-    exchange().FirmwareVariant = configuratorVariant();
-    appendConfiguratorWrite(*m_list, slot);
-    startExchange();
+    exchange().FirmwareVariant = definition().slotVariant(m_variant);
+    startExchange({Operation::Kind::WriteSlot, slot}, definition().slotWrite(m_variant, slot));
 }
 
 void TDeviceEditor::LoadFromConfigurator(int slot)
 {
-    beginExchange({Operation::Kind::ReadSlot, slot});
     exchange().resetImages(eepromSize(), memorySize());
-    showStage(QStringLiteral("Отримання даних з конфігуратора"));
-    appendConfiguratorRead(*m_list, slot);
-    startExchange();
-}
-
-void TDeviceEditor::startExchange()
-{
-    if (TProgressForm *progress = TProgressForm::instance()) {
-        progress->setMaximum(int(m_list->size()));
-        progress->setPosition(0);
-    }
-    m_link = m_shell.createLink();
-    m_link->setOperation(m_operation);
-    showProgressOf(*m_link);
-    if (m_list->isEmpty() || !m_link->OpenPort()) {
-        const LinkOutcome outcome = m_link->outcome();
-        endExchangeUnstarted();
-        reportOpenFailure(m_shell, outcome);
-        return;
-    }
-    if (!m_link->Start(this, m_list.get()))
-        endExchangeUnstarted();
-}
-
-void TDeviceEditor::endExchangeUnstarted()
-{
-    releaseExchange();
-    m_shell.EndAnimation();
-    m_idle = true;
-}
-
-bool TDeviceEditor::event(QEvent *e)
-{
-    return handleExchangeEnd(e, [this] { EndRead(); }, [this] { ErrorTransmit(); }) || EditorWindow::event(e);
-}
-
-void TDeviceEditor::releaseExchange()
-{
-    m_link.reset();
-    m_list.reset();
-}
-
-void TDeviceEditor::showElapsed()
-{
-    m_shell.setStatusText(1, QStringLiteral("Time execute   %1 ms").arg(m_started.elapsed()));
+    startExchange({Operation::Kind::ReadSlot, slot}, definition().slotRead(m_variant, slot));
 }
 
 void TDeviceEditor::EndRead()
 {
-    releaseExchange();
     if (!exchange().WriteRequested) {
         fillControlsFromImages();
         m_holdsSettings = true;
         setCaption(m_title + kCaptionSeparator + QStringLiteral("завантажено з приладу"));
     }
-    m_shell.EndAnimation();
-    showElapsed();
-    m_shell.setStatusText(0, QStringLiteral("Обмін даними пройшов успішно"));
-    m_idle = true;
 }
 
 void TDeviceEditor::ErrorTransmit()
 {
-    const LinkOutcome outcome = m_link ? m_link->outcome() : LinkOutcome{m_operation, {}, {}, {}};
-    releaseExchange();
-    m_shell.EndAnimation();
     if (m_operation.reads()) {
         // The controls keep what they showed, which is not what the device holds.
         setCaption(m_title + kCaptionSeparator + QStringLiteral("зчитування не завершено"));
     }
-    showElapsed();
-    m_idle = true;
-    reportTransmitFailure(m_shell, outcome);
 }
 
 void TDeviceEditor::PrepareToSave(const QString &fileName)
@@ -253,7 +183,7 @@ void TDeviceEditor::PrepareToLoad(const QString &fileName, const settingsfile::C
 void TDeviceEditor::closeEvent(QCloseEvent *event)
 {
     storeSubWindowPlacement(m_shell, *this);
-    if (!m_idle) {
+    if (!isIdle()) {
         event->ignore();
         return;
     }

@@ -1,33 +1,28 @@
 #pragma once
 
+#include "devicedefinition.h"
 #include "editorwindow.h"
 #include "exchangeoutcome.h"
 #include "exchangestate.h"
 
-#include <QElapsedTimer>
-#include <memory>
-
+class ExchangeSession;
 class Shell;
-class TMainCPort;
-class TPacketList;
 
-// What every device editor does alike: the four transfers with their stage texts and
-// progress, the end and failure of an exchange, captions, the idle flag and the close
-// rules, window placement, settings files. A model supplies its images, block lists and
-// controls through the protected hooks.
+// What every device editor does alike: the four transfers, planned by the model's
+// definition and run by an exchange session, their end and failure, captions, the close
+// rules, window placement, settings files. A model supplies its controls and images
+// through the protected hooks.
 class TDeviceEditor : public EditorWindow
 {
     Q_OBJECT
 public:
-    enum class Area { Eeprom, Memory };
-
     TDeviceEditor(Model model, Shell &shell, QWidget *parent = nullptr);
     ~TDeviceEditor() override;
 
     Model model() const override { return m_model; }
     quint8 editorVariant() const override { return m_variant; }
     QString title() const override { return m_title; }
-    bool isIdle() const override { return m_idle; }
+    bool isIdle() const override;
     bool holdsSettings() const override { return m_holdsSettings; }
 
     void VersionFirmware(quint8 variant) override;
@@ -46,6 +41,7 @@ public:
 protected:
     ExchangeState &exchange() const;
     Shell &shell() const { return m_shell; }
+    const DeviceDefinition &definition() const;
     int eepromSize() const;
     int memorySize() const;
 
@@ -62,39 +58,22 @@ protected:
     virtual bool acceptsIdentifiedDevice();
     // Takes `variant` as the editor's own (title and enabling) keeping every control.
     void adoptVariant(quint8 variant);
-    virtual int deviceReadMemorySize() const { return memorySize(); }
-
-    virtual void appendDeviceWrite(TPacketList &list, Area area) = 0;
-    virtual void appendDeviceRead(TPacketList &list, Area area) = 0;
-    // The variant recorded in a configurator slot.
-    virtual quint8 configuratorVariant() const { return m_variant; }
-    virtual void appendConfiguratorWrite(TPacketList &list, int slot) = 0;
-    virtual void appendConfiguratorRead(TPacketList &list, int slot) = 0;
 
     void fillControlsFromImages();
-    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
-    void beginExchange(const Operation &operation);
-    void showStage(const QString &text);
-    void startExchange();
-    void endExchangeUnstarted();
+    void startExchange(const Operation &operation, const TransferPlan &plan);
     void EndRead();
     void ErrorTransmit();
-    void releaseExchange();
-    void showElapsed();
 
     Model m_model;
     Shell &m_shell;
     quint8 m_variant = 0;
     QString m_title;
-    bool m_idle = true;
     bool m_holdsSettings = false;
     Operation m_operation;
     bool m_placed = false;
-    QElapsedTimer m_started;
-    std::unique_ptr<TPacketList> m_list;
-    std::unique_ptr<TMainCPort> m_link;
+    ExchangeSession *m_session;
 };

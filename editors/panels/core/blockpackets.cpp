@@ -2,9 +2,14 @@
 
 namespace {
 
-const QByteArray &imageOf(PanelArea area, const QByteArray &eeprom, const QByteArray &memory)
+template <typename Block>
+void appendArea(TPacketList &list, TransferPlan::Direction direction, const QList<Block> &blocks,
+                PanelArea area, const QByteArray &eepromImage, const QByteArray &memoryImage)
 {
-    return area == PanelArea::Eeprom ? eeprom : memory;
+    for (const Block &block : blocks) {
+        if (block.area == area)
+            appendStep(list, direction, block, eepromImage, memoryImage);
+    }
 }
 
 } // namespace
@@ -12,54 +17,39 @@ const QByteArray &imageOf(PanelArea area, const QByteArray &eeprom, const QByteA
 void appendDeviceWrite(TPacketList &list, const QList<DeviceBlock> &blocks, PanelArea area,
                        const QByteArray &eepromImage, const QByteArray &memoryImage)
 {
-    for (const DeviceBlock &block : blocks) {
-        if (block.area != area)
-            continue;
-        list.AddSetAddress(block.deviceAddress);
-        if (area == PanelArea::Eeprom)
-            list.AddWriteEeprom(block.requestSize, block.imageOffset, block.length, eepromImage);
-        else
-            list.AddWriteMemory(block.requestSize, block.imageOffset, block.length, memoryImage);
-    }
+    appendArea(list, TransferPlan::Direction::Write, blocks, area, eepromImage, memoryImage);
 }
 
 void appendDeviceRead(TPacketList &list, const QList<DeviceBlock> &blocks, PanelArea area)
 {
-    for (const DeviceBlock &block : blocks) {
-        if (block.area != area)
-            continue;
-        list.AddSetAddress(block.deviceAddress);
-        if (area == PanelArea::Eeprom) {
-            for (int i = 0; i < block.length; ++i)
-                list.AddReadEepromByte(block.imageOffset + i);
-        } else if (block.form == RequestForm::ShortRead) {
-            list.AddReadMemoryShort(block.imageOffset);
-        } else {
-            list.AddReadMemory(block.requestSize, block.length, block.imageOffset);
+    appendArea(list, TransferPlan::Direction::Read, blocks, area, {}, {});
+}
+
+QList<PlanStep> configuratorWriteSteps(const QList<ConfiguratorWriteBlock> &blocks)
+{
+    QList<PlanStep> steps;
+    for (PanelArea area : {PanelArea::Eeprom, PanelArea::Memory}) {
+        for (const ConfiguratorWriteBlock &block : blocks) {
+            if (block.data.area == area)
+                steps.append(block.descriptor);
+        }
+        for (const ConfiguratorWriteBlock &block : blocks) {
+            if (block.data.area == area)
+                steps.append(block.data);
         }
     }
+    return steps;
 }
 
 void appendConfiguratorWrite(TPacketList &list, const QList<ConfiguratorWriteBlock> &blocks,
                              const QByteArray &eepromImage, const QByteArray &memoryImage)
 {
-    for (PanelArea area : {PanelArea::Eeprom, PanelArea::Memory}) {
-        for (const ConfiguratorWriteBlock &block : blocks) {
-            if (block.data.area == area)
-                list.AddDescriptor(block.descriptor);
-        }
-        for (const ConfiguratorWriteBlock &block : blocks) {
-            if (block.data.area == area)
-                list.AddConfiguratorWrite(block.data.dataAddress, block.data.imageOffset,
-                                          block.data.length,
-                                          imageOf(area, eepromImage, memoryImage));
-        }
-    }
+    for (const PlanStep &step : configuratorWriteSteps(blocks))
+        appendStep(list, TransferPlan::Direction::Write, step, eepromImage, memoryImage);
 }
 
 void appendConfiguratorRead(TPacketList &list, const QList<ConfiguratorBlock> &blocks)
 {
     for (const ConfiguratorBlock &block : blocks)
-        list.AddConfiguratorRead(block.dataAddress, block.imageOffset, quint8(block.area),
-                                 block.length);
+        appendStep(list, TransferPlan::Direction::Read, block, {}, {});
 }

@@ -14,6 +14,7 @@ void appendDeviceWrite(TPacketList &list, const QList<DeviceBlock> &blocks, Pane
 void appendDeviceRead(TPacketList &list, const QList<DeviceBlock> &blocks, PanelArea area);
 
 // Configurator write: per area (EEPROM first) every descriptor, then every block's data.
+QList<PlanStep> configuratorWriteSteps(const QList<ConfiguratorWriteBlock> &blocks);
 void appendConfiguratorWrite(TPacketList &list, const QList<ConfiguratorWriteBlock> &blocks,
                              const QByteArray &eepromImage, const QByteArray &memoryImage);
 

@@ -1,30 +1,15 @@
 #pragma once
 
 #include "panelmodel.h"
-#include "packets.h"
+#include "transferplan.h"
 
 // The blocks in which the panel images travel, as data for the packet-list builders.
 
 inline constexpr qint32 kShortReadBaudRate = 9600;
 
-enum class RequestForm {
-    Chunked,  // requests of at most requestSize bytes, in order through the block
-    ShortRead // one short memory read for the whole block (the reply fills from its offset)
-};
-
-// One device block: a set-address request for deviceAddress, then the transfer of
-// `length` image bytes from imageOffset. EEPROM reads use requestSize 1: one
-// EEPROM-byte read per image byte.
-struct DeviceBlock {
-    PanelArea area;
-    quint16 deviceAddress;
-    int imageOffset;
-    int length;
-    int requestSize;
-    RequestForm form = RequestForm::Chunked;
-
-    friend bool operator==(const DeviceBlock &, const DeviceBlock &) = default;
-};
+// One device block: a set-address request, then the transfer of the block's image bytes.
+// EEPROM reads use requestSize 1: one EEPROM-byte read per image byte.
+using DeviceBlock = DeviceRun;
 
 // Write to a panel: EEPROM blocks (none for a 4- or 8-zone variant outside 2 to 6), then
 // memory blocks k = 0 to 32 in one request each.
@@ -34,14 +19,7 @@ QList<DeviceBlock> deviceWriteBlocks(PanelModel model, int editorVariant);
 QList<DeviceBlock> deviceReadBlocks(PanelModel model, int firmwareVariant, qint32 baudRate);
 
 // Image bytes kept at a configurator data address (slot base included).
-struct ConfiguratorBlock {
-    PanelArea area;
-    quint16 dataAddress;
-    int imageOffset;
-    int length;
-
-    friend bool operator==(const ConfiguratorBlock &, const ConfiguratorBlock &) = default;
-};
+using ConfiguratorBlock = SlotData;
 
 struct ConfiguratorWriteBlock {
     TPacketList::Descriptor descriptor; // addresses with the slot base added

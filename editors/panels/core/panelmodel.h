@@ -1,5 +1,7 @@
 #pragma once
 
+#include "devicemodel.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -16,8 +18,7 @@ inline constexpr std::array kPanelModels{PanelModel::FourZone, PanelModel::Eight
 inline constexpr int kMaxZones = 16;
 inline constexpr int kOutputColumnCount = 5; // output columns A to E of the zone grid
 
-// Where a block lives in the device; the values are the area codes of configurator descriptors.
-enum class PanelArea : quint8 { Eeprom = 1, Memory = 2 };
+using PanelArea = ImageArea;
 
 // The ten zone sets of the EEPROM image, one bit per zone in each.
 enum class ZoneSet {

@@ -1,8 +1,6 @@
-// Panel editor: controls to settings and images, the block lists of the transfers.
+// Panel editor: controls to settings and images.
 #include "paneleditor.h"
 
-#include "blockpackets.h"
-#include "comport.h"
 #include "panelencoding.h"
 #include "panelsections.h"
 #include "shell.h"
@@ -15,11 +13,6 @@
 #include <QToolButton>
 
 namespace {
-
-PanelArea panelArea(TDeviceEditor::Area area)
-{
-    return area == TDeviceEditor::Area::Eeprom ? PanelArea::Eeprom : PanelArea::Memory;
-}
 
 const QString kAdjustedHint = QStringLiteral(
     "У приладі записано значення, яке не можна показати; показано найближче допустиме");
@@ -176,37 +169,4 @@ bool TPanelEditor::acceptsIdentifiedDevice()
     if (editorVariant() == 0 && (reported == 3 || reported == 4))
         adoptVariant(reported);
     return TDeviceEditor::acceptsIdentifiedDevice();
-}
-
-int TPanelEditor::deviceReadMemorySize() const
-{
-    return m_info.deviceReadMemorySize;
-}
-
-void TPanelEditor::appendDeviceWrite(TPacketList &list, Area area)
-{
-    ::appendDeviceWrite(list, deviceWriteBlocks(m_panel, editorVariant()), panelArea(area),
-                        exchange().EepromImage, exchange().MemoryImage);
-}
-
-void TPanelEditor::appendDeviceRead(TPacketList &list, Area area)
-{
-    const qint32 baud = PortSettings::load().baudRate;
-    ::appendDeviceRead(list, deviceReadBlocks(m_panel, exchange().FirmwareVariant, baud), panelArea(area));
-}
-
-quint8 TPanelEditor::configuratorVariant() const
-{
-    return ::configuratorVariant(m_panel, editorVariant());
-}
-
-void TPanelEditor::appendConfiguratorWrite(TPacketList &list, int slot)
-{
-    ::appendConfiguratorWrite(list, configuratorWriteBlocks(m_panel, editorVariant(), slot),
-                              exchange().EepromImage, exchange().MemoryImage);
-}
-
-void TPanelEditor::appendConfiguratorRead(TPacketList &list, int slot)
-{
-    ::appendConfiguratorRead(list, configuratorReadBlocks(m_panel, slot));
 }

@@ -44,12 +44,6 @@ protected:
     void FillByDataFromMemory() override;
     void applyVariant(quint8 variant) override;
     bool acceptsIdentifiedDevice() override;
-    int deviceReadMemorySize() const override;
-    void appendDeviceWrite(TPacketList &list, Area area) override;
-    void appendDeviceRead(TPacketList &list, Area area) override;
-    quint8 configuratorVariant() const override;
-    void appendConfiguratorWrite(TPacketList &list, int slot) override;
-    void appendConfiguratorRead(TPacketList &list, int slot) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -1,0 +1,109 @@
+#include "exchangesession.h"
+
+#include "comport.h"
+#include "exchangereport.h"
+#include "linkevents.h"
+#include "progress.h"
+#include "shell.h"
+
+ExchangeSession::ExchangeSession(Shell &shell, QObject *parent) : QObject(parent), m_shell(shell) {}
+
+ExchangeSession::~ExchangeSession() = default;
+
+bool ExchangeSession::start(const Operation &operation, const TransferPlan &plan)
+{
+    const ExchangeState &state = m_shell.exchange();
+    return start(operation, planRequests(plan, state.EepromImage, state.MemoryImage));
+}
+
+bool ExchangeSession::start(const Operation &operation, PlannedExchange planned)
+{
+    if (running())
+        return false;
+    m_planned = std::move(planned);
+    if (TProgressForm *progress = TProgressForm::instance()) {
+        progress->setMaximum(int(m_planned.list.size()));
+        progress->setPosition(0);
+    }
+    showStage(0);
+    if (m_planned.list.isEmpty()) {
+        m_shell.EndAnimation();
+        reportOpenFailure(m_shell, {operation, QString(), QStringLiteral("немає запитів для передачі"), {}});
+        return false;
+    }
+    if (!openLink(operation))
+        return false;
+    m_link->Start(this, &m_planned.list);
+    return true;
+}
+
+bool ExchangeSession::startIdentification(const Operation &operation)
+{
+    if (running() || !openLink(operation))
+        return false;
+    m_planned = {};
+    m_link->Identify(this);
+    return true;
+}
+
+bool ExchangeSession::openLink(const Operation &operation)
+{
+    m_started.start();
+    m_link = m_shell.createLink();
+    m_link->setOperation(operation);
+    showProgressOf(*m_link);
+    connect(m_link.get(), &TMainCPort::progressed, this, [this](int position) {
+        showStage(position - 1);
+        Q_EMIT progressed(position - 1);
+    });
+    if (m_link->OpenPort())
+        return true;
+    const LinkOutcome outcome = m_link->outcome();
+    m_link.reset();
+    m_shell.EndAnimation();
+    reportOpenFailure(m_shell, outcome);
+    return false;
+}
+
+// The stage of the next request waiting for its answer.
+void ExchangeSession::showStage(int answered)
+{
+    const QString text = m_planned.stageTextAt(answered);
+    if (text.isEmpty())
+        return;
+    if (TProgressForm *progress = TProgressForm::instance(); progress && progress->text() != text)
+        progress->setText(text);
+    m_shell.setStatusText(0, text);
+}
+
+bool ExchangeSession::event(QEvent *e)
+{
+    return handleExchangeEnd(e, [this] { end(); }, [this] { fail(); }) || QObject::event(e);
+}
+
+void ExchangeSession::showElapsed()
+{
+    m_shell.setStatusText(1, QStringLiteral("Time execute   %1 ms").arg(m_started.elapsed()));
+}
+
+void ExchangeSession::end()
+{
+    m_link.reset();
+    Q_EMIT finished();
+    // After an identification the handler goes on, or says why it does not.
+    if (running() || m_planned.list.isEmpty())
+        return;
+    m_shell.EndAnimation();
+    showElapsed();
+    m_shell.setStatusText(0, QStringLiteral("Обмін даними пройшов успішно"));
+}
+
+void ExchangeSession::fail()
+{
+    const LinkOutcome outcome = m_link ? m_link->outcome() : LinkOutcome{};
+    m_link.reset();
+    m_shell.EndAnimation();
+    showElapsed();
+    Q_EMIT failed();
+    reportTransmitFailure(m_shell, outcome);
+}

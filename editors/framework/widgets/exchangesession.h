@@ -1,0 +1,60 @@
+#pragma once
+
+#include "exchangeoutcome.h"
+#include "transferplan.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <memory>
+
+class Shell;
+class TMainCPort;
+
+// One exchange of an editor or the programmer from start to end: it owns the requests and
+// the link, shows the stage texts and progress, and at the end releases the link, closes
+// the busy display and puts the outcome in the status bar; a port that will not open and
+// a failed exchange are reported with their numbered messages.
+class ExchangeSession : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ExchangeSession(Shell &shell, QObject *parent = nullptr);
+    ~ExchangeSession() override;
+
+    // Starts the planned requests; the busy display must be open. False when nothing was
+    // started: another exchange of this session runs, there is nothing to send, or the
+    // port did not open (error 3 shown, busy display closed).
+    bool start(const Operation &operation, PlannedExchange planned);
+    bool start(const Operation &operation, const TransferPlan &plan);
+    // Identifies the connected device (the answer lands in the shared exchange state).
+    bool startIdentification(const Operation &operation);
+
+    bool running() const { return bool(m_link); }
+    qint64 elapsedMs() const { return m_started.elapsed(); }
+
+Q_SIGNALS:
+    // The requests answered so far, as the exchange goes on.
+    void progressed(int answered);
+    // The exchange ended well; the link is released, the busy display still open. After
+    // the planned requests the session then closes it and shows the success; after an
+    // identification that is the handler's business.
+    void finished();
+    // The exchange failed; the link is released and the busy display closed. The failure
+    // box follows the handlers of this signal.
+    void failed();
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    bool openLink(const Operation &operation);
+    void showStage(int answered);
+    void end();
+    void fail();
+    void showElapsed();
+
+    Shell &m_shell;
+    std::unique_ptr<TMainCPort> m_link;
+    PlannedExchange m_planned;
+    QElapsedTimer m_started;
+};
