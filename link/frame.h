@@ -29,6 +29,7 @@ inline constexpr quint8 kCmdShortWrite = 0x09;
 inline constexpr quint8 kCmdShortRead = 0x0A;
 inline constexpr quint8 kCmdClockRead = 0x0B;
 inline constexpr quint8 kCmdClockWrite = 0x0C;
+inline constexpr int kClockBytes = 7; // a clock write's payload and a clock read's reply data
 
 // Configurator commands (addressee 0x07).
 inline constexpr quint8 kCmdStoreDescriptor = 0x01;

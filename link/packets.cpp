@@ -132,7 +132,7 @@ void TPacketList::AddShortRead(quint8 shortAddress, quint8 count, int offset)
 
 void TPacketList::AddClockWrite(int offset, const QByteArray &memoryImage)
 {
-    add(kKindWrite, make(kAddrDevice, kCmdClockWrite, imageSlice(memoryImage, offset, 7)));
+    add(kKindWrite, make(kAddrDevice, kCmdClockWrite, imageSlice(memoryImage, offset, kClockBytes)));
 }
 
 void TPacketList::AddClockRead(int offset)

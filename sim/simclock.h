@@ -1,5 +1,7 @@
 #pragma once
 
+#include "frame.h"
+
 #include <QByteArray>
 #include <QDateTime>
 
@@ -9,7 +11,7 @@
 class SimClock
 {
 public:
-    static constexpr int kSize = 7;
+    static constexpr int kSize = frame::kClockBytes;
 
     // Starts on the local wall-clock time.
     SimClock();

@@ -89,13 +89,12 @@ std::optional<QByteArray> SimDevice::shortWrite(const QByteArray &payload)
     return QByteArray();
 }
 
-// A time the clock refuses is still acknowledged: the program sends seven 0x00 bytes in
-// every write when the user leaves the clock alone, and that write must succeed.
+// A time that is not a valid BCD date and time (plain numbers, seven 0x00 bytes) is not
+// answered, so that a program writing the clock in another encoding fails visibly.
 std::optional<QByteArray> SimDevice::clockWrite(const QByteArray &payload)
 {
-    if (payload.size() != SimClock::kSize)
+    if (!write(SimArea::Clock, 0, payload))
         return std::nullopt;
-    m_clock.set(payload, m_now());
     return QByteArray();
 }
 

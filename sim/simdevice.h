@@ -29,8 +29,9 @@ public:
     quint8 variant() const { return m_variant; }
 
     // The reply payload to one request, or nothing when the device does not answer: the
-    // regular-mode command, an unknown command, a payload of the wrong size, or a transfer
-    // that would leave its area (nothing of it is then carried out).
+    // regular-mode command, an unknown command, a payload of the wrong size, a transfer
+    // that would leave its area (nothing of it is then carried out), or a clock write that
+    // is not a valid BCD date and time.
     std::optional<QByteArray> answer(quint8 command, const QByteArray &payload);
 
     static int areaSize(SimArea area);

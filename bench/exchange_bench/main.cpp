@@ -6,6 +6,8 @@
 // alone costs. The ratio measured / floor is the link's overhead (logging, event loop,
 // terminal and process hops, the turnaround of every request).
 #include "blockpackets.h"
+#include "controlstartdefinition.h"
+#include "controlstartmap.h"
 #include "comport.h"
 #include "dialogs.h"
 #include "frame.h"
@@ -35,6 +37,7 @@ struct Case {
     QString name;
     std::function<void(TPacketList &)> build;
     QList<int> baudRates = kBaudRates;
+    QStringList vexsimArguments = {}; // the device vexsim serves; none: its 16-zone panel
 };
 
 struct Panel {
@@ -75,6 +78,27 @@ QList<Case> panelCases()
                       }});
     }
     return cases;
+}
+
+// The control-and-start device's image with a clock to set (01.01.26 12:00:00, BCD), so that
+// the write sends every request its plan has.
+QByteArray controlStartImage()
+{
+    QByteArray image(controlstart::kMemorySize, '\0');
+    image.replace(controlstart::offsetOf(controlstart::Block::Clock), controlstart::kClockSize,
+                  QByteArray("\x00\x00\x12\x01\x01\x00\x26", controlstart::kClockSize));
+    return image;
+}
+
+QList<Case> controlStartCases()
+{
+    const QStringList device = {QStringLiteral("--model"), QStringLiteral("2/4")};
+    const auto planned = [](TransferPlan plan) {
+        return [plan](TPacketList &list) { list = planRequests(plan, QByteArray(), controlStartImage()).list; };
+    };
+    const DeviceDefinition d = controlStartDefinition();
+    return {{QStringLiteral("2/4 device read"), planned(d.deviceRead(1, 38400)), kBaudRates, device},
+            {QStringLiteral("2/4 device write"), planned(d.deviceWrite(1)), kBaudRates, device}};
 }
 
 // 32 KiB of firmware from 0x0800 in 16-byte records, none of them erased (all 0xFF).
@@ -119,7 +143,7 @@ QList<Case> allCases()
                                   list.AddReadMemory(kReadSize, kReadSize, i * kReadSize);
                               }
                           }}};
-    return cases + panelCases() + firmwareCases();
+    return cases + panelCases() + controlStartCases() + firmwareCases();
 }
 
 // Bytes of the reply the device sends to `request`.
@@ -131,6 +155,8 @@ int replySize(const TPacket &request)
     switch (frame::byteAt(request.Data, 3)) {
     case frame::kCmdReadMemory: return frame::kOverhead + requestPayload;
     case frame::kCmdReadEepromByte: return frame::kOverhead + 1;
+    case frame::kCmdShortRead: return frame::kOverhead + frame::byteAt(request.Data, frame::kHeaderSize + 1);
+    case frame::kCmdClockRead: return frame::kOverhead + frame::kClockBytes;
     default: return frame::kOverhead;
     }
 }
@@ -180,7 +206,7 @@ double runCase(const Case &benchCase, int baudRate)
 {
     QProcess vexsim;
     vexsim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vexsim"),
-                 {QStringLiteral("--baud"), QString::number(baudRate)});
+                 QStringList{QStringLiteral("--baud"), QString::number(baudRate)} + benchCase.vexsimArguments);
     if (!vexsim.waitForReadyRead(kStartWaitMs))
         return -1;
     ExchangeState state;

@@ -154,6 +154,7 @@ private Q_SLOTS:
     void writeSlotGoesToActiveEditor();
     void surveyOfEmptyConfigurator();
     void surveyNamesStoredModels();
+    void surveyOfControlStartSlotsNamesNoModel();
     void surveyRestartedByResendKeepsSlotsApart();
     void failedSurveyEnablesCommandsAgain();
     void clearConfigurator_data();
@@ -516,6 +517,18 @@ void TstMainForm::surveyNamesStoredModels()
     action(*form, "mnInitConf")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(!m_dialogs->messages.isEmpty(), 20000);
     QCOMPARE(action(*form, "mnConfFour")->text(), QStringLiteral("Конфігурація 4 - Корвел-16П (kvl16p-3)"));
+}
+
+// The survey has no name for the control-and-start device (type 55), which takes no part in
+// configurator transfers.
+void TstMainForm::surveyOfControlStartSlotsNamesNoModel()
+{
+    m_device.slotHeader = hex("37 01");
+    auto form = makeForm();
+    action(*form, "mnInitConf")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_dialogs->messages.isEmpty(), 20000);
+    QCOMPARE(action(*form, "mnConfTwo")->text(), QStringLiteral("Конфігурація 2  (не визначено)"));
+    QVERIFY(action(*form, "mnReadDev")->isEnabled());
 }
 
 void TstMainForm::surveyRestartedByResendKeepsSlotsApart()

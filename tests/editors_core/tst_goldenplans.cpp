@@ -1,7 +1,10 @@
-// Every request of every panel transfer, decoded frame by frame, against the request lists
-// written by hand from the documented memory map in golden/panels.txt (format:
+// Every request of every panel transfer and of the control-and-start device's transfers,
+// decoded frame by frame, against the request lists written by hand from the documented
+// memory maps in golden/panels.txt and golden/controlstart.txt (format:
 // tests/support/goldenplan.h). The end-to-end tests load the simulator through the
 // program's own tables, so a wrong address there is invisible to them; here it is not.
+#include "controlstartdefinition.h"
+#include "controlstartmap.h"
 #include "paneldefinition.h"
 #include "goldenplan.h"
 
@@ -15,6 +18,7 @@ Q_DECLARE_METATYPE(Build)
 namespace {
 
 const QString kPanelPlans = QStringLiteral(":/golden/panels.txt");
+const QString kControlStartPlans = QStringLiteral(":/golden/controlstart.txt");
 
 // Frame lengths do not depend on the image bytes; these images are large enough for
 // every panel model.
@@ -58,10 +62,11 @@ QByteArray number(int value)
     return QByteArray::number(value);
 }
 
-void addRow(const QByteArray &name, const Build &build, const char *list, const char *base)
+void addRow(const QByteArray &name, const Build &build, const char *list, const char *base,
+            const QString &book = kPanelPlans)
 {
     QTest::newRow(name.constData()) << build << QString::fromLatin1(list)
-                                    << QString::fromLatin1(base);
+                                    << QString::fromLatin1(base) << book;
 }
 
 // Every list is built from the model's transfer plan, as the editors build theirs.
@@ -90,10 +95,31 @@ Build configuratorRead(PanelModel model, int slot)
     return planned([=](const DeviceDefinition &d) { return d.slotRead(0, slot); }, model);
 }
 
-const golden::PlanBook &panelPlans()
+const golden::PlanBook &plans(const QString &path)
 {
-    static const golden::PlanBook book = golden::PlanBook::load(kPanelPlans);
-    return book;
+    static QMap<QString, golden::PlanBook> books;
+    if (!books.contains(path))
+        books.insert(path, golden::PlanBook::load(path));
+    return books[path];
+}
+
+// A memory image of the device with its clock bytes set, or left at zero (no clock write).
+QByteArray controlStartImage(bool clockSet)
+{
+    QByteArray image(controlstart::kMemorySize, '\x22');
+    if (!clockSet)
+        image.replace(controlstart::offsetOf(controlstart::Block::Clock), controlstart::kClockSize,
+                      QByteArray(controlstart::kClockSize, '\0'));
+    return image;
+}
+
+Build controlStartTransfer(bool write, bool clockSet)
+{
+    return [=](TPacketList &list) {
+        const DeviceDefinition d = controlStartDefinition();
+        const TransferPlan plan = write ? d.deviceWrite(1) : d.deviceRead(1, 9600);
+        list = planRequests(plan, QByteArray(), controlStartImage(clockSet)).list;
+    };
 }
 
 constexpr auto kFour = PanelModel::FourZone;
@@ -114,6 +140,7 @@ private:
     static void addDeviceReads();
     static void addConfiguratorWrites();
     static void addConfiguratorReads();
+    static void addControlStartTransfers();
 };
 
 void TstGoldenPlans::transfers_data()
@@ -121,10 +148,12 @@ void TstGoldenPlans::transfers_data()
     QTest::addColumn<Build>("build");
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("base");
+    QTest::addColumn<QString>("book");
     addDeviceWrites();
     addDeviceReads();
     addConfiguratorWrites();
     addConfiguratorReads();
+    addControlStartTransfers();
 }
 
 // The built requests, decoded frame by frame, are the table's list, request for request.
@@ -133,11 +162,12 @@ void TstGoldenPlans::transfers()
     QFETCH(Build, build);
     QFETCH(QString, list);
     QFETCH(QString, base);
-    const golden::PlanBook &book = panelPlans();
-    QVERIFY2(book.error().isEmpty(), qPrintable(book.error()));
+    QFETCH(QString, book);
+    const golden::PlanBook &plan = plans(book);
+    QVERIFY2(plan.error().isEmpty(), qPrintable(plan.error()));
     QString error;
     const golden::Requests expected =
-        book.requests(list, {{QStringLiteral("base"), base}}, &error);
+        plan.requests(list, {{QStringLiteral("base"), base}}, &error);
     QVERIFY2(error.isEmpty(), qPrintable(list + QStringLiteral(": ") + error));
     QVERIFY(!expected.isEmpty());
     TPacketList built;
@@ -241,6 +271,18 @@ void TstGoldenPlans::addConfiguratorReads()
             addRow(rowName({modelName(model), "slot", number(s.number), "read"}),
                    configuratorRead(model, s.number), list, s.base);
     }
+}
+
+// The clock write goes only with a date to set; the device's read order does not depend on
+// the firmware variant or the port's speed.
+void TstGoldenPlans::addControlStartTransfers()
+{
+    addRow("2/4 device write", controlStartTransfer(true, true), "device-write", kNoBase,
+           kControlStartPlans);
+    addRow("2/4 device write leaves the clock alone", controlStartTransfer(true, false),
+           "device-write-without-clock", kNoBase, kControlStartPlans);
+    addRow("2/4 device read", controlStartTransfer(false, true), "device-read", kNoBase,
+           kControlStartPlans);
 }
 
 QTEST_GUILESS_MAIN(TstGoldenPlans)

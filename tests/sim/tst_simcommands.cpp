@@ -89,9 +89,14 @@ void TstSimCommands::deviceCommands_data()
     QTest::newRow("clock-write-then-read") << QStringList{
         "C6 01 0C 0C 25 30 14 07 03 00 26 2E | C6 01 05 0C C7",
         "C6 01 07 0B 01 01 3D | C6 01 0C 0B 25 30 14 07 03 00 26 FE"};
-    QTest::newRow("clock-write-of-zeros-acknowledged-clock-kept") << QStringList{
+    QTest::newRow("clock-write-of-zeros-not-answered-clock-kept") << QStringList{
         "C6 01 0C 0C 25 30 14 07 03 00 26 2E | C6 01 05 0C C7",
-        "C6 01 0C 0C 00 00 00 00 00 00 00 1A | C6 01 05 0C C7",
+        "C6 01 0C 0C 00 00 00 00 00 00 00 1A | ",
+        "C6 01 07 0B 01 01 3D | C6 01 0C 0B 25 30 14 07 03 00 26 FE"};
+    // 07.03.2026 14:30:25 as plain numbers, the year as the low byte of 2026.
+    QTest::newRow("clock-write-of-plain-numbers-not-answered") << QStringList{
+        "C6 01 0C 0C 25 30 14 07 03 00 26 2E | C6 01 05 0C C7",
+        "C6 01 0C 0C 19 1E 0E 07 03 00 EA 32 | ",
         "C6 01 07 0B 01 01 3D | C6 01 0C 0B 25 30 14 07 03 00 26 FE"};
     QTest::newRow("eeprom-write-past-end-refused-whole") << QStringList{
         "C6 01 07 01 FF 00 4C | C6 01 05 01 3A",

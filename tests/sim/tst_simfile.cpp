@@ -1,5 +1,5 @@
-// Settings images into and out of a simulated panel: each image byte lands at the device
-// address of the panel's memory map (worked out by hand from the map's tables), and image
+// Settings images into and out of a simulated device: each image byte lands at the device
+// address of the model's memory map (worked out by hand from the map's tables), and image
 // bytes with no place in the device come back as 0.
 #include "deviceimages.h"
 
@@ -12,6 +12,9 @@ Q_DECLARE_METATYPE(SimArea)
 namespace {
 constexpr char kMarker = '\x5A';
 constexpr int kUnmapped = -1;
+// A clock stands still for the test at 07.03.26 14:30:25 (BCD, seconds first).
+const QDateTime kNow(QDate(2026, 3, 7), QTime(14, 30, 25), Qt::UTC);
+const QByteArray kClockBytes("\x25\x30\x14\x07\x03\x00\x26", 7);
 } // namespace
 
 class TstSimFile : public QObject
@@ -60,6 +63,20 @@ void TstSimFile::imageBytePlacement_data()
     QTest::newRow("16p-section-45-last") << Model::Korvel16p << M << 433 << mem << 0x4ACF;
     QTest::newRow("16p-after-the-sections") << Model::Korvel16p << M << 434 << mem << kUnmapped;
     QTest::newRow("16p-image-end") << Model::Korvel16p << M << 511 << mem << kUnmapped;
+    const auto shortArea = SimArea::Short;
+    QTest::newRow("2/4-test-message-last") << Model::PKorvel24 << M << 24 << mem << 0x6C44;
+    QTest::newRow("2/4-unused-29") << Model::PKorvel24 << M << 29 << mem << kUnmapped;
+    QTest::newRow("2/4-section-15") << Model::PKorvel24 << M << 30 << mem << 0x6880;
+    QTest::newRow("2/4-section-27-field-12") << Model::PKorvel24 << M << 129 << mem << 0x6B8B;
+    QTest::newRow("2/4-section-34") << Model::PKorvel24 << M << 166 << mem << 0x6E40;
+    QTest::newRow("2/4-section-35-last") << Model::PKorvel24 << M << 173 << mem << 0x6E82;
+    QTest::newRow("2/4-relay-2-zones") << Model::PKorvel24 << M << 181 << mem << 0x7007;
+    QTest::newRow("2/4-line-fault-time") << Model::PKorvel24 << M << 182 << mem << 0x700D;
+    QTest::newRow("2/4-coincidence-time") << Model::PKorvel24 << M << 184 << mem << 0x700F;
+    QTest::newRow("2/4-direction-flags") << Model::PKorvel24 << M << 185 << mem << 0x7008;
+    QTest::newRow("2/4-release-time-2") << Model::PKorvel24 << M << 189 << mem << 0x700C;
+    QTest::newRow("2/4-code-block-first") << Model::PKorvel24 << M << 190 << shortArea << 0xC1;
+    QTest::newRow("2/4-level-3-code-last") << Model::PKorvel24 << M << 195 << shortArea << 0xC6;
 }
 
 void TstSimFile::imageBytePlacement()
@@ -76,8 +93,13 @@ void TstSimFile::imageBytePlacement()
     settingsfile::Images images{QByteArray(info.eepromSize, '\0'), QByteArray(info.memorySize, '\0')};
     QByteArray &marked = image == ImageSegment::Image::Eeprom ? images.eeprom : images.memory;
     marked[offset] = kMarker;
+    for (const ImageSegment &s : *segments) {
+        if (s.space == SimArea::Clock)
+            images.memory.replace(s.imageOffset, s.length, kClockBytes);
+    }
 
     SimDevice device(info.typeCode, 2);
+    device.setTimeSource([] { return kNow; });
     putImages(images, *segments, device);
     if (address != kUnmapped) {
         QCOMPARE(device.read(area, address, 1)->at(0), kMarker);

@@ -72,6 +72,7 @@ class TstSimPty : public QObject
 private Q_SLOTS:
     void identifiesThroughSerialPort();
     void settingsFileLoadedAndSavedOnSigterm();
+    void controlStartDeviceServesCodeBlockAndClock();
 };
 
 void TstSimPty::identifiesThroughSerialPort()
@@ -106,6 +107,27 @@ void TstSimPty::settingsFileLoadedAndSavedOnSigterm()
     expected.replace(memoryStart + 25, 5, QByteArray(5, '\0'));
     expected.replace(memoryStart + 434, 78, QByteArray(78, '\0'));
     QCOMPARE(out.readAll(), expected);
+}
+
+// A 2/4 settings file (type 55, variant 1, no EEPROM, 203 memory bytes) with the code block
+// 00 12 34 01 23 45 at image byte 190 and the clock 07.03.26 14:30:25 at 196.
+void TstSimPty::controlStartDeviceServesCodeBlockAndClock()
+{
+    QTemporaryDir dir;
+    QByteArray file = hexBytes("37 01") + QByteArray(203, '\0');
+    file.replace(2 + 190, 13, hexBytes("00 12 34 01 23 45 25 30 14 07 03 00 26"));
+    QFile in(dir.filePath("in.vau"));
+    QVERIFY(in.open(QIODevice::WriteOnly) && in.write(file) == file.size());
+    in.close();
+
+    Vexsim vexsim;
+    QVERIFY(vexsim.start({"--model", "2/4", "--load", in.fileName()}));
+    QCOMPARE(vexsim.exchange("C6 01 07 07 00 00 1C", 7), hexBytes("C6 01 07 07 37 01 01"));
+    QCOMPARE(vexsim.exchange("C6 01 07 0A C1 06 A1", 11), hexBytes("C6 01 0B 0A 00 12 34 01 23 45 D2"));
+    const QByteArray clock = vexsim.exchange("C6 01 07 0B 01 01 3D", 12);
+    QCOMPARE(clock.size(), 12);
+    QCOMPARE(clock.mid(6, 5), hexBytes("14 07 03 00 26")); // ticking from 14:30:25
+    QVERIFY(vexsim.stop());
 }
 
 QTEST_GUILESS_MAIN(TstSimPty)

@@ -1,5 +1,6 @@
 #include "registry.h"
 
+#include "controlstartdefinition.h"
 #include "paneldefinition.h"
 
 namespace {
@@ -51,16 +52,6 @@ DeviceDefinition gsm4Module()
     return d;
 }
 
-DeviceDefinition controlAndStartDevice()
-{
-    DeviceDefinition d{Model::PKorvel24, 55, "TPKorvelForm24", "PKorvelForm24", 0, 203, {1}};
-    d.title = [](quint8) { return QStringLiteral("ПУіЗ КОРВЕЛ - 2/4 (KVL24-1)"); };
-    d.links = {{14, "kvl24-1", "ПУіЗ КОРВЕЛ-2/4", Model::PKorvel24, 1}};
-    d.takesConfiguratorTransfers = false;
-    d.hasReport = false;
-    return d;
-}
-
 } // namespace
 
 // In the order of the Model enumeration.
@@ -69,7 +60,7 @@ const QList<DeviceDefinition> &models()
     static const QList<DeviceDefinition> list = {
         panelDefinition(PanelModel::FourZone), panelDefinition(PanelModel::EightZone),
         panelDefinition(PanelModel::SixteenZone), systemPanel(), gsmModule(), gsm4Module(),
-        controlAndStartDevice(),
+        controlStartDefinition(),
     };
     return list;
 }

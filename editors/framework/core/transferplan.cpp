@@ -1,5 +1,7 @@
 #include "transferplan.h"
 
+#include "frame.h"
+
 namespace {
 
 const QByteArray &imageOf(ImageArea area, const QByteArray &eeprom, const QByteArray &memory)
@@ -59,6 +61,15 @@ void appendSlotData(TPacketList &list, bool write, const SlotData &data, const Q
                                   imageOf(data.area, eeprom, memory));
 }
 
+void appendClock(TPacketList &list, bool write, const ClockRun &run, const QByteArray &memory)
+{
+    using frame::kClockBytes;
+    if (!write)
+        list.AddClockRead(run.imageOffset);
+    else if (imageSlice(memory, run.imageOffset, kClockBytes).count('\0') != kClockBytes)
+        list.AddClockWrite(run.imageOffset, memory);
+}
+
 template <class... Handlers>
 struct Overloaded : Handlers... {
     using Handlers::operator()...;
@@ -95,12 +106,7 @@ void appendStep(TPacketList &list, TransferPlan::Direction direction, const Plan
                            appendRead(list, run);
                    },
                    [&](const ShortRun &run) { appendShort(list, write, run, memoryImage); },
-                   [&](const ClockRun &run) {
-                       if (write)
-                           list.AddClockWrite(run.imageOffset, memoryImage);
-                       else
-                           list.AddClockRead(run.imageOffset);
-                   },
+                   [&](const ClockRun &run) { appendClock(list, write, run, memoryImage); },
                    [&](const TPacketList::Descriptor &d) { list.AddDescriptor(d); },
                    [&](const SlotData &data) {
                        appendSlotData(list, write, data, eepromImage, memoryImage);

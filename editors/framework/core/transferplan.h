@@ -43,6 +43,8 @@ struct ShortRun {
 };
 
 // The seven clock bytes (device commands 0x0B, 0x0C) at `imageOffset` of the memory image.
+// Seven zero bytes are no date: a write then leaves the device's clock alone and sends
+// nothing.
 struct ClockRun {
     int imageOffset;
 

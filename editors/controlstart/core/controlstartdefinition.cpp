@@ -1,0 +1,65 @@
+#include "controlstartdefinition.h"
+
+#include "controlstartmap.h"
+
+namespace {
+
+using namespace controlstart;
+
+PlanStep writeStep(const ImageRun &run)
+{
+    const int requestSize = run.writeRequestSize ? run.writeRequestSize : run.length;
+    switch (run.space) {
+    case DeviceSpace::Short:
+        return ShortRun{quint8(run.address), run.imageOffset, run.length, requestSize};
+    case DeviceSpace::Clock:
+        return ClockRun{run.imageOffset};
+    default:
+        return DeviceRun{ImageArea::Memory, quint16(run.address), run.imageOffset, run.length, requestSize};
+    }
+}
+
+// Every run is read in one request.
+PlanStep readStep(const ImageRun &run)
+{
+    PlanStep step = writeStep(run);
+    if (auto *device = std::get_if<DeviceRun>(&step))
+        device->requestSize = run.length;
+    else if (auto *code = std::get_if<ShortRun>(&step))
+        code->requestSize = run.length;
+    return step;
+}
+
+TransferPlan deviceTransfer(TransferPlan::Direction direction)
+{
+    const bool write = direction == TransferPlan::Direction::Write;
+    QList<PlanStep> steps;
+    for (const ImageRun &run : imageRuns())
+        steps.append(write ? writeStep(run) : readStep(run));
+    return {direction, {{write ? stagetext::kWriteMemory : stagetext::kReadMemory, steps}}};
+}
+
+QList<ImageSegment> segments()
+{
+    QList<ImageSegment> list;
+    for (const ImageRun &run : imageRuns())
+        list.append({ImageArea::Memory, run.imageOffset, run.length, run.space, run.address});
+    return list;
+}
+
+} // namespace
+
+DeviceDefinition controlStartDefinition()
+{
+    DeviceDefinition d{Model::PKorvel24, kTypeCode, "TPKorvelForm24", "PKorvelForm24", 0, kMemorySize, {1}};
+    d.title = [](quint8) { return QStringLiteral("ПУіЗ КОРВЕЛ - 2/4 (KVL24-1)"); };
+    // The slot survey has no name of its own for this device.
+    d.slotDescription = [](quint8) { return QStringLiteral(" (не визначено)"); };
+    d.links = {{14, "kvl24-1", "ПУіЗ КОРВЕЛ-2/4", Model::PKorvel24, 1}};
+    d.takesConfiguratorTransfers = false;
+    d.hasReport = false;
+    d.segments = segments;
+    d.deviceWrite = [](quint8) { return deviceTransfer(TransferPlan::Direction::Write); };
+    d.deviceRead = [](quint8, qint32) { return deviceTransfer(TransferPlan::Direction::Read); };
+    return d;
+}
