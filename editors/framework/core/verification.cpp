@@ -1,5 +1,7 @@
 #include "verification.h"
 
+#include "frame.h"
+
 #include <algorithm>
 
 namespace {
@@ -126,6 +128,20 @@ private:
     QList<VerifiedRange> m_ranges;
 };
 
+SettingsImages withoutClock(const TransferPlan &readPlan, SettingsImages images)
+{
+    for (const PlanStage &stage : readPlan.stages) {
+        for (const PlanStep &step : stage.steps) {
+            const auto *clock = std::get_if<ClockRun>(&step);
+            for (int i = 0; clock && i < frame::kClockBytes; ++i) {
+                if (clock->imageOffset + i < images.memory.size())
+                    images.memory[clock->imageOffset + i] = '\0';
+            }
+        }
+    }
+    return images;
+}
+
 } // namespace
 
 Verification verificationOf(const TransferPlan &write, const SettingsImages &sent,
@@ -137,6 +153,13 @@ Verification verificationOf(const TransferPlan &write, const SettingsImages &sen
             std::visit([&builder](const auto &s) { builder.add(s); }, step);
     }
     return builder.take();
+}
+
+bool sameSettings(const TransferPlan &readPlan, const SettingsImages &first, const SettingsImages &second)
+{
+    const SettingsImages a = withoutClock(readPlan, first);
+    const SettingsImages b = withoutClock(readPlan, second);
+    return a.eeprom == b.eeprom && a.memory == b.memory;
 }
 
 VerifyResult checkVerification(const Verification &verification, const SettingsImages &sent,

@@ -28,6 +28,10 @@ struct Verification {
 Verification verificationOf(const TransferPlan &write, const SettingsImages &sent,
                             const TransferPlan &readPlan);
 
+// Whether two device reads hold the same settings: the bytes a read takes from the clock
+// are left out, since a clock moves on between reads.
+bool sameSettings(const TransferPlan &readPlan, const SettingsImages &first, const SettingsImages &second);
+
 // What a check found.
 struct VerifyResult {
     bool matches = true;

@@ -203,8 +203,9 @@ void EditorTransfers::afterDeviceCheck()
 {
     const SettingsImages now = images();
     setImages(m_kept);
-    const bool changed = now.eeprom != m_lastRead->eeprom || now.memory != m_lastRead->memory;
-    if (!changed) {
+    const TransferPlan readPlan =
+        m_host.definition().deviceRead(m_shell.exchange().FirmwareVariant, PortSettings::load().baudRate);
+    if (sameSettings(readPlan, now, *m_lastRead)) {
         startWrite(*m_write);
         return;
     }
