@@ -6,6 +6,8 @@
 // alone costs. The ratio measured / floor is the link's overhead (logging, event loop,
 // terminal and process hops, the turnaround of every request).
 #include "blockpackets.h"
+#include "paneldefinition.h"
+#include "verification.h"
 #include "comport.h"
 #include "dialogs.h"
 #include "frame.h"
@@ -65,6 +67,16 @@ QList<Case> panelCases()
                           const auto blocks = deviceWriteBlocks(p.model, p.variant);
                           appendDeviceWrite(list, blocks, PanelArea::Eeprom, eepromOf(p), memoryOf(p));
                           appendDeviceWrite(list, blocks, PanelArea::Memory, eepromOf(p), memoryOf(p));
+                      }});
+        // The write and then the reads that check it, as one exchange.
+        cases.append({name + QStringLiteral(" device write, checked"), [p](TPacketList &list) {
+                          const DeviceDefinition d = panelDefinition(p.model);
+                          const TransferPlan write = d.deviceWrite(quint8(p.variant));
+                          const SettingsImages sent{eepromOf(p), memoryOf(p)};
+                          list = planRequests(write, sent.eeprom, sent.memory).list;
+                          const Verification check = verificationOf(write, sent, d.deviceRead(quint8(p.variant), 38400));
+                          for (const PlanStep &step : check.reads.stages.first().steps)
+                              appendStep(list, TransferPlan::Direction::Read, step, {}, {});
                       }});
         cases.append({name + QStringLiteral(" configurator write"), [p](TPacketList &list) {
                           appendConfiguratorWrite(list, configuratorWriteBlocks(p.model, p.variant, 1),
