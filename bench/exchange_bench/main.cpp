@@ -8,6 +8,8 @@
 #include "blockpackets.h"
 #include "controlstartdefinition.h"
 #include "controlstartmap.h"
+#include "paneldefinition.h"
+#include "verification.h"
 #include "comport.h"
 #include "dialogs.h"
 #include "frame.h"
@@ -54,6 +56,17 @@ const Panel kPanels[] = {{"4-zone v5", PanelModel::FourZone, 5},
 QByteArray eepromOf(const Panel &p) { return QByteArray(panelModelInfo(p.model).eepromSize, '\0'); }
 QByteArray memoryOf(const Panel &p) { return QByteArray(panelModelInfo(p.model).memorySize, '\0'); }
 
+// The write and then the reads that check it, as one exchange.
+TPacketList checkedWrite(const DeviceDefinition &d, quint8 variant, const SettingsImages &sent)
+{
+    const TransferPlan write = d.deviceWrite(variant);
+    TPacketList list = planRequests(write, sent.eeprom, sent.memory).list;
+    const Verification check = verificationOf(write, sent, d.deviceRead(variant, 38400));
+    for (const PlanStep &step : check.reads.stages.first().steps)
+        appendStep(list, TransferPlan::Direction::Read, step, {}, {});
+    return list;
+}
+
 QList<Case> panelCases()
 {
     QList<Case> cases;
@@ -68,6 +81,9 @@ QList<Case> panelCases()
                           const auto blocks = deviceWriteBlocks(p.model, p.variant);
                           appendDeviceWrite(list, blocks, PanelArea::Eeprom, eepromOf(p), memoryOf(p));
                           appendDeviceWrite(list, blocks, PanelArea::Memory, eepromOf(p), memoryOf(p));
+                      }});
+        cases.append({name + QStringLiteral(" device write, checked"), [p](TPacketList &list) {
+                          list = checkedWrite(panelDefinition(p.model), quint8(p.variant), {eepromOf(p), memoryOf(p)});
                       }});
         cases.append({name + QStringLiteral(" configurator write"), [p](TPacketList &list) {
                           appendConfiguratorWrite(list, configuratorWriteBlocks(p.model, p.variant, 1),
@@ -98,7 +114,10 @@ QList<Case> controlStartCases()
     };
     const DeviceDefinition d = controlStartDefinition();
     return {{QStringLiteral("2/4 device read"), planned(d.deviceRead(1, 38400)), kBaudRates, device},
-            {QStringLiteral("2/4 device write"), planned(d.deviceWrite(1)), kBaudRates, device}};
+            {QStringLiteral("2/4 device write"), planned(d.deviceWrite(1)), kBaudRates, device},
+            {QStringLiteral("2/4 device write, checked"),
+             [d](TPacketList &list) { list = checkedWrite(d, 1, {QByteArray(), controlStartImage()}); }, kBaudRates,
+             device}};
 }
 
 // 32 KiB of firmware from 0x0800 in 16-byte records, none of them erased (all 0xFF).

@@ -15,7 +15,8 @@ PlanStep writeStep(const ImageRun &run)
     case DeviceSpace::Clock:
         return ClockRun{run.imageOffset};
     default:
-        return DeviceRun{ImageArea::Memory, quint16(run.address), run.imageOffset, run.length, requestSize};
+        return DeviceRun{.area = ImageArea::Memory, .deviceAddress = quint16(run.address),
+                         .imageOffset = run.imageOffset, .length = run.length, .requestSize = requestSize};
     }
 }
 
@@ -51,7 +52,9 @@ QList<ImageSegment> segments()
 
 DeviceDefinition controlStartDefinition()
 {
-    DeviceDefinition d{Model::PKorvel24, kTypeCode, "TPKorvelForm24", "PKorvelForm24", 0, kMemorySize, {1}};
+    DeviceDefinition d{.model = Model::PKorvel24, .typeCode = kTypeCode,
+                       .editorClass = "TPKorvelForm24", .component = "PKorvelForm24",
+                       .eepromSize = 0, .memorySize = kMemorySize, .acceptedVariants = {1}};
     d.title = [](quint8) { return QStringLiteral("ПУіЗ КОРВЕЛ - 2/4 (KVL24-1)"); };
     // The slot survey has no name of its own for this device.
     d.slotDescription = [](quint8) { return QStringLiteral(" (не визначено)"); };

@@ -9,7 +9,9 @@ namespace {
 // settings files and the slot survey need of them.
 DeviceDefinition systemPanel()
 {
-    DeviceDefinition d{Model::Korvel16_64p, 31, "TKorvelForm16_64p", "KorvelForm16_64p", 29, 664, {2}};
+    DeviceDefinition d{.model = Model::Korvel16_64p, .typeCode = 31,
+                       .editorClass = "TKorvelForm16_64p", .component = "KorvelForm16_64p",
+                       .eepromSize = 29, .memorySize = 664, .acceptedVariants = {2}};
     d.title = [](quint8) { return QStringLiteral("КОРВЕЛ-16.64П (KVL64P-2)"); };
     d.factoryFile = [](const QString &) { return QStringLiteral("adjustments/kvl64p-1.vaf"); };
     d.slotDescription = [](quint8 v) {
@@ -23,7 +25,9 @@ DeviceDefinition systemPanel()
 
 DeviceDefinition gsmModule()
 {
-    DeviceDefinition d{Model::ZmuGsm, 26, "TZMU_GSMForm", "ZMU_GSMForm", 2, 132, {1, 2, 4}};
+    DeviceDefinition d{.model = Model::ZmuGsm, .typeCode = 26,
+                       .editorClass = "TZMU_GSMForm", .component = "ZMU_GSMForm",
+                       .eepromSize = 2, .memorySize = 132, .acceptedVariants = {1, 2, 4}};
     d.title = [](quint8) { return QStringLiteral("ЗМУ-GSM"); };
     d.factoryFile = [](const QString &) { return QStringLiteral("adjustments/zmugsm-1.vaf"); };
     d.slotDescription = [](quint8 v) {
@@ -36,7 +40,9 @@ DeviceDefinition gsmModule()
 
 DeviceDefinition gsm4Module()
 {
-    DeviceDefinition d{Model::ZmuGsm4, 49, "TZMU_GSM4Form", "ZMU_GSM4Form", 54, 132, {1, 2}};
+    DeviceDefinition d{.model = Model::ZmuGsm4, .typeCode = 49,
+                       .editorClass = "TZMU_GSM4Form", .component = "ZMU_GSM4Form",
+                       .eepromSize = 54, .memorySize = 132, .acceptedVariants = {1, 2}};
     d.title = [](quint8 v) {
         return v == 1 ? QStringLiteral("ЗМУ-GSM.4") : v == 2 ? QStringLiteral("ЗМУ-С112.4") : QString();
     };
