@@ -1,40 +1,24 @@
 #include "panelcodec.h"
 #include "panelencoding.h"
+#include "timingbytes.h"
 
 namespace {
 
-// A timing byte holds its spinner's value divided by the scale.
-struct TimingField {
-    int TimingLayout::*offset;
-    PanelSpinner spinner;
-    int scale;
-};
-constexpr std::array<TimingField, 3> kTimingFields{{
-    {&TimingLayout::lineFault, PanelSpinner::LineFault, 1},
-    {&TimingLayout::siren, PanelSpinner::Siren, 10},
-    {&TimingLayout::coincidence, PanelSpinner::Coincidence, 10},
-}};
+TimingOffsets timingOffsets(const TimingLayout &layout)
+{
+    return {layout.coincidence, layout.siren, layout.lineFault};
+}
 
 void writeTiming(const TimingLayout &layout, const PanelSettings &settings, QByteArray &image)
 {
-    for (const TimingField &field : kTimingFields) {
-        if (layout.*field.offset < 0)
-            continue;
-        const int value = spinnerRange(field.spinner).clamp(settings.spinner(field.spinner));
-        putByte(image, layout.*field.offset, quint8(value / field.scale));
-    }
+    writeTimingValues(image, timingOffsets(layout), settings.timing());
     if (layout.address >= 0)
         putByte(image, layout.address, hexPairValue(settings.address));
 }
 
 void readTiming(const TimingLayout &layout, const QByteArray &image, PanelSettings &settings)
 {
-    for (const TimingField &field : kTimingFields) {
-        if (layout.*field.offset < 0)
-            continue;
-        const int value = byteAt(image, layout.*field.offset) * field.scale;
-        settings.spinner(field.spinner) = spinnerRange(field.spinner).clamp(value);
-    }
+    readTimingValues(image, timingOffsets(layout), settings.timing());
     if (layout.address >= 0)
         settings.address = addressText(byteAt(image, layout.address));
 }

@@ -1,6 +1,7 @@
 #include "panelfields.h"
 
 #include "panelreport.h"
+#include "stationcodes.h"
 
 namespace {
 

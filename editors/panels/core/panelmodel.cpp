@@ -137,12 +137,6 @@ std::optional<TimingLayout> timingLayout(PanelModel model, int variant)
     return info.variantDependentEeprom && variant == 2 ? info.timingVariant2 : info.timingLater;
 }
 
-QStringList protocolItems()
-{
-    return {QStringLiteral("20BPS"), QStringLiteral("Ademco Express"),
-            QStringLiteral("Contact ID"), QStringLiteral("10BPS")};
-}
-
 // ud5 to ud7, then ud8 to ud12.
 SpinnerRange spinnerRange(PanelSpinner spinner)
 {

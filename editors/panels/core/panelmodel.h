@@ -88,9 +88,6 @@ bool eepromSupported(PanelModel model, int variant);
 // The timing bytes for a variant, or none when the variant has no known layout.
 std::optional<TimingLayout> timingLayout(PanelModel model, int variant);
 
-QStringList protocolItems();
-inline constexpr int kProtocolCount = 4;
-
 // Spinners ud5 to ud12, in this order.
 enum class PanelSpinner {
     Coincidence,  // ud5, seconds

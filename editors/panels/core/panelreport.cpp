@@ -1,29 +1,17 @@
 #include "panelreport.h"
 
+#include "stationcodes.h"
+
 namespace {
 
-using Lines = QList<QByteArray>;
+using Lines = RtfLines;
 
-constexpr char kProlog[] =
-    R"({\rtf1\ansi\ansicpg1251\deff0\deflang1049{\fonttbl)"
-    R"({\f0\fnil\fcharset204{\*\fname Times New Roman;}Times New Roman CYR;})"
-    R"({\f1\fnil\fcharset0 Times New Roman;}{\f2\fnil\fcharset2 Symbol;}})";
-constexpr char kColourTable[] = R"({\colortbl ;\red0\green0\blue255;})";
-constexpr char kTitleFormat[] = R"(\viewkind4\uc1\pard\qc\cf1\b\f0\fs32)"; // centred, blue, bold
-constexpr char kZoneHeadingsFormat[] =
-    R"(\par \pard\tx1136\tx3408\tx5112\tx5964\tx6816\tx7810\tx8662\cf0\fs20)";
-constexpr char kBulleted[] =
-    R"(\par \pard{\pntext\f1\'B7\tab}{\*\pn\pnlvlblt\pnf1\pnindent0{\pntxtb\'B7}}\fi-200\li200)";
 constexpr char kZoneTabStops[] = R"(\tx426\tx1704\tx3408\tx5254\tx6106\tx7100\tx7952)";
 constexpr char kLastZoneTabStop16[] = R"(\tx8946)";
 constexpr char kLastZoneTabStop[] = R"(\tx8804)"; // 4- and 8-zone
-constexpr char kNotBold[] = R"(\b0)";
 constexpr char kParagraphEnd[] = R"(\par \pard)";
-constexpr char kEmptyLineHeading[] = R"(\par \b)";
-constexpr char kHeading[] = R"(\b)";
 constexpr char kSectionTitlesFormat[] = R"(\par \tx4828\b)";
 constexpr char kSectionFieldsFormat[] = R"(\par \pard\tx284\tx3692\tx5112\tx8520\b0)";
-constexpr char kDocumentEnd[] = R"(\par })";
 
 bool isSixteenZone(PanelModel model) { return model == PanelModel::SixteenZone; }
 
@@ -52,86 +40,26 @@ QStringList zoneHeadings(PanelModel model)
                     << QStringLiteral("РЕЛ 2");
 }
 
-QByteArray zoneLine(int zone, const PanelZone &settings)
-{
-    QStringList cells{QString(), QString::number(zone),
-                      detectorTypeItems().value(settings.detectorType),
-                      coincidenceModeItems().value(settings.mode)};
-    for (bool checked : settings.outputs)
-        cells << (checked ? QStringLiteral("так") : QStringLiteral("ні"));
-    return rtfTabbed(cells);
-}
-
 Lines zoneTable(PanelModel model, const PanelSettings &settings)
 {
-    const QByteArray tabStops = QByteArray(kZoneTabStops)
-        + (isSixteenZone(model) ? kLastZoneTabStop16 : kLastZoneTabStop);
-    Lines zones;
-    for (int zone = 1; zone <= panelModelInfo(model).zoneCount; ++zone)
-        zones << zoneLine(zone, settings.zones[std::size_t(zone - 1)]);
-    return Lines{kZoneHeadingsFormat + rtfTabbed(zoneHeadings(model)),
-                 kBulleted + tabStops + kNotBold}
-        + rtfLineBreaks(zones);
-}
-
-// A bold heading over a bulleted list of lines.
-Lines headedList(const char *headingFormat, const QString &heading, const Lines &items)
-{
-    return Lines{kParagraphEnd, headingFormat + rtfEscaped(heading),
-                 QByteArray(kBulleted) + kNotBold}
-        + rtfLineBreaks(items);
-}
-
-QString spinnerText(const PanelSettings &settings, PanelSpinner spinner, const QString &unit)
-{
-    return QString::number(settings.spinner(spinner)) + u' ' + unit;
+    const ReportZoneTable table{zoneHeadings(model), {0, 1, 2, 3, 4},
+                                QByteArray(kZoneTabStops)
+                                    + (isSixteenZone(model) ? kLastZoneTabStop16 : kLastZoneTabStop)};
+    return reportZoneTable(table, panelModelInfo(model).zones(), settings.zones);
 }
 
 Lines timingLines(PanelModel model, int variant, const PanelSettings &settings)
 {
-    const QString seconds = QStringLiteral("сек");
     const QString lineFault = panelLineFaultSupported(model, variant)
-        ? spinnerText(settings, PanelSpinner::LineFault, QStringLiteral("хв"))
+        ? reportValue(settings.spinner(PanelSpinner::LineFault), QStringLiteral("хв"))
         : notSupported();
-    return {
-        rtfTabbed({QStringLiteral("час виявлення збігу"), {}, {},
-                   spinnerText(settings, PanelSpinner::Coincidence, seconds)}),
-        rtfTabbed({QStringLiteral("час звучання ЗІ"), {}, {},
-                   spinnerText(settings, PanelSpinner::Siren, seconds)}),
-        rtfTabbed({QStringLiteral("час виявлення несправності лінії"), lineFault}),
-    };
-}
-
-Lines testReportLines(const PanelSettings &settings)
-{
-    const QString hours = QStringLiteral("год");
-    const QString minutes = QStringLiteral("хв");
-    return {
-        rtfTabbed({QStringLiteral("перше тестове сповіщення"),
-                   spinnerText(settings, PanelSpinner::ReportHour, hours),
-                   spinnerText(settings, PanelSpinner::ReportMinute, minutes)}),
-        rtfTabbed({QStringLiteral("період"), {}, {},
-                   spinnerText(settings, PanelSpinner::PeriodDays, QStringLiteral("дні")),
-                   spinnerText(settings, PanelSpinner::PeriodHours, hours),
-                   spinnerText(settings, PanelSpinner::PeriodMinutes, minutes)}),
-    };
-}
-
-QByteArray codeLine(const QString &caption, const QString &text)
-{
-    return rtfTabbed({caption, {}, text});
+    return reportTimingLines(settings.timing(), lineFault);
 }
 
 Lines codeLines(PanelModel model, int variant, const PanelSettings &settings)
 {
-    Lines lines{
-        codeLine(QStringLiteral("код доступу до другого рівня"), settings.accessCode2),
-        codeLine(QStringLiteral("код доступу до третього рівня"), settings.accessCode3),
-        codeLine(QStringLiteral("об'єктові номера приладу №1"), settings.objectNumbers[0]),
-        codeLine(QStringLiteral("об'єктові номера приладу №2"), settings.objectNumbers[1]),
-        codeLine(QStringLiteral("перший телефонний номер"), settings.telephones[0].text),
-        codeLine(QStringLiteral("другий телефонний номер"), settings.telephones[1].text),
-    };
+    Lines lines = reportCodeLines(settings.accessCode2, settings.accessCode3, settings.objectNumbers,
+                                  settings.telephones);
     if (model != PanelModel::FourZone) {
         const QString address =
             panelAddressSupported(model, variant) ? settings.address : notSupported();
@@ -183,17 +111,15 @@ bool panelAddressSupported(PanelModel model, int variant)
 QByteArray panelReportRtf(PanelModel model, int variant, const QString &editorTitle,
                           const PanelSettings &settings)
 {
-    Lines lines{kProlog, kColourTable, kTitleFormat + rtfEscaped(reportTitle(editorTitle))};
+    Lines lines = reportHead(reportTitle(editorTitle));
     lines += zoneTable(model, settings);
-    lines += headedList(kEmptyLineHeading, QStringLiteral("ЧАСОВІ НАЛАШТУВАННЯ"),
-                        timingLines(model, variant, settings));
-    lines += headedList(kHeading, QStringLiteral("Параметри передачі тестового сповіщення"),
-                        testReportLines(settings));
-    lines += headedList(kEmptyLineHeading, QStringLiteral("КОДИ ДОСТУПУ"),
-                        codeLines(model, variant, settings));
+    lines += reportHeadedList(true, QStringLiteral("ЧАСОВІ НАЛАШТУВАННЯ"), timingLines(model, variant, settings));
+    lines += reportHeadedList(false, QStringLiteral("Параметри передачі тестового сповіщення"),
+                              reportTestReportLines(settings.testReport()));
+    lines += reportHeadedList(true, QStringLiteral("КОДИ ДОСТУПУ"), codeLines(model, variant, settings));
     for (int first = 0; first < kSectionsPerTelephone; ++first)
         lines += sectionPair(model, first, settings);
-    lines << kParagraphEnd << kDocumentEnd;
+    lines += reportEnd();
     return rtfDocument(lines);
 }
 

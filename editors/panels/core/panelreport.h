@@ -1,7 +1,7 @@
 #pragma once
 
 #include "panelsettings.h"
-#include "rtfreport.h"
+#include "settingsreport.h"
 
 #include <QByteArray>
 #include <QString>

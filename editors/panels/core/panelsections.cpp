@@ -1,5 +1,7 @@
 #include "panelsections.h"
 
+#include "stationcodes.h"
+
 namespace {
 
 struct HeaderRow {

@@ -4,12 +4,16 @@
 #include "panelsections.h"
 #include "telephonenumber.h"
 
+#include <span>
+
 // What the controls of a 4-, 8- or 16-zone panel editor hold. Zones beyond the model's zone
 // count and section fields beyond a section's field count are not part of the configuration.
 
 // The panels' names for what their zone grid and telephone fields hold.
 using PanelZone = ZoneSettings;
 using PanelTelephone = TelephoneNumber;
+
+static_assert(int(PanelSpinner::ReportHour) == kTimingValueCount, "ud8 follows ud5 to ud7");
 
 struct PanelSettings {
     ZoneList zones;
@@ -27,6 +31,11 @@ struct PanelSettings {
 
     int spinner(PanelSpinner which) const { return spinners[std::size_t(which)]; }
     int &spinner(PanelSpinner which) { return spinners[std::size_t(which)]; }
+    // ud5 to ud7, and ud8 to ud12.
+    auto timing() const { return std::span(spinners).first<kTimingValueCount>(); }
+    auto timing() { return std::span(spinners).first<kTimingValueCount>(); }
+    auto testReport() const { return std::span(spinners).subspan<kTimingValueCount, kTestReportFieldCount>(); }
+    auto testReport() { return std::span(spinners).subspan<kTimingValueCount, kTestReportFieldCount>(); }
 
     friend bool operator==(const PanelSettings &, const PanelSettings &) = default;
 };
