@@ -1,5 +1,9 @@
 #include "controlstartmap.h"
 
+#include "stationcodes.h"
+
+#include <QStringList>
+
 #include <array>
 
 namespace controlstart {
@@ -173,21 +177,22 @@ QStringList fieldCaptions(int number)
     }
 }
 
-QList<Section> buildSections()
+SectionTable buildSectionTable()
 {
-    QList<Section> list;
-    int offset = kSectionsImageOffset;
+    SectionTable table;
+    table.pageTitles = {QStringLiteral("Коди сповіщень для передачі")};
+    table.listItems = protocolItems();
     for (const SectionRow &row : kSectionRows) {
-        Section s{row.number,
-                  QStringLiteral("Секція %1 – ").arg(row.number) + QString::fromUtf8(row.title),
-                  fieldCaptions(row.number),
-                  row.number == kProtocolSection ? 1 : 0,
-                  {}};
-        s.run = {DeviceSpace::Memory, row.address, offset, s.fieldCount(), row.writeRequestSize};
-        offset += s.fieldCount();
-        list.append(s);
+        table.sections.append(SectionEntry{
+            .number = row.number,
+            .nameNumber = row.number,
+            .page = 0,
+            .title = QStringLiteral("Секція %1 – ").arg(row.number) + QString::fromUtf8(row.title),
+            .fieldCaptions = fieldCaptions(row.number),
+            .listField = row.number == kProtocolSection ? 1 : 0,
+        });
     }
-    return list;
+    return table;
 }
 
 } // namespace
@@ -197,21 +202,21 @@ ImageRun blockRun(Block block)
     return kBlocks[std::size_t(block)];
 }
 
-const QList<Section> &sections()
+const SectionTable &sectionTable()
 {
-    static const QList<Section> list = buildSections();
-    return list;
+    static const SectionTable table = buildSectionTable();
+    return table;
 }
 
-QStringList protocolItems()
+ImageRun sectionRun(int sectionIndex)
 {
-    return {QStringLiteral("20BPS"), QStringLiteral("Ademco Express"), QStringLiteral("Contact ID"),
-            QStringLiteral("10BPS")};
-}
-
-QString sectionPageTitle()
-{
-    return QStringLiteral("Коди сповіщень для передачі");
+    Q_ASSERT(sectionIndex >= 0 && sectionIndex < kSectionCount);
+    int offset = kSectionsImageOffset;
+    for (int i = 0; i < sectionIndex; ++i)
+        offset += sectionTable().sections.at(i).fieldCount();
+    const SectionRow &row = kSectionRows[sectionIndex];
+    return {DeviceSpace::Memory, row.address, offset, sectionTable().sections.at(sectionIndex).fieldCount(),
+            row.writeRequestSize};
 }
 
 QList<ImageRun> imageRuns()
@@ -219,8 +224,8 @@ QList<ImageRun> imageRuns()
     QList<ImageRun> runs;
     for (int b = 0; b <= int(Block::TestReport); ++b)
         runs.append(blockRun(Block(b)));
-    for (const Section &s : sections())
-        runs.append(s.run);
+    for (int i = 0; i < kSectionCount; ++i)
+        runs.append(sectionRun(i));
     for (int b = int(Block::ZoneTable); b < kBlockCount; ++b)
         runs.append(blockRun(Block(b)));
     return runs;

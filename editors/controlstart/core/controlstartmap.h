@@ -2,10 +2,9 @@
 
 #include "devicedefinition.h"
 #include "frame.h"
+#include "sectiontable.h"
 
 #include <QList>
-#include <QString>
-#include <QStringList>
 
 // The memory image of the control-and-start device 2/4 (203 bytes; the device has no EEPROM
 // image) and where each of its runs lives in the device. Codec, transfer plans, report,
@@ -64,9 +63,9 @@ enum TimeByte { kLineFaultTime, kSounderTime, kCoincidenceTime };
 enum DirectionFlag { kSupply12V = 0x01, kReleaseControl = 0x02 };
 inline constexpr int kDirectionFlagBits = 2;
 
-// Bytes of the direction times, from their offset: each direction's evacuation delay
-// (seconds) and release time (minutes), direction 1 first.
-enum DirectionTime { kEvacuation1, kRelease1, kEvacuation2, kRelease2 };
+// Bytes of the direction times, from their offset: per direction (direction 1 first) the
+// evacuation delay in seconds, then the release time in minutes.
+enum DirectionTime { kEvacuationTime, kReleaseTime, kDirectionTimeBytes };
 inline constexpr int kDirectionCount = 2;
 
 // Bytes of the code block: byte 0 always 0, the level-2 code (4 digits, high byte first),
@@ -81,24 +80,13 @@ enum ClockByte { kSeconds, kMinutes, kHours, kDay, kMonth, kClockUnused, kYear }
 inline constexpr int kClockSize = frame::kClockBytes;
 
 // The event-code sections 15 to 32, 34 and 35 (there is no section 33), on one page, in
-// image order from offset 30. Field k of a section is image byte k - 1 of its run.
+// image order from offset 30; field k of a section is image byte k - 1 of its run. Field 1
+// of section 27 (cbS271) is chosen from the protocol list.
 inline constexpr int kSectionCount = 20;
 inline constexpr int kSectionsImageOffset = 30;
-inline constexpr int kMaxSectionFields = 16;
 
-struct Section {
-    int number;      // "Секція <number>", and the digits of its field names (edS151)
-    QString title;   // list item and group-box caption
-    QStringList fieldCaptions;
-    int listField;   // field chosen from protocolItems() (cbS271), or 0
-    ImageRun run;
-
-    int fieldCount() const { return int(fieldCaptions.size()); }
-};
-
-const QList<Section> &sections();
-QStringList protocolItems();
-QString sectionPageTitle();
+const SectionTable &sectionTable();
+ImageRun sectionRun(int sectionIndex);
 
 // Every run in the order a write sends it: the header blocks, the sections, the rest.
 QList<ImageRun> imageRuns();
