@@ -1,9 +1,9 @@
 #include "panelreport.h"
+#include "rtfexpected.h"
 
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,42 +12,9 @@ Q_DECLARE_METATYPE(PanelSettings)
 
 namespace {
 
-// Expected lines are written with «text» for text escaped in code page 1251; the escapes come
-// from the system's converter, not from the code under test.
-QByteArray expand(const QString &line)
-{
-    QStringEncoder codePage("windows-1251");
-    const QStringList parts = line.split(u'«');
-    QByteArray rtf = parts.first().toLatin1();
-    for (qsizetype i = 1; i < parts.size(); ++i) {
-        const qsizetype end = parts[i].indexOf(u'»');
-        const QByteArray bytes = codePage.encode(parts[i].left(end));
-        for (char byte : bytes)
-            rtf += "\\'" + QByteArray::number(quint8(byte), 16).toUpper().rightJustified(2, '0');
-        rtf += parts[i].mid(end + 1).toLatin1();
-    }
-    return rtf;
-}
-
-QByteArray expectedDocument(const QStringList &lines)
-{
-    QByteArray rtf;
-    for (const QString &line : lines)
-        rtf += expand(line) + "\r\n";
-    return rtf;
-}
-
-const QString kProlog = QStringLiteral(
-    R"({\rtf1\ansi\ansicpg1251\deff0\deflang1049{\fonttbl{\f0\fnil\fcharset204{\*\fname Times )"
-    R"(New Roman;}Times New Roman CYR;}{\f1\fnil\fcharset0 Times New Roman;}{\f2\fnil\fcharset2 )"
-    R"(Symbol;}})");
-const QString kColours = QStringLiteral(R"({\colortbl ;\red0\green0\blue255;})");
-const QString kTitle = QStringLiteral(R"(\viewkind4\uc1\pard\qc\cf1\b\f0\fs32)");
 const QString kHeadings = QStringLiteral(
     R"(\par \pard\tx1136\tx3408\tx5112\tx5964\tx6816\tx7810\tx8662\cf0\fs20)"
     R"(«№ ЗОНИ»\tab«ТИП СПОВІЩУВАЧА»\tab«РЕЖИМ ЗБІГУ»\tab«АЗПЗ1»\tab«АЗПЗ2»\tab)");
-const QString kBullets = QStringLiteral(
-    R"(\par \pard{\pntext\f1\'B7\tab}{\*\pn\pnlvlblt\pnf1\pnindent0{\pntxtb\'B7}}\fi-200\li200)");
 const QString kZoneTabs = QStringLiteral(R"(\tx426\tx1704\tx3408\tx5254\tx6106\tx7100\tx7952)");
 const QString kPlainZone = QStringLiteral(
     R"(\tab«%1»\tab«замкнутий»\tab«без збігу»\tab«ні»\tab«ні»\tab«ні»\tab«ні»\tab«ні»)");
@@ -80,21 +47,10 @@ PanelSettings sampleSettings()
 
 QStringList sampleTimingAndReport(const QString &lineFault)
 {
-    return {
-        R"(\par \pard)",
-        R"(\par \b«ЧАСОВІ НАЛАШТУВАННЯ»)",
-        kBullets + R"(\b0)",
-        R"(«час виявлення збігу»\tab\tab\tab«60 сек»\)",
-        R"(«час звучання ЗІ»\tab\tab\tab«120 сек»\)",
-        R"(«час виявлення несправності лінії»\tab«)" + lineFault + "»",
-        R"(\par \pard)",
-        R"(\b«Параметри передачі тестового сповіщення»)",
-        kBullets + R"(\b0)",
-        R"(«перше тестове сповіщення»\tab«8 год»\tab«30 хв»\)",
-        R"(«період»\tab\tab\tab«1 дні»\tab«0 год»\tab«0 хв»)",
+    return expectedTimingAndTestReport(lineFault) + QStringList{
         R"(\par \pard)",
         R"(\par \b«КОДИ ДОСТУПУ»)",
-        kBullets + R"(\b0)",
+        kRtfBullets + R"(\b0)",
         R"(«код доступу до другого рівня»\tab\tab«1234»\)",
         R"(«код доступу до третього рівня»\tab\tab\)",
         R"(«об'єктові номера приладу №1»\tab\tab«12AB»\)",
@@ -128,7 +84,7 @@ QStringList sampleSections(PanelModel model)
 
 QByteArray reportLine(const QByteArray &rtf, const QString &start)
 {
-    const QByteArray prefix = expand(start);
+    const QByteArray prefix = expandRtf(start);
     for (const QByteArray &line : rtf.split('\n')) {
         if (line.startsWith(prefix))
             return line.chopped(1); // the CR of the line end
@@ -183,11 +139,11 @@ void TestPanelReport::document_data()
         R"(\tab«2»\tab«замкнутий»\tab«по двох зонах»\tab«ні»\tab«ні»\tab«ні»\tab«ні»\tab«так»\)",
     };
     const QString fourAndEightHeadings = kHeadings + R"(«"ОПОВ"»\tab«РЕЛ 1»\tab«РЕЛ 2»)";
-    const QString fourAndEightBullets = kBullets + kZoneTabs + R"(\tx8804\b0)";
+    const QString fourAndEightBullets = kRtfBullets + kZoneTabs + R"(\tx8804\b0)";
 
     QTest::newRow("4-zone variant 2, without an address")
         << PanelModel::FourZone << 2 << "КОРВЕЛ-4П (KVL4P-2)"
-        << expectedDocument(QStringList{kProlog, kColours, kTitle + "«КОРВЕЛ - 4П (KVL4P-2)»",
+        << expectedRtfDocument(QStringList{kRtfProlog, kRtfColours, kRtfTitle + "«КОРВЕЛ - 4П (KVL4P-2)»",
                                 fourAndEightHeadings, fourAndEightBullets}
                     + firstZones + plainZones(3, 4)
                     + sampleTimingAndReport("не підтримується")
@@ -196,7 +152,7 @@ void TestPanelReport::document_data()
 
     QTest::newRow("8-zone variant 4")
         << PanelModel::EightZone << 4 << "КОРВЕЛ-8П (KVL8P-4)"
-        << expectedDocument(QStringList{kProlog, kColours, kTitle + "«КОРВЕЛ - 8П (KVL8P-4)»",
+        << expectedRtfDocument(QStringList{kRtfProlog, kRtfColours, kRtfTitle + "«КОРВЕЛ - 8П (KVL8P-4)»",
                                 fourAndEightHeadings, fourAndEightBullets}
                     + firstZones + plainZones(3, 8) + sampleTimingAndReport("5 хв")
                     + QStringList{R"(«другий телефонний номер»\tab\tab\)",
@@ -205,9 +161,9 @@ void TestPanelReport::document_data()
 
     QTest::newRow("16-zone variant 3")
         << PanelModel::SixteenZone << 3 << "КОРВЕЛ-16П (KVL16P-3)"
-        << expectedDocument(QStringList{kProlog, kColours, kTitle + "«КОРВЕЛ - 16П (KVL16P-3)»",
+        << expectedRtfDocument(QStringList{kRtfProlog, kRtfColours, kRtfTitle + "«КОРВЕЛ - 16П (KVL16P-3)»",
                                 kHeadings + R"(«АЗПЗ3»\tab«АЗПЗ4»\tab«"ОПОВ"»)",
-                                kBullets + kZoneTabs + R"(\tx8946\b0)"}
+                                kRtfBullets + kZoneTabs + R"(\tx8946\b0)"}
                     + firstZones + plainZones(3, 16) + sampleTimingAndReport("5 хв")
                     + QStringList{R"(«другий телефонний номер»\tab\tab\)",
                                   R"(«адреса в системі "Корвел-16.64П"»\tab«05»)"}
@@ -261,9 +217,9 @@ void TestPanelReport::variantLines()
 
     const QString lineFaultCaption = QStringLiteral("«час виявлення несправності лінії»");
     QCOMPARE(reportLine(rtf, lineFaultCaption),
-             expand(lineFaultCaption + R"(\tab«)" + lineFault + "»"));
+             expandRtf(lineFaultCaption + R"(\tab«)" + lineFault + "»"));
     const QString addressCaption = QStringLiteral(R"(«адреса в системі "Корвел-16.64П"»)");
-    const QByteArray addressLine = expand(addressCaption + R"(\tab«)" + address + "»");
+    const QByteArray addressLine = expandRtf(addressCaption + R"(\tab«)" + address + "»");
     QCOMPARE(reportLine(rtf, addressCaption), address.isEmpty() ? QByteArray() : addressLine);
 }
 

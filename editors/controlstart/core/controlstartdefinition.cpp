@@ -1,6 +1,8 @@
 #include "controlstartdefinition.h"
 
+#include "controlstartcodec.h"
 #include "controlstartmap.h"
+#include "controlstartreport.h"
 
 namespace {
 
@@ -60,9 +62,13 @@ DeviceDefinition controlStartDefinition()
     d.slotDescription = [](quint8) { return QStringLiteral(" (не визначено)"); };
     d.links = {{14, "kvl24-1", "ПУіЗ КОРВЕЛ-2/4", Model::PKorvel24, 1}};
     d.takesConfiguratorTransfers = false;
-    d.hasReport = false;
     d.segments = segments;
     d.deviceWrite = [](quint8) { return deviceTransfer(TransferPlan::Direction::Write); };
     d.deviceRead = [](quint8, qint32) { return deviceTransfer(TransferPlan::Direction::Read); };
+    d.settingFields = [](const SettingsImages &images, quint8) {
+        Settings settings;
+        decodeMemory(images.memory, QDateTime::currentDateTime(), settings);
+        return settingFields(settings);
+    };
     return d;
 }
