@@ -1,4 +1,4 @@
-// Editor benchmark: time to create and show each panel editor, and to fill it from a full
+// Editor benchmark: time to create and show each panel editor and the 2/4's, and to fill it from a full
 // image (a read or a file load). Target: under 150 ms for the 16-zone editor.
 #include "dialogs.h"
 #include "editorfactory.h"
@@ -45,7 +45,8 @@ int main(int argc, char *argv[])
         Model model;
         quint8 variant;
         const char *name;
-    } cases[] = {{Model::Korvel4p, 5, "4-zone"}, {Model::Korvel8p, 5, "8-zone"}, {Model::Korvel16p, 2, "16-zone"}};
+    } cases[] = {{Model::Korvel4p, 5, "4-zone"}, {Model::Korvel8p, 5, "8-zone"}, {Model::Korvel16p, 2, "16-zone"},
+                 {Model::PKorvel24, 1, "2/4"}};
     for (const auto &c : cases) {
         QElapsedTimer timer;
         timer.start();

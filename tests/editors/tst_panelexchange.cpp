@@ -11,11 +11,10 @@
 #include "proc.h"
 #include "progress.h"
 #include "scripteddialogs.h"
-#include "scriptedtransport.h"
 #include "simconfigurator.h"
 #include "simdevice.h"
 #include "simendpoint.h"
-#include "simport.h"
+#include "simulatedmainform.h"
 #include "slotapply.h"
 
 #include <QAction>
@@ -23,7 +22,6 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -65,7 +63,7 @@ PanelSettings distinctive(Model model)
 
 } // namespace
 
-class TstPanelExchange : public QObject
+class TstPanelExchange : public QObject, private SimulatedMainForm
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -91,84 +89,17 @@ private Q_SLOTS:
 
 private:
     TPanelEditor *editedSixteenZone(const QString &accessCode2);
-    void makeSimulator(Model model, quint8 variant);
-    void storeBaud(int baud);
-    void waitForEnd();
     TPanelEditor *active() const { return qobject_cast<TPanelEditor *>(m_form->activeEditor()); }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<SimDevice> m_device;
-    SimConfigurator m_configurator;
-    std::unique_ptr<SimEndpoint> m_endpoint;
-    std::unique_ptr<TMainForm> m_form;
-    QList<QByteArray> m_requests;
-    bool m_portFails = false;
-    int m_timeoutMs = 5000;
 };
 
 void TstPanelExchange::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QDir::setCurrent(m_dir->path());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir->path());
-    storeBaud(38400);
-    m_dialogs = std::make_unique<ScriptedDialogs>();
-    m_configurator = SimConfigurator();
-    m_requests.clear();
-    m_portFails = false;
-    m_timeoutMs = 5000;
-    m_form = std::make_unique<TMainForm>(m_dir->filePath("option.ini"));
-    m_form->setEditorFactory(createEditor);
-    m_form->setLinkFactory([this](ExchangeState &state) {
-        std::unique_ptr<QIODevice> port;
-        if (m_portFails) {
-            auto busy = std::make_unique<ScriptedTransport>();
-            busy->failOpen = true;
-            port = std::move(busy);
-        } else {
-            port = std::make_unique<SimPort>(*m_endpoint);
-        }
-        auto link = std::make_unique<TMainCPort>(state, std::move(port));
-        link->LoadSettings();
-        link->setReplyTimeout(m_timeoutMs);
-        return link;
-    });
+    setUp();
 }
 
 void TstPanelExchange::cleanup()
 {
-    m_form.reset();
-    TProgressForm::closeAll();
-    m_endpoint.reset();
-    m_device.reset();
-    m_dialogs.reset();
-    QDir::setCurrent(QDir::tempPath());
-    m_dir.reset();
-}
-
-void TstPanelExchange::storeBaud(int baud)
-{
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, "VexLoad", "ComPort");
-    store.setValue("BaudRate", QString::number(baud));
-}
-
-void TstPanelExchange::makeSimulator(Model model, quint8 variant)
-{
-    m_device = std::make_unique<SimDevice>(modelInfo(model).typeCode, variant);
-    setModelBehaviour(*m_device, model);
-    m_endpoint = std::make_unique<SimEndpoint>(*m_device, &m_configurator);
-    m_endpoint->setTraceObserver([this](const TraceEntry &entry) {
-        if (entry.kind == TraceEntry::Kind::Request)
-            m_requests.append(entry.bytes);
-    });
-}
-
-void TstPanelExchange::waitForEnd()
-{
-
-    QTRY_VERIFY_WITH_TIMEOUT(!TProgressForm::instance() && !m_form->link(), 60000);
-    QTRY_VERIFY_WITH_TIMEOUT(!active() || active()->isIdle(), 60000);
+    tearDown();
 }
 
 void TstPanelExchange::readEditWrite_data()

@@ -1,5 +1,6 @@
 #include "editorfactory.h"
 
+#include "controlstarteditor.h"
 #include "paneleditor.h"
 
 namespace {
@@ -14,6 +15,7 @@ const EditorMaker kEditors[] = {
     {Model::Korvel4p, [](Shell &shell) -> EditorWindow * { return new TKorvelForm4p(shell); }},
     {Model::Korvel8p, [](Shell &shell) -> EditorWindow * { return new TKorvelForm8p(shell); }},
     {Model::Korvel16p, [](Shell &shell) -> EditorWindow * { return new TKorvelForm16p(shell); }},
+    {Model::PKorvel24, [](Shell &shell) -> EditorWindow * { return new TPKorvelForm24(shell); }},
 };
 
 } // namespace

@@ -41,6 +41,12 @@ public:
 
     // Marks the configuration as changed by the user (unless the program fills controls).
     void ChangeAdjust();
+    // Every change a part signals marks the configuration as changed.
+    template<class Part>
+    void markChangesOf(Part *part)
+    {
+        connect(part, &Part::changed, this, &TDeviceEditor::ChangeAdjust);
+    }
     virtual void ResetToDefault() = 0;
 
 protected:

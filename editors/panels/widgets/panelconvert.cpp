@@ -4,37 +4,19 @@
 #include "accesscodesgroup.h"
 #include "sectionpages.h"
 #include "shell.h"
-#include "telephonefield.h"
+#include "telephonegroup.h"
 #include "testreportgroup.h"
 #include "timinggroup.h"
 #include "zonegrid.h"
-
-namespace {
-
-// The spinners ud5 to ud7 of the timing group, then ud8 to ud12 of the test report.
-template<typename Settings>
-auto timingValues(Settings &s)
-{
-    return std::span(s.spinners).template first<kTimingValueCount>();
-}
-
-template<typename Settings>
-auto testReportValues(Settings &s)
-{
-    return std::span(s.spinners).template subspan<kTimingValueCount, kTestReportFieldCount>();
-}
-
-} // namespace
 
 PanelSettings TPanelEditor::settings() const
 {
     PanelSettings s;
     m_zoneGrid->store(s.zones);
-    m_timing->store(timingValues(s), s.address);
-    m_testReport->store(testReportValues(s));
+    m_timing->store(s.timing(), s.address);
+    m_testReport->store(s.testReport());
     m_codes->store(s.accessCode2, s.accessCode3, s.objectNumbers);
-    for (std::size_t n = 0; n < m_telephones.size(); ++n)
-        s.telephones[n] = m_telephones[n]->value();
+    s.telephones = m_telephones->value();
     m_sections->store(s.sectionFields, s.protocols);
     return s;
 }
@@ -42,11 +24,10 @@ PanelSettings TPanelEditor::settings() const
 void TPanelEditor::showSettings(const PanelSettings &s)
 {
     m_zoneGrid->load(s.zones);
-    m_timing->load(timingValues(s), s.address);
-    m_testReport->load(testReportValues(s));
+    m_timing->load(s.timing(), s.address);
+    m_testReport->load(s.testReport());
     m_codes->load(s.accessCode2, s.accessCode3, s.objectNumbers);
-    for (std::size_t n = 0; n < m_telephones.size(); ++n)
-        m_telephones[n]->load(s.telephones[n]);
+    m_telephones->load(s.telephones);
     m_sections->load(s.sectionFields, s.protocols);
 }
 

@@ -3,12 +3,12 @@
 
 #include "accesscodesgroup.h"
 #include "sectionpages.h"
-#include "telephonefield.h"
+#include "partcontrols.h"
+#include "telephonegroup.h"
 #include "testreportgroup.h"
 #include "timinggroup.h"
 #include "zonegrid.h"
 
-#include <QGroupBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -38,22 +38,13 @@ ZoneGridConfig zoneGridConfig(const PanelModelInfo &info)
     return config;
 }
 
-QScrollArea *scrolled(QWidget *page, const QString &name)
-{
-    auto *area = new QScrollArea;
-    area->setObjectName(name);
-    area->setWidget(page);
-    area->setWidgetResizable(true);
-    return area;
-}
-
 } // namespace
 
 TPanelEditor::TPanelEditor(PanelModel panel, Shell &shell, QWidget *parent)
     : TDeviceEditor(registryModel(panel), shell, parent), m_panel(panel), m_info(panelModelInfo(panel))
 {
-    m_basic = scrolled(createBasicPage(), QStringLiteral("scrBoxBasic"));
-    m_additional = scrolled(createAdditionalPage(), QStringLiteral("scrBoxAdditional"));
+    m_basic = createScrolledPage(createBasicPage(), QStringLiteral("scrBoxBasic"));
+    m_additional = createScrolledPage(createAdditionalPage(), QStringLiteral("scrBoxAdditional"));
 
     auto *btnBasic = new QPushButton(QStringLiteral("Основні налаштування"), this);
     btnBasic->setObjectName(QStringLiteral("btnBasic"));
@@ -72,16 +63,12 @@ TPanelEditor::TPanelEditor(PanelModel panel, Shell &shell, QWidget *parent)
     layout->addWidget(m_additional, 1);
     btnBasicClick();
 
-    const auto markChanges = [this](auto *part) {
-        connect(part, &std::remove_pointer_t<decltype(part)>::changed, this, &TDeviceEditor::ChangeAdjust);
-    };
-    markChanges(m_zoneGrid);
-    markChanges(m_timing);
-    markChanges(m_testReport);
-    markChanges(m_codes);
-    markChanges(m_telephones[0]);
-    markChanges(m_telephones[1]);
-    markChanges(m_sections);
+    markChangesOf(m_zoneGrid);
+    markChangesOf(m_timing);
+    markChangesOf(m_testReport);
+    markChangesOf(m_codes);
+    markChangesOf(m_telephones);
+    markChangesOf(m_sections);
     CheckMode();
     resize(860, 640);
 }
@@ -114,23 +101,11 @@ QWidget *TPanelEditor::createAdditionalPage()
     auto *layout = new QVBoxLayout(page);
     auto *row = new QHBoxLayout;
     row->addWidget(m_codes);
-    row->addWidget(createTelephoneGroup());
+    m_telephones = new TelephoneGroup;
+    row->addWidget(m_telephones);
     layout->addLayout(row);
     layout->addWidget(m_sections, 1);
     return page;
-}
-
-QWidget *TPanelEditor::createTelephoneGroup()
-{
-    auto *box = new QGroupBox(QStringLiteral("Телефонні номери"));
-    auto *layout = new QVBoxLayout(box);
-    const std::array<QString, 2> captions{QStringLiteral("Перший телефонний номер"),
-                                          QStringLiteral("Другий телефонний номер")};
-    for (std::size_t n = 0; n < m_telephones.size(); ++n) {
-        m_telephones[n] = new TelephoneField({int(n) + 1, captions[n]});
-        layout->addWidget(m_telephones[n]);
-    }
-    return box;
 }
 
 // The coincidence time matters only while some zone uses "по одному СП".

@@ -8,7 +8,7 @@
 class AccessCodesGroup;
 class QScrollArea;
 class SectionPages;
-class TelephoneField;
+class TelephoneGroup;
 class TestReportGroup;
 class TimingGroup;
 class ZoneGrid;
@@ -44,7 +44,6 @@ protected:
 private:
     QWidget *createBasicPage();
     QWidget *createAdditionalPage();
-    QWidget *createTelephoneGroup();
     bool exclusionApplies() const;
 
     PanelModel m_panel;
@@ -53,7 +52,7 @@ private:
     TimingGroup *m_timing = nullptr;
     TestReportGroup *m_testReport = nullptr;
     AccessCodesGroup *m_codes = nullptr;
-    std::array<TelephoneField *, 2> m_telephones{};
+    TelephoneGroup *m_telephones = nullptr;
     SectionPages *m_sections = nullptr;
     QScrollArea *m_basic = nullptr;
     QScrollArea *m_additional = nullptr;

@@ -1,6 +1,7 @@
 #include "partcontrols.h"
 
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QSpinBox>
 
 void setTextColour(QWidget *widget, const QColor &colour)
@@ -29,4 +30,13 @@ QSpinBox *createNamedSpinner(int number, const SpinnerRange &range)
     if (QLineEdit *line = spin->findChild<QLineEdit *>())
         line->setObjectName(QStringLiteral("timeed%1").arg(number));
     return spin;
+}
+
+QScrollArea *createScrolledPage(QWidget *page, const QString &name)
+{
+    auto *area = new QScrollArea;
+    area->setObjectName(name);
+    area->setWidget(page);
+    area->setWidgetResizable(true);
+    return area;
 }

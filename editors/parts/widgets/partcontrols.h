@@ -5,6 +5,7 @@
 #include <QColor>
 
 class QLineEdit;
+class QScrollArea;
 class QSpinBox;
 class QString;
 class QWidget;
@@ -15,5 +16,7 @@ inline const QColor kCaptionGrey(0x80, 0x80, 0x80);
 
 void setTextColour(QWidget *widget, const QColor &colour);
 QLineEdit *createNamedEdit(const QString &name, int maxLength);
+// A page of an editor in a scroll area of that name.
+QScrollArea *createScrolledPage(QWidget *page, const QString &name);
 // Spinner ud<number>; its own edit, the one the report prints, is timeed<number>.
 QSpinBox *createNamedSpinner(int number, const SpinnerRange &range);
