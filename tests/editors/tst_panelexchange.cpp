@@ -185,7 +185,7 @@ void TstPanelExchange::readEditWrite()
     const PanelSettings wanted = distinctive(m);
     const settingsfile::Images images{encodeEeprom(panelOf(m), variant, wanted),
                                       encodeMemory(panelOf(m), wanted)};
-    putImages(images, *imageSegments(m), *m_device);
+    putImages(images, *imageSegments(m, quint8(variant)), *m_device);
 
     m_form->findChild<QAction *>("tbReadDev")->trigger();
     waitForEnd();
@@ -209,7 +209,7 @@ void TstPanelExchange::readEditWrite()
     m_form->findChild<QAction *>("tbLoadDev")->trigger();
     waitForEnd();
     QVERIFY(editor->windowTitle().endsWith(QStringLiteral("змінено користувачем"))); // not refilled
-    const settingsfile::Images written = imagesOf(*m_device, *imageSegments(m), info.eepromSize, info.memorySize);
+    const settingsfile::Images written = imagesOf(*m_device, *imageSegments(m, quint8(variant)), info.eepromSize, info.memorySize);
     QCOMPARE(written.eeprom.mid(info.eepromSize - 4, 2), QByteArray("\x98\x76", 2));
     QCOMPARE(written.memory, images.memory);
 }

@@ -1,5 +1,5 @@
-// Settings images into and out of a simulated panel: each image byte lands at the device
-// address of the panel's memory map (worked out by hand from the map's tables), and image
+// Settings images into and out of a simulated device: each image byte lands at the device
+// address of the model's memory map (worked out by hand from the map's tables), and image
 // bytes with no place in the device come back as 0.
 #include "deviceimages.h"
 
@@ -29,37 +29,36 @@ void TstSimFile::imageBytePlacement_data()
     QTest::addColumn<int>("offset");
     QTest::addColumn<SimArea>("area");
     QTest::addColumn<int>("address"); // kUnmapped: the byte has no place in the device
+    QTest::addColumn<int>("variant");
 
     const auto E = ImageSegment::Image::Eeprom;
     const auto M = ImageSegment::Image::Memory;
     const auto ee = SimArea::Eeprom;
     const auto mem = SimArea::Memory;
-    QTest::newRow("4p-eeprom-first") << Model::Korvel4p << E << 0 << ee << 0;
-    QTest::newRow("4p-eeprom-14") << Model::Korvel4p << E << 14 << ee << 14;
-    QTest::newRow("4p-access-code-at-64") << Model::Korvel4p << E << 15 << ee << 64;
-    QTest::newRow("4p-eeprom-last") << Model::Korvel4p << E << 18 << ee << 67;
-    QTest::newRow("4p-object-number-1") << Model::Korvel4p << M << 0 << mem << 0x4800;
-    QTest::newRow("4p-object-number-2-low") << Model::Korvel4p << M << 3 << mem << 0x4841;
-    QTest::newRow("4p-telephone-1") << Model::Korvel4p << M << 4 << mem << 0x4E80;
-    QTest::newRow("4p-telephone-2-last") << Model::Korvel4p << M << 19 << mem << 0x4EC7;
-    QTest::newRow("4p-test-report-last") << Model::Korvel4p << M << 24 << mem << 0x4F04;
-    QTest::newRow("4p-unused-25") << Model::Korvel4p << M << 25 << mem << kUnmapped;
-    QTest::newRow("4p-section-18") << Model::Korvel4p << M << 30 << mem << 0x4880;
-    QTest::newRow("4p-section-26") << Model::Korvel4p << M << 62 << mem << 0x4C00;
-    QTest::newRow("4p-section-45-last") << Model::Korvel4p << M << 209 << mem << 0x4ACF;
-    QTest::newRow("8p-eeprom-15") << Model::Korvel8p << E << 15 << ee << 15;
-    QTest::newRow("8p-access-code-at-64") << Model::Korvel8p << E << 16 << ee << 64;
-    QTest::newRow("8p-section-19") << Model::Korvel8p << M << 38 << mem << 0x4900;
-    QTest::newRow("8p-section-45-last") << Model::Korvel8p << M << 273 << mem << 0x4ACF;
-    QTest::newRow("16p-eeprom-19") << Model::Korvel16p << E << 19 << ee << 19;
-    QTest::newRow("16p-address-byte-at-24") << Model::Korvel16p << E << 20 << ee << 24;
-    QTest::newRow("16p-coincidence-at-27") << Model::Korvel16p << E << 23 << ee << 27;
-    QTest::newRow("16p-access-code-at-64") << Model::Korvel16p << E << 24 << ee << 64;
-    QTest::newRow("16p-section-19") << Model::Korvel16p << M << 46 << mem << 0x4900;
-    QTest::newRow("16p-section-28") << Model::Korvel16p << M << 190 << mem << 0x4F40;
-    QTest::newRow("16p-section-45-last") << Model::Korvel16p << M << 433 << mem << 0x4ACF;
-    QTest::newRow("16p-after-the-sections") << Model::Korvel16p << M << 434 << mem << kUnmapped;
-    QTest::newRow("16p-image-end") << Model::Korvel16p << M << 511 << mem << kUnmapped;
+    QTest::newRow("4p-eeprom-first") << Model::Korvel4p << E << 0 << ee << 0 << 2;
+    QTest::newRow("4p-eeprom-14") << Model::Korvel4p << E << 14 << ee << 14 << 2;
+    QTest::newRow("4p-access-code-at-64") << Model::Korvel4p << E << 15 << ee << 64 << 2;
+    QTest::newRow("4p-eeprom-last") << Model::Korvel4p << E << 18 << ee << 67 << 2;
+    QTest::newRow("4p-object-number-1") << Model::Korvel4p << M << 0 << mem << 0x4800 << 2;
+    QTest::newRow("4p-object-number-2-low") << Model::Korvel4p << M << 3 << mem << 0x4841 << 2;
+    QTest::newRow("4p-telephone-1") << Model::Korvel4p << M << 4 << mem << 0x4E80 << 2;
+    QTest::newRow("4p-telephone-2-last") << Model::Korvel4p << M << 19 << mem << 0x4EC7 << 2;
+    QTest::newRow("4p-test-report-last") << Model::Korvel4p << M << 24 << mem << 0x4F04 << 2;
+    QTest::newRow("4p-unused-25") << Model::Korvel4p << M << 25 << mem << kUnmapped << 2;
+    QTest::newRow("4p-section-18") << Model::Korvel4p << M << 30 << mem << 0x4880 << 2;
+    QTest::newRow("4p-section-26") << Model::Korvel4p << M << 62 << mem << 0x4C00 << 2;
+    QTest::newRow("4p-section-45-last") << Model::Korvel4p << M << 209 << mem << 0x4ACF << 2;
+    QTest::newRow("8p-eeprom-15") << Model::Korvel8p << E << 15 << ee << 15 << 2;
+    QTest::newRow("8p-access-code-at-64") << Model::Korvel8p << E << 16 << ee << 64 << 2;
+    QTest::newRow("8p-section-19") << Model::Korvel8p << M << 38 << mem << 0x4900 << 2;
+    QTest::newRow("8p-section-45-last") << Model::Korvel8p << M << 273 << mem << 0x4ACF << 2;
+    QTest::newRow("16p-eeprom-19") << Model::Korvel16p << E << 19 << ee << 19 << 2;
+    QTest::newRow("16p-address-byte-at-24") << Model::Korvel16p << E << 20 << ee << 24 << 2;
+    QTest::newRow("16p-coincidence-at-27") << Model::Korvel16p << E << 23 << ee << 27 << 2;
+    QTest::newRow("16p-access-code-at-64") << Model::Korvel16p << E << 24 << ee << 64 << 2;
+    QTest::newRow("16p-section-19") << Model::Korvel16p << M << 46 << mem << 0x4900 << 2;
+    QTest::newRow("16p-section-28") << Model::Korvel16p << M << 190 << mem << 0x4F40 << 2;
+    QTest::newRow("16p-section-45-last") << Model::Korvel16p << M << 433 << mem << 0x4ACF << 2;
 }
 
 void TstSimFile::imageBytePlacement()
@@ -69,15 +68,16 @@ void TstSimFile::imageBytePlacement()
     QFETCH(int, offset);
     QFETCH(SimArea, area);
     QFETCH(int, address);
+    QFETCH(int, variant);
 
     const ModelInfo &info = modelInfo(model);
-    const std::optional<QList<ImageSegment>> segments = imageSegments(model);
+    const std::optional<QList<ImageSegment>> segments = imageSegments(model, quint8(variant));
     QVERIFY(segments);
     settingsfile::Images images{QByteArray(info.eepromSize, '\0'), QByteArray(info.memorySize, '\0')};
     QByteArray &marked = image == ImageSegment::Image::Eeprom ? images.eeprom : images.memory;
     marked[offset] = kMarker;
 
-    SimDevice device(info.typeCode, 2);
+    SimDevice device(info.typeCode, quint8(variant));
     putImages(images, *segments, device);
     if (address != kUnmapped) {
         QCOMPARE(device.read(area, address, 1)->at(0), kMarker);

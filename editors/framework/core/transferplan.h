@@ -93,6 +93,11 @@ PlannedExchange planRequests(const TransferPlan &plan, const QByteArray &eepromI
 void appendStep(TPacketList &list, TransferPlan::Direction direction, const PlanStep &step,
                 const QByteArray &eepromImage, const QByteArray &memoryImage);
 
+// The descriptor of `count` bytes kept at configurator address `data` for `deviceAddress`;
+// type, variant and next address are left to the caller.
+TPacketList::Descriptor blockDescriptor(quint16 record, quint16 data, quint16 deviceAddress,
+                                        ImageArea area, int count);
+
 // Sets each descriptor's next address to the following one's record; the last points to
 // `end` (below 0x1000: no descriptor is stored there).
 void chainDescriptors(QList<TPacketList::Descriptor> &descriptors, quint16 end);

@@ -132,8 +132,14 @@ void TDeviceEditor::LoadToConfigurator(int slot)
     m_shell.BeginAnimation(); // no identification precedes a slot write
     FillArrayByDataForEEPROM();
     FillArrayByDataForMemory();
-    exchange().FirmwareVariant = definition().slotVariant(m_variant);
-    startExchange({Operation::Kind::WriteSlot, slot}, definition().slotWrite(m_variant, slot));
+    const SlotWrite write = slotWrite(slot);
+    exchange().FirmwareVariant = write.recordedVariant;
+    startExchange({Operation::Kind::WriteSlot, slot}, write.plan);
+}
+
+TDeviceEditor::SlotWrite TDeviceEditor::slotWrite(int slot) const
+{
+    return {definition().slotWrite(m_variant, slot), definition().slotVariant(m_variant)};
 }
 
 void TDeviceEditor::LoadFromConfigurator(int slot)
@@ -163,7 +169,7 @@ void TDeviceEditor::PrepareToSave(const QString &fileName)
 {
     FillArrayByDataForEEPROM();
     FillArrayByDataForMemory();
-    const settingsfile::Header header{modelInfo(m_model).typeCode, m_variant};
+    const settingsfile::Header header{modelInfo(m_model).typeCode, recordedVersion()};
     if (!settingsfile::write(fileName, header, exchange().EepromImage, eepromSize(),
                              exchange().MemoryImage, memorySize()))
         ShowError(kErrWriteFile);

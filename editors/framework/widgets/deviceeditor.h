@@ -59,6 +59,16 @@ protected:
     // Takes `variant` as the editor's own (title and enabling) keeping every control.
     void adoptVariant(quint8 variant);
 
+    // The variant byte of a settings file of these settings: the editor variant, unless the
+    // model keeps the module's firmware version apart from its variant.
+    virtual quint8 recordedVersion() const { return m_variant; }
+    // A write to configurator slot `slot`: its plan and the variant the slot records.
+    struct SlotWrite {
+        TransferPlan plan;
+        quint8 recordedVariant;
+    };
+    virtual SlotWrite slotWrite(int slot) const;
+
     void fillControlsFromImages();
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;

@@ -4,26 +4,15 @@ namespace {
 
 using Lines = QList<QByteArray>;
 
-constexpr char kProlog[] =
-    R"({\rtf1\ansi\ansicpg1251\deff0\deflang1049{\fonttbl)"
-    R"({\f0\fnil\fcharset204{\*\fname Times New Roman;}Times New Roman CYR;})"
-    R"({\f1\fnil\fcharset0 Times New Roman;}{\f2\fnil\fcharset2 Symbol;}})";
-constexpr char kColourTable[] = R"({\colortbl ;\red0\green0\blue255;})";
-constexpr char kTitleFormat[] = R"(\viewkind4\uc1\pard\qc\cf1\b\f0\fs32)"; // centred, blue, bold
+using namespace rtfpiece;
+
 constexpr char kZoneHeadingsFormat[] =
     R"(\par \pard\tx1136\tx3408\tx5112\tx5964\tx6816\tx7810\tx8662\cf0\fs20)";
-constexpr char kBulleted[] =
-    R"(\par \pard{\pntext\f1\'B7\tab}{\*\pn\pnlvlblt\pnf1\pnindent0{\pntxtb\'B7}}\fi-200\li200)";
 constexpr char kZoneTabStops[] = R"(\tx426\tx1704\tx3408\tx5254\tx6106\tx7100\tx7952)";
 constexpr char kLastZoneTabStop16[] = R"(\tx8946)";
 constexpr char kLastZoneTabStop[] = R"(\tx8804)"; // 4- and 8-zone
-constexpr char kNotBold[] = R"(\b0)";
-constexpr char kParagraphEnd[] = R"(\par \pard)";
-constexpr char kEmptyLineHeading[] = R"(\par \b)";
-constexpr char kHeading[] = R"(\b)";
 constexpr char kSectionTitlesFormat[] = R"(\par \tx4828\b)";
 constexpr char kSectionFieldsFormat[] = R"(\par \pard\tx284\tx3692\tx5112\tx8520\b0)";
-constexpr char kDocumentEnd[] = R"(\par })";
 
 bool isSixteenZone(PanelModel model) { return model == PanelModel::SixteenZone; }
 
@@ -84,14 +73,6 @@ Lines zoneTable(PanelModel model, const PanelSettings &settings)
     return Lines{kZoneHeadingsFormat + rtfTabbed(zoneHeadings(model)),
                  kBulleted + tabStops + kNotBold}
         + rtfLineBreaks(zones);
-}
-
-// A bold heading over a bulleted list of lines.
-Lines headedList(const char *headingFormat, const QString &heading, const Lines &items)
-{
-    return Lines{kParagraphEnd, headingFormat + rtfEscaped(heading),
-                 QByteArray(kBulleted) + kNotBold}
-        + rtfLineBreaks(items);
 }
 
 QString spinnerText(const PanelSettings &settings, PanelSpinner spinner, const QString &unit)
@@ -183,7 +164,7 @@ Lines sectionPair(PanelModel model, int first, const PanelSettings &settings)
 QByteArray panelReportRtf(PanelModel model, int variant, const QString &editorTitle,
                           const PanelSettings &settings)
 {
-    Lines lines{kProlog, kColourTable, kTitleFormat + rtfEscaped(reportTitle(editorTitle))};
+    Lines lines = reportStart(reportTitle(editorTitle));
     lines += zoneTable(model, settings);
     lines += headedList(kEmptyLineHeading, QStringLiteral("ЧАСОВІ НАЛАШТУВАННЯ"),
                         timingLines(model, variant, settings));

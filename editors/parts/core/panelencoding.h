@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 // Field encodings of the panel images. Readers treat bytes beyond an image's end as 0;
 // writers ignore positions outside the image.
 
@@ -19,6 +21,9 @@ void writeZoneSet(QByteArray &image, int offset, int width, quint16 zones);
 // Hex words are stored high byte first.
 quint16 readWord(const QByteArray &image, int offset);
 void writeWord(QByteArray &image, int offset, quint16 value);
+
+// The value of 1 to `maxDigits` hexadecimal digits and nothing else.
+std::optional<quint32> hexValue(const QString &text, int maxDigits);
 
 // Hex pair: a byte edited as up to two hexadecimal digits; empty or unreadable text gives 0.
 // Shown as two upper-case digits, or empty for 0.
@@ -41,6 +46,16 @@ struct BcdValue {
     bool valid; // both nibbles were decimal digits
 };
 BcdValue decodeBcd(quint8 byte);
+
+// Hexadecimal digits packed two to a byte, the first of each pair in the low or the high
+// nibble. A string that is not 2 x `bytes` hexadecimal digits packs as zero bytes.
+enum class NibbleOrder { LowFirst, HighFirst };
+QByteArray packedHexDigits(const QString &digits, int bytes, NibbleOrder order);
+// The 2 x `bytes` upper-case digits held by the image bytes from `offset`.
+QString hexDigitsAt(const QByteArray &image, int offset, int bytes, NibbleOrder order);
+// The dialled part of a telephone's digits: those before the first end digit "D" (all of
+// them when there is none); empty when they are all 0.
+QString digitsBeforeEnd(const QString &digits);
 
 // Telephone code string: 16 hexadecimal digits packed into 8 bytes, digit 1 in the low nibble
 // of byte 0. Digits: 0 to 9 dialled, B pause 2 s ("+"), C wait for the dial tone ("*"),
