@@ -2,10 +2,14 @@
 // written by hand from the documented memory map in golden/panels.txt (format:
 // tests/support/goldenplan.h). The end-to-end tests load the simulator through the
 // program's own tables, so a wrong address there is invisible to them; here it is not.
+#include "gsmdefinition.h"
+#include "gsmplans.h"
 #include "paneldefinition.h"
 #include "goldenplan.h"
 
 #include <QTest>
+
+#include <QMap>
 
 #include <functional>
 
@@ -15,10 +19,11 @@ Q_DECLARE_METATYPE(Build)
 namespace {
 
 const QString kPanelPlans = QStringLiteral(":/golden/panels.txt");
+const QString kGsmPlans = QStringLiteral(":/golden/gsm.txt");
 
 // Frame lengths do not depend on the image bytes; these images are large enough for
-// every panel model.
-const QByteArray kEeprom(28, '\x11');
+// every model.
+const QByteArray kEeprom(54, '\x11');
 const QByteArray kMemory(512, '\x22');
 
 // A configurator slot and the base the table adds to its slot-1 addresses.
@@ -58,16 +63,22 @@ QByteArray number(int value)
     return QByteArray::number(value);
 }
 
-void addRow(const QByteArray &name, const Build &build, const char *list, const char *base)
+void addRow(const QByteArray &name, const Build &build, const char *list, const char *base,
+            const QString &book = kPanelPlans, const char *version = "0")
 {
     QTest::newRow(name.constData()) << build << QString::fromLatin1(list)
-                                    << QString::fromLatin1(base);
+                                    << QString::fromLatin1(base) << book << QString::fromLatin1(version);
+}
+
+Build fromPlan(std::function<TransferPlan()> plan)
+{
+    return [=](TPacketList &list) { list = planRequests(plan(), kEeprom, kMemory).list; };
 }
 
 // Every list is built from the model's transfer plan, as the editors build theirs.
 Build planned(std::function<TransferPlan(const DeviceDefinition &)> plan, PanelModel model)
 {
-    return [=](TPacketList &list) { list = planRequests(plan(panelDefinition(model)), kEeprom, kMemory).list; };
+    return fromPlan([=] { return plan(panelDefinition(model)); });
 }
 
 Build deviceWrite(PanelModel model, int variant)
@@ -90,10 +101,12 @@ Build configuratorRead(PanelModel model, int slot)
     return planned([=](const DeviceDefinition &d) { return d.slotRead(0, slot); }, model);
 }
 
-const golden::PlanBook &panelPlans()
+const golden::PlanBook &plans(const QString &path)
 {
-    static const golden::PlanBook book = golden::PlanBook::load(kPanelPlans);
-    return book;
+    static QMap<QString, golden::PlanBook> books;
+    if (!books.contains(path))
+        books.insert(path, golden::PlanBook::load(path));
+    return books[path];
 }
 
 constexpr auto kFour = PanelModel::FourZone;
@@ -114,6 +127,8 @@ private:
     static void addDeviceReads();
     static void addConfiguratorWrites();
     static void addConfiguratorReads();
+    static void addGsmTransfers();
+    static void addGsm4Transfers();
 };
 
 void TstGoldenPlans::transfers_data()
@@ -121,10 +136,14 @@ void TstGoldenPlans::transfers_data()
     QTest::addColumn<Build>("build");
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("base");
+    QTest::addColumn<QString>("book");
+    QTest::addColumn<QString>("version"); // recorded in configurator slots
     addDeviceWrites();
     addDeviceReads();
     addConfiguratorWrites();
     addConfiguratorReads();
+    addGsmTransfers();
+    addGsm4Transfers();
 }
 
 // The built requests, decoded frame by frame, are the table's list, request for request.
@@ -133,11 +152,13 @@ void TstGoldenPlans::transfers()
     QFETCH(Build, build);
     QFETCH(QString, list);
     QFETCH(QString, base);
-    const golden::PlanBook &book = panelPlans();
-    QVERIFY2(book.error().isEmpty(), qPrintable(book.error()));
+    QFETCH(QString, book);
+    QFETCH(QString, version);
+    const golden::PlanBook &plan = plans(book);
+    QVERIFY2(plan.error().isEmpty(), qPrintable(plan.error()));
     QString error;
     const golden::Requests expected =
-        book.requests(list, {{QStringLiteral("base"), base}}, &error);
+        plan.requests(list, {{QStringLiteral("base"), base}, {QStringLiteral("v"), version}}, &error);
     QVERIFY2(error.isEmpty(), qPrintable(list + QStringLiteral(": ") + error));
     QVERIFY(!expected.isEmpty());
     TPacketList built;
@@ -241,6 +262,57 @@ void TstGoldenPlans::addConfiguratorReads()
             addRow(rowName({modelName(model), "slot", number(s.number), "read"}),
                    configuratorRead(model, s.number), list, s.base);
     }
+}
+
+void TstGoldenPlans::addGsmTransfers()
+{
+    const DeviceDefinition gsm = gsmModuleDefinition();
+    struct Version {
+        quint8 number;
+        const char *write;
+        const char *read;
+        const char *slot;
+    };
+    const Version versions[] = {{1, "gsm-device-write-v12", "gsm-device-read-v12", "gsm-slot-write-v12"},
+                                {2, "gsm-device-write-v12", "gsm-device-read-v12", "gsm-slot-write-v12"},
+                                {4, "gsm-device-write-v4", "gsm-device-read-v4", "gsm-slot-write-v4"}};
+    for (const Version &v : versions) {
+        const QByteArray name = "GSM version " + number(v.number);
+        const QByteArray recorded = number(v.number);
+        addRow(name + " device write", fromPlan([=] { return gsm.deviceWrite(v.number); }), v.write, kNoBase,
+               kGsmPlans);
+        addRow(name + " device read", fromPlan([=] { return gsm.deviceRead(v.number, 19200); }), v.read, kNoBase,
+               kGsmPlans);
+        for (const Slot &s : kSlots)
+            addRow(name + " slot " + number(s.number) + " write",
+                   fromPlan([=] { return gsm.slotWrite(v.number, s.number); }), v.slot, s.base, kGsmPlans,
+                   recorded.constData());
+    }
+    for (const Slot &s : kSlots)
+        addRow("GSM slot " + number(s.number) + " read", fromPlan([=] { return gsm.slotRead(1, s.number); }),
+               "gsm-slot-read", s.base, kGsmPlans);
+}
+
+void TstGoldenPlans::addGsm4Transfers()
+{
+    const DeviceDefinition gsm4 = gsm4ModuleDefinition();
+    for (const quint8 variant : {quint8(1), quint8(2)}) {
+        const QByteArray name = "GSM.4 variant " + number(variant);
+        addRow(name + " device write", fromPlan([=] { return gsm4.deviceWrite(variant); }), "gsm4-device-write",
+               kNoBase, kGsmPlans);
+        addRow(name + " device read", fromPlan([=] { return gsm4.deviceRead(variant, 9600); }), "gsm4-device-read",
+               kNoBase, kGsmPlans);
+        for (const Slot &s : kSlots) {
+            addRow(name + " slot " + number(s.number) + " write",
+                   fromPlan([=] { return gsm4.slotWrite(variant, s.number); }), "gsm4-slot-write", s.base,
+                   kGsmPlans, "1");
+            addRow(name + " slot " + number(s.number) + " read",
+                   fromPlan([=] { return gsm4.slotRead(variant, s.number); }), "gsm4-slot-read", s.base, kGsmPlans);
+        }
+    }
+    addRow("GSM.4 slot write after adopting version 2",
+           fromPlan([] { return gsm4SlotWrite(Gsm4Variant::Gsm4, 2, 4); }), "gsm4-slot-write", "0xC0", kGsmPlans,
+           "2");
 }
 
 QTEST_GUILESS_MAIN(TstGoldenPlans)

@@ -59,6 +59,25 @@ void TstSimFile::imageBytePlacement_data()
     QTest::newRow("16p-section-19") << Model::Korvel16p << M << 46 << mem << 0x4900 << 2;
     QTest::newRow("16p-section-28") << Model::Korvel16p << M << 190 << mem << 0x4F40 << 2;
     QTest::newRow("16p-section-45-last") << Model::Korvel16p << M << 433 << mem << 0x4ACF << 2;
+    const Model gsm = Model::ZmuGsm;
+    QTest::newRow("gsm-eeprom-channel") << gsm << E << 1 << ee << 0x41 << 1;
+    QTest::newRow("gsm-identifier") << gsm << M << 0 << mem << 0x7300 << 2;
+    QTest::newRow("gsm-identifier-last-zero") << gsm << M << 5 << mem << 0x7305 << 2;
+    QTest::newRow("gsm-hidden-code") << gsm << M << 6 << mem << 0x7400 << 1;
+    QTest::newRow("gsm-access-point") << gsm << M << 12 << mem << 0x7308 << 1;
+    QTest::newRow("gsm-ip-first-padding") << gsm << M << 91 << mem << 0x7337 << 1;
+    QTest::newRow("gsm-ip-second-padding-under-the-port") << gsm << M << 92 << mem << kUnmapped << 1;
+    QTest::newRow("gsm-panel-port") << gsm << M << 110 << mem << 0x7338 << 1;
+    QTest::newRow("gsm-last-padding") << gsm << M << 131 << mem << 0x744A << 1;
+    QTest::newRow("gsm-version-4-identifier") << gsm << M << 0 << mem << 0x6E00 << 4;
+    QTest::newRow("gsm-version-4-alternative-interval") << gsm << M << 129 << mem << 0x6F48 << 4;
+    const Model gsm4 = Model::ZmuGsm4;
+    QTest::newRow("gsm4-eeprom-last-event-code") << gsm4 << E << 52 << ee << 0x74 << 1;
+    QTest::newRow("gsm4-variant-marker") << gsm4 << E << 53 << ee << 0xFE << 2;
+    QTest::newRow("gsm4-hidden-code") << gsm4 << M << 6 << mem << 0x6B00 << 1;
+    QTest::newRow("gsm4-interval") << gsm4 << M << 126 << mem << 0x6A48 << 2;
+    QTest::newRow("16p-after-the-sections") << Model::Korvel16p << M << 434 << mem << kUnmapped << 2;
+    QTest::newRow("16p-image-end") << Model::Korvel16p << M << 511 << mem << kUnmapped << 2;
 }
 
 void TstSimFile::imageBytePlacement()

@@ -1,5 +1,6 @@
 #include "registry.h"
 
+#include "gsmdefinition.h"
 #include "paneldefinition.h"
 
 namespace {
@@ -20,37 +21,6 @@ DeviceDefinition systemPanel()
     return d;
 }
 
-DeviceDefinition gsmModule()
-{
-    DeviceDefinition d{Model::ZmuGsm, 26, "TZMU_GSMForm", "ZMU_GSMForm", 2, 132, {1, 2, 4}};
-    d.title = [](quint8) { return QStringLiteral("ЗМУ-GSM"); };
-    d.factoryFile = [](const QString &) { return QStringLiteral("adjustments/zmugsm-1.vaf"); };
-    d.slotDescription = [](quint8 v) {
-        return v == 1 ? QStringLiteral("- ЗМУ-GSM (zmu_gsm-1)") : QStringLiteral("- ЗМУ-GSM");
-    };
-    d.links = {{11, "zmu-gsm ver. 3", "ЗМУ-GSM", Model::ZmuGsm, 1},
-               {12, "zmu-gsm ver. 4", "ЗМУ-GSM", Model::ZmuGsm, 4}};
-    return d;
-}
-
-DeviceDefinition gsm4Module()
-{
-    DeviceDefinition d{Model::ZmuGsm4, 49, "TZMU_GSM4Form", "ZMU_GSM4Form", 54, 132, {1, 2}};
-    d.title = [](quint8 v) {
-        return v == 1 ? QStringLiteral("ЗМУ-GSM.4") : v == 2 ? QStringLiteral("ЗМУ-С112.4") : QString();
-    };
-    d.factoryFile = [](const QString &) { return QStringLiteral("adjustments/zmugsm4-1.vaf"); };
-    d.slotDescription = [](quint8 v) {
-        if (v == 1 || v == 2)
-            return QStringLiteral("- ЗМУ-GSM.4 (zmu_gsm.4-%1)").arg(v);
-        return QStringLiteral("- ЗМУ-GSM.4");
-    };
-    d.links = {{10, "GSM.4-1(2)", "ЗМУ-GSM.4", Model::ZmuGsm4, 1},
-               {13, "S112.4-1(2)", "ЗМУ-GSM.4", Model::ZmuGsm4, 2}};
-    d.firmwareName = "ЗМУ-GSM.4 (ZMUGSM-";
-    return d;
-}
-
 DeviceDefinition controlAndStartDevice()
 {
     DeviceDefinition d{Model::PKorvel24, 55, "TPKorvelForm24", "PKorvelForm24", 0, 203, {1}};
@@ -68,7 +38,7 @@ const QList<DeviceDefinition> &models()
 {
     static const QList<DeviceDefinition> list = {
         panelDefinition(PanelModel::FourZone), panelDefinition(PanelModel::EightZone),
-        panelDefinition(PanelModel::SixteenZone), systemPanel(), gsmModule(), gsm4Module(),
+        panelDefinition(PanelModel::SixteenZone), systemPanel(), gsmModuleDefinition(), gsm4ModuleDefinition(),
         controlAndStartDevice(),
     };
     return list;
