@@ -208,8 +208,12 @@ void TstPanelExchange::readEditWrite()
     Q_EMIT code->textEdited(code->text());
     m_form->findChild<QAction *>("tbLoadDev")->trigger();
     waitForEnd();
-    QVERIFY(editor->windowTitle().endsWith(QStringLiteral("змінено користувачем"))); // not refilled
-    const settingsfile::Images written = imagesOf(*m_device, *imageSegments(m, quint8(variant)), info.eepromSize, info.memorySize);
+    // Read back and checked; the controls are not refilled from the device.
+    QVERIFY(editor->windowTitle().endsWith(QStringLiteral("   -   записано і перевірено")));
+    QCOMPARE(m_form->statusText(0), QStringLiteral("Записано і перевірено"));
+    QCOMPARE(code->text(), QStringLiteral("9876"));
+    const settingsfile::Images written =
+        imagesOf(*m_device, *imageSegments(m, quint8(variant)), info.eepromSize, info.memorySize);
     QCOMPARE(written.eeprom.mid(info.eepromSize - 4, 2), QByteArray("\x98\x76", 2));
     QCOMPARE(written.memory, images.memory);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panelencoding.h"
 #include "panelsettings.h"
 
 #include <QByteArray>
@@ -9,8 +10,9 @@
 // Encoders return an image of the model's size. Decoders accept an image of any length,
 // reading bytes beyond its end as 0, and write only the settings the image carries.
 
-inline constexpr quint16 kDefaultAccessCode2 = 0x0003; // stored for an empty level-2 code
-inline constexpr quint16 kDefaultAccessCode3 = 0x2735;
+// Four decimal digits as a hex word; an empty field stands for these codes.
+inline constexpr AccessCodeFormat kPanelAccessCode2{4, 0x0003};
+inline constexpr AccessCodeFormat kPanelAccessCode3{4, 0x2735};
 
 // `variant` is the editor variant when encoding and the device's reported firmware variant
 // when decoding. Timing bytes of a 4- or 8-zone variant outside 2 to 6 are left at 0 when

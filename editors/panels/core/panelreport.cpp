@@ -18,18 +18,6 @@ bool isSixteenZone(PanelModel model) { return model == PanelModel::SixteenZone; 
 
 QString notSupported() { return QStringLiteral("не підтримується"); }
 
-// Variant 2 firmware of the 4- and 8-zone panels has no line-fault time, and the 8-zone panel
-// takes a system address from variant 4 on; the editor disables those controls.
-bool lineFaultSupported(PanelModel model, int variant)
-{
-    return isSixteenZone(model) || variant != 2;
-}
-
-bool addressSupported(PanelModel model, int variant)
-{
-    return model != PanelModel::EightZone || (variant != 2 && variant != 3);
-}
-
 // "КОРВЕЛ-4П (KVL4P-2)" becomes "КОРВЕЛ - 4П (KVL4P-2)".
 QString reportTitle(const QString &editorTitle)
 {
@@ -83,7 +71,7 @@ QString spinnerText(const PanelSettings &settings, PanelSpinner spinner, const Q
 Lines timingLines(PanelModel model, int variant, const PanelSettings &settings)
 {
     const QString seconds = QStringLiteral("сек");
-    const QString lineFault = lineFaultSupported(model, variant)
+    const QString lineFault = panelLineFaultSupported(model, variant)
         ? spinnerText(settings, PanelSpinner::LineFault, QStringLiteral("хв"))
         : notSupported();
     return {
@@ -127,7 +115,7 @@ Lines codeLines(PanelModel model, int variant, const PanelSettings &settings)
     };
     if (model != PanelModel::FourZone) {
         const QString address =
-            addressSupported(model, variant) ? settings.address : notSupported();
+            panelAddressSupported(model, variant) ? settings.address : notSupported();
         lines << rtfTabbed({QStringLiteral("адреса в системі \"Корвел-16.64П\""), address});
     }
     return lines;
@@ -160,6 +148,18 @@ Lines sectionPair(PanelModel model, int first, const PanelSettings &settings)
 }
 
 } // namespace
+
+// Variant 2 firmware of the 4- and 8-zone panels has no line-fault time, and the 8-zone panel
+// takes a system address from variant 4 on; the editor disables those controls.
+bool panelLineFaultSupported(PanelModel model, int variant)
+{
+    return isSixteenZone(model) || variant != 2;
+}
+
+bool panelAddressSupported(PanelModel model, int variant)
+{
+    return model != PanelModel::EightZone || (variant != 2 && variant != 3);
+}
 
 QByteArray panelReportRtf(PanelModel model, int variant, const QString &editorTitle,
                           const PanelSettings &settings)

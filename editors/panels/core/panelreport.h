@@ -10,6 +10,10 @@
 // editor's controls hold. `variant` is the editor's own variant, and `editorTitle` its title for
 // that variant ("КОРВЕЛ-4П (KVL4P-2)"), which the report prints as "КОРВЕЛ - 4П (KVL4P-2)".
 
+// What the firmware of a variant has: the line-fault time, the system address.
+bool panelLineFaultSupported(PanelModel model, int variant);
+bool panelAddressSupported(PanelModel model, int variant);
+
 QByteArray panelReportRtf(PanelModel model, int variant, const QString &editorTitle,
                           const PanelSettings &settings);
 

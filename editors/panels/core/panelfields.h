@@ -1,0 +1,8 @@
+#pragma once
+
+#include "panelsettings.h"
+#include "settingfields.h"
+
+// A panel's settings as named fields, valued as the report prints them. `variant` is the
+// editor's variant (it decides which times and the system address the panel has).
+QList<SettingField> panelSettingFields(PanelModel model, int variant, const PanelSettings &settings);
