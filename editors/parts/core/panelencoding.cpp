@@ -218,6 +218,11 @@ QString digitsBeforeEnd(const QString &digits)
     return isAllZeros(number) ? QString() : number;
 }
 
+QString endFilledDigits(const QString &text, int digits)
+{
+    return text.leftJustified(digits, kEndDigit, true);
+}
+
 QByteArray telephoneBytes(const QString &codeString)
 {
     return packedHexDigits(codeString, kTelephoneBytes, NibbleOrder::LowFirst);

@@ -71,6 +71,10 @@ QString hexDigitsAt(const QByteArray &image, int offset, int bytes, NibbleOrder 
 // them when there is none); empty when they are all 0.
 QString digitsBeforeEnd(const QString &digits);
 
+// The code string of a number typed as digits only: its digits followed by the end digit
+// "D" up to `digits` (cut to `digits`).
+QString endFilledDigits(const QString &text, int digits);
+
 // Telephone code string: 16 hexadecimal digits packed into 8 bytes, digit 1 in the low nibble
 // of byte 0. Digits: 0 to 9 dialled, B pause 2 s ("+"), C wait for the dial tone ("*"),
 // D end of number, E (first digit only) tone dialling.
