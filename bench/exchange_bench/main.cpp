@@ -6,6 +6,7 @@
 // alone costs. The ratio measured / floor is the link's overhead (logging, event loop,
 // terminal and process hops, the turnaround of every request).
 #include "blockpackets.h"
+#include "registry.h"
 #include "comport.h"
 #include "dialogs.h"
 #include "frame.h"
@@ -35,6 +36,7 @@ struct Case {
     QString name;
     std::function<void(TPacketList &)> build;
     QList<int> baudRates = kBaudRates;
+    QStringList simulator; // vexsim's model options; none: its 16-zone panel
 };
 
 struct Panel {
@@ -73,6 +75,41 @@ QList<Case> panelCases()
         cases.append({name + QStringLiteral(" configurator read"), [p](TPacketList &list) {
                           appendConfiguratorRead(list, configuratorReadBlocks(p.model, 1));
                       }});
+    }
+    return cases;
+}
+
+struct Module {
+    const char *name;
+    Model model;
+    quint8 variant;
+    const char *simulator; // vexsim --model
+};
+
+const Module kModules[] = {{"GSM v1", Model::ZmuGsm, 1, "gsm"}, {"GSM.4", Model::ZmuGsm4, 1, "gsm4"}};
+
+// Both GSM modules' transfers, planned by their definitions as the editors plan them.
+QList<Case> moduleCases()
+{
+    QList<Case> cases;
+    for (const Module &m : kModules) {
+        const DeviceDefinition &d = modelInfo(m.model);
+        const QByteArray eeprom(d.eepromSize, '\0');
+        const QByteArray memory(d.memorySize, '\0');
+        const auto planned = [=](std::function<TransferPlan()> plan) {
+            return [=](TPacketList &list) { list = planRequests(plan(), eeprom, memory).list; };
+        };
+        const QString name = QString::fromLatin1(m.name);
+        const QStringList simulator{QStringLiteral("--model"), QString::fromLatin1(m.simulator),
+                                    QStringLiteral("--variant"), QString::number(m.variant)};
+        cases.append({name + QStringLiteral(" device read"),
+                      planned([=] { return d.deviceRead(m.variant, 38400); }), kBaudRates, simulator});
+        cases.append({name + QStringLiteral(" device write"),
+                      planned([=] { return d.deviceWrite(m.variant); }), kBaudRates, simulator});
+        cases.append({name + QStringLiteral(" configurator write"),
+                      planned([=] { return d.slotWrite(m.variant, 1); }), kBaudRates, simulator});
+        cases.append({name + QStringLiteral(" configurator read"),
+                      planned([=] { return d.slotRead(m.variant, 1); }), kBaudRates, simulator});
     }
     return cases;
 }
@@ -119,7 +156,7 @@ QList<Case> allCases()
                                   list.AddReadMemory(kReadSize, kReadSize, i * kReadSize);
                               }
                           }}};
-    return cases + panelCases() + firmwareCases();
+    return cases + panelCases() + moduleCases() + firmwareCases();
 }
 
 // Bytes of the reply the device sends to `request`.
@@ -180,7 +217,7 @@ double runCase(const Case &benchCase, int baudRate)
 {
     QProcess vexsim;
     vexsim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vexsim"),
-                 {QStringLiteral("--baud"), QString::number(baudRate)});
+                 QStringList{QStringLiteral("--baud"), QString::number(baudRate)} + benchCase.simulator);
     if (!vexsim.waitForReadyRead(kStartWaitMs))
         return -1;
     ExchangeState state;

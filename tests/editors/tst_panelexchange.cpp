@@ -1,19 +1,11 @@
 // Panel editors against the in-process simulator: identify and read each model, edit and
 // write back, write a configurator slot and apply it to a device, and the refusals.
-#include "comport.h"
 #include "deviceimages.h"
-#include "editorfactory.h"
-#include "main.h"
+#include "editorbench.h"
 #include "paneleditor.h"
 #include "panelcodec.h"
 #include "proc.h"
 #include "progress.h"
-#include "scripteddialogs.h"
-#include "scriptedtransport.h"
-#include "simconfigurator.h"
-#include "simdevice.h"
-#include "simendpoint.h"
-#include "simport.h"
 #include "slotapply.h"
 
 #include <QAction>
@@ -63,7 +55,7 @@ PanelSettings distinctive(Model model)
 
 } // namespace
 
-class TstPanelExchange : public QObject
+class TstPanelExchange : public QObject, private EditorBench
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -81,84 +73,17 @@ private Q_SLOTS:
     void closeRefusedWhileExchangeRuns();
 
 private:
-    void makeSimulator(Model model, quint8 variant);
-    void storeBaud(int baud);
-    void waitForEnd();
     TPanelEditor *active() const { return qobject_cast<TPanelEditor *>(m_form->activeEditor()); }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<SimDevice> m_device;
-    SimConfigurator m_configurator;
-    std::unique_ptr<SimEndpoint> m_endpoint;
-    std::unique_ptr<TMainForm> m_form;
-    QList<QByteArray> m_requests;
-    bool m_portFails = false;
-    int m_timeoutMs = 5000;
 };
 
 void TstPanelExchange::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QDir::setCurrent(m_dir->path());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir->path());
-    storeBaud(38400);
-    m_dialogs = std::make_unique<ScriptedDialogs>();
-    m_configurator = SimConfigurator();
-    m_requests.clear();
-    m_portFails = false;
-    m_timeoutMs = 5000;
-    m_form = std::make_unique<TMainForm>(m_dir->filePath("option.ini"));
-    m_form->setEditorFactory(createEditor);
-    m_form->setLinkFactory([this](ExchangeState &state) {
-        std::unique_ptr<QIODevice> port;
-        if (m_portFails) {
-            auto busy = std::make_unique<ScriptedTransport>();
-            busy->failOpen = true;
-            port = std::move(busy);
-        } else {
-            port = std::make_unique<SimPort>(*m_endpoint);
-        }
-        auto link = std::make_unique<TMainCPort>(state, std::move(port));
-        link->LoadSettings();
-        link->setReplyTimeout(m_timeoutMs);
-        return link;
-    });
+    startBench();
 }
 
 void TstPanelExchange::cleanup()
 {
-    m_form.reset();
-    TProgressForm::closeAll();
-    m_endpoint.reset();
-    m_device.reset();
-    m_dialogs.reset();
-    QDir::setCurrent(QDir::tempPath());
-    m_dir.reset();
-}
-
-void TstPanelExchange::storeBaud(int baud)
-{
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, "VexLoad", "ComPort");
-    store.setValue("BaudRate", QString::number(baud));
-}
-
-void TstPanelExchange::makeSimulator(Model model, quint8 variant)
-{
-    m_device = std::make_unique<SimDevice>(modelInfo(model).typeCode, variant);
-    setModelBehaviour(*m_device, model);
-    m_endpoint = std::make_unique<SimEndpoint>(*m_device, &m_configurator);
-    m_endpoint->setTraceObserver([this](const TraceEntry &entry) {
-        if (entry.kind == TraceEntry::Kind::Request)
-            m_requests.append(entry.bytes);
-    });
-}
-
-void TstPanelExchange::waitForEnd()
-{
-
-    QTRY_VERIFY_WITH_TIMEOUT(!TProgressForm::instance() && !m_form->link(), 60000);
-    QTRY_VERIFY_WITH_TIMEOUT(!active() || active()->isIdle(), 60000);
+    stopBench();
 }
 
 void TstPanelExchange::readEditWrite_data()

@@ -21,8 +21,8 @@ Gsm4Settings csdSample()
 {
     Gsm4Settings s = gsm4Defaults(Gsm4Variant::Gsm4);
     s.objectNumber = QStringLiteral("1234");
-    s.telephones[0] = {QStringLiteral("12345"), gsm4PackedTelephone(QStringLiteral("12345"))};
-    s.telephones[1] = {QString(), gsm4PackedTelephone(QString())}; // cleared: not stored
+    s.telephones[0] = {QStringLiteral("12345"), endFilledDigits(QStringLiteral("12345"), kGsm4TelephoneDigits)};
+    s.telephones[1] = {QString(), endFilledDigits(QString(), kGsm4TelephoneDigits)}; // cleared: not stored
     s.dialInterval = QStringLiteral("150");
     s.eventCodes[0] = QStringLiteral("7");
     s.eventCodes[12] = QStringLiteral("FFF");
@@ -200,7 +200,7 @@ void TstGsmCodec::gsm4Eeprom_data()
                                              "0F");
     Gsm4Settings gprs = csdSample();
     gprs.common.channel = GsmChannel::Gprs;
-    gprs.telephones[0] = {QString(), gsm4PackedTelephone(QString())}; // cleared by the user
+    gprs.telephones[0] = {QString(), endFilledDigits(QString(), kGsm4TelephoneDigits)}; // cleared by the user
     QTest::newRow("gprs-forces-v110-and-cleared-telephone") << gprs << Gsm4Variant::S112
                                                             << hex("1234"
                                                                    "01"

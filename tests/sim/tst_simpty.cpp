@@ -70,15 +70,28 @@ class TstSimPty : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void identifiesThroughSerialPort_data();
     void identifiesThroughSerialPort();
     void settingsFileLoadedAndSavedOnSigterm();
 };
 
+void TstSimPty::identifiesThroughSerialPort_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reply");
+    QTest::newRow("4-zone-variant-3") << QStringList{"--model", "4p", "--variant", "3", "--baud", "9600"}
+                                      << "C6 01 07 07 17 03 7C";
+    QTest::newRow("gsm-version-4") << QStringList{"--model", "gsm", "--variant", "4"} << "C6 01 07 07 1A 04 76";
+    QTest::newRow("gsm4-version-2") << QStringList{"--model", "gsm4", "--variant", "2"} << "C6 01 07 07 31 02 49";
+}
+
 void TstSimPty::identifiesThroughSerialPort()
 {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reply);
     Vexsim vexsim;
-    QVERIFY(vexsim.start({"--model", "4p", "--variant", "3", "--baud", "9600"}));
-    QCOMPARE(vexsim.exchange("C6 01 07 07 00 00 1C", 7), hexBytes("C6 01 07 07 17 03 7C"));
+    QVERIFY(vexsim.start(arguments));
+    QCOMPARE(vexsim.exchange("C6 01 07 07 00 00 1C", 7), hexBytes(reply));
     QVERIFY(vexsim.stop());
 }
 

@@ -1,5 +1,7 @@
 #include "editorfactory.h"
 
+#include "gsm4editor.h"
+#include "gsmeditor.h"
 #include "paneleditor.h"
 
 namespace {
@@ -14,6 +16,8 @@ const EditorMaker kEditors[] = {
     {Model::Korvel4p, [](Shell &shell) -> EditorWindow * { return new TKorvelForm4p(shell); }},
     {Model::Korvel8p, [](Shell &shell) -> EditorWindow * { return new TKorvelForm8p(shell); }},
     {Model::Korvel16p, [](Shell &shell) -> EditorWindow * { return new TKorvelForm16p(shell); }},
+    {Model::ZmuGsm, [](Shell &shell) -> EditorWindow * { return new TZMU_GSMForm(shell); }},
+    {Model::ZmuGsm4, [](Shell &shell) -> EditorWindow * { return new TZMU_GSM4Form(shell); }},
 };
 
 } // namespace

@@ -68,6 +68,7 @@ protected:
     // model keeps the module's firmware version apart from its variant.
     virtual quint8 recordedVersion() const { return m_variant; }
     // TransferHost: by default the definition's slot write for the editor variant.
+    using SlotWrite = TransferHost::SlotWrite;
     SlotWrite slotWrite(int slot) const override;
 
     void fillControlsFromImages();

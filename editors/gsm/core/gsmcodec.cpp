@@ -65,10 +65,10 @@ void encodeTelephones(const Gsm4Settings &s, QByteArray &image)
 {
     // The first number goes whenever it has a packed form, the second only when typed.
     for (int n = 0; n < 2; ++n) {
-        const Gsm4Telephone &t = s.telephones[std::size_t(n)];
-        const bool stored = n == 0 ? !t.packed.isEmpty() : !t.text.isEmpty();
+        const TelephoneNumber &t = s.telephones[std::size_t(n)];
+        const bool stored = n == 0 ? !t.codeString.isEmpty() : !t.text.isEmpty();
         if (stored)
-            putBytes(image, gsm4::kTelephones[n], gsm4TelephoneBytes(t.packed));
+            putBytes(image, gsm4::kTelephones[n], gsm4TelephoneBytes(t.codeString));
     }
 }
 
@@ -170,7 +170,7 @@ QByteArray encodeGsm4Eeprom(const Gsm4Settings &s, Gsm4Variant variant)
 {
     QByteArray image(gsm4::kEepromSize, '\0');
     const bool csd = s.common.channel == GsmChannel::Csd;
-    writeObjectNumber(image, gsm4::kObjectNumber, s.objectNumber);
+    writeAccessCode(image, gsm4::kObjectNumber, kObjectNumberFormat, s.objectNumber);
     const bool v110 = s.protocol == Gsm4Protocol::V110 || !csd;
     putByte(image, gsm4::kProtocol, v110 ? gsm4::kProtocolV110 : 0);
     putByte(image, gsm4::kChannel, gsm4Channel(s.common.channel));
@@ -180,7 +180,7 @@ QByteArray encodeGsm4Eeprom(const Gsm4Settings &s, Gsm4Variant variant)
     encodeTelephones(s, image);
     putByte(image, gsm4::kDialInterval, dialIntervalByte(s.dialInterval));
     for (int i = 0; i < gsm4::kEventCodeCount; ++i)
-        writeEventCode(image, gsm4::kEventCodes + 2 * i, s.eventCodes[std::size_t(i)]);
+        writeAccessCode(image, gsm4::kEventCodes + 2 * i, kEventCodeFormat, s.eventCodes[std::size_t(i)]);
     putByte(image, gsm4::kMarker, variant == Gsm4Variant::Gsm4 ? gsm4::kMarkerGsm4 : gsm4::kMarkerS112);
     return image;
 }
@@ -191,11 +191,8 @@ ShownAsStored decodeGsm4Eeprom(const QByteArray &image, Gsm4Settings &s)
     s.protocol = byteAt(image, gsm4::kProtocol) ? Gsm4Protocol::V110 : Gsm4Protocol::V32;
     decodeChannel(byteAt(image, gsm4::kChannel), gsm4::kChannelCsd, gsm4::kChannelGprs, s.common.channel);
     decodeLoops(image, s);
-    for (int n = 0; n < 2; ++n) {
-        Gsm4Telephone &t = s.telephones[std::size_t(n)];
-        t.packed = gsm4PackedTelephoneAt(image, gsm4::kTelephones[n]);
-        t.text = gsm4TelephoneText(t.packed);
-    }
+    for (int n = 0; n < 2; ++n)
+        s.telephones[std::size_t(n)] = gsm4TelephoneAt(image, gsm4::kTelephones[n]);
     s.dialInterval = dialIntervalText(byteAt(image, gsm4::kDialInterval));
     ShownAsStored marked;
     for (int i = 0; i < gsm4::kEventCodeCount; ++i) {

@@ -1,7 +1,9 @@
 #include "gsmdefinition.h"
 
 #include "gsmcodec.h"
+#include "panelencoding.h"
 #include "gsmplans.h"
+#include "gsmsettingfields.h"
 
 namespace {
 
@@ -49,6 +51,12 @@ DeviceDefinition gsmModuleDefinition()
     d.slotWrite = gsmSlotWrite;
     d.slotRead = [](quint8, int slot) { return gsmSlotRead(slot); };
     d.factoryImages = [](quint8) { return gsmFactoryImages(); };
+    d.settingFields = [](const SettingsImages &images, quint8) {
+        GsmSettings s = gsmDefaults();
+        decodeGsmEeprom(images.eeprom, s);
+        decodeGprsMemory(images.memory, IdentifierForm::Gsm, s.gprs);
+        return gsmSettingFields(s);
+    };
     return d;
 }
 
@@ -77,5 +85,13 @@ DeviceDefinition gsm4ModuleDefinition()
     };
     d.slotRead = [](quint8, int slot) { return gsm4SlotRead(slot); };
     d.factoryImages = gsm4FactoryImages;
+    // The images tell their variant by byte 53, whatever the version they are listed for.
+    d.settingFields = [](const SettingsImages &images, quint8) {
+        const Gsm4Variant variant = gsm4VariantOfMarker(byteAt(images.eeprom, gsm4::kMarker));
+        Gsm4Settings s = gsm4Defaults(variant);
+        decodeGsm4Eeprom(images.eeprom, s);
+        decodeGsm4Memory(images.memory, variant, s);
+        return gsm4SettingFields(variant, s);
+    };
     return d;
 }

@@ -11,13 +11,10 @@ namespace {
 constexpr int kIpGroups = 4;
 constexpr int kIpGroupDigits = 3;
 constexpr int kIpGroupMax = 255;
-constexpr int kEventCodeDigits = 3;
 constexpr int kDialIntervalDigits = 2;
 constexpr quint8 kUnreadableDialInterval = 1;
 constexpr int kMaxDialIntervalDigits = 8; // what a 32-bit value holds
-constexpr quint8 kHighestEventDigit = 0x0F;
 constexpr QChar kPadDigit = u'0';
-constexpr QChar kEndDigit = u'D';
 
 bool isDecimal(char c)
 {
@@ -97,6 +94,13 @@ bool accessPointHolds(QChar ch)
     return byte && *byte != gsmimage::kPadding;
 }
 
+const KeyFilter &accessPointKeyFilter()
+{
+    static const KeyFilter filter{accessPointHolds,
+                                  QStringLiteral("Цей символ не можна записати в точку доступу.")};
+    return filter;
+}
+
 QByteArray accessPointBytes(const QString &text)
 {
     QByteArray bytes;
@@ -136,11 +140,6 @@ std::optional<QString> clampedInterval(const QString &text)
     return QString::number(gsmimage::kIntervalMaxMinutes);
 }
 
-void writeObjectNumber(QByteArray &image, int offset, const QString &text)
-{
-    writeWord(image, offset, hexWordValue(text, 0));
-}
-
 QString objectNumberText(const QByteArray &image, int offset)
 {
     const quint16 value = readWord(image, offset);
@@ -159,40 +158,19 @@ QString dialIntervalText(quint8 byte)
     return upperHex(byte);
 }
 
-void writeEventCode(QByteArray &image, int offset, const QString &text)
-{
-    if (text.isEmpty())
-        return;
-    const QString code = text.rightJustified(kEventCodeDigits, kPadDigit);
-    putByte(image, offset, hexPairValue(code.left(code.size() - 2)));
-    putByte(image, offset + 1, hexPairValue(code.right(2)));
-}
-
 StoredText eventCodeText(const QByteArray &image, int offset)
 {
-    const quint8 first = byteAt(image, offset);
-    const quint8 second = byteAt(image, offset + 1);
-    if (first == 0 && second == 0)
-        return {};
-    return {upperHex(first) + upperHex(second).rightJustified(2, kPadDigit), first > kHighestEventDigit};
+    const QString code = readAccessCode(image, offset, kEventCodeFormat);
+    return {code, code.size() > kEventCodeFormat.digits};
 }
 
-QString gsm4PackedTelephone(const QString &text)
+QByteArray gsm4TelephoneBytes(const QString &codeString)
 {
-    return text.leftJustified(kGsm4TelephoneDigits, kEndDigit, true);
+    return packedHexDigits(codeString, gsm4::kTelephoneBytes, NibbleOrder::HighFirst);
 }
 
-QByteArray gsm4TelephoneBytes(const QString &packed)
+TelephoneNumber gsm4TelephoneAt(const QByteArray &image, int offset)
 {
-    return packedHexDigits(packed, gsm4::kTelephoneBytes, NibbleOrder::HighFirst);
-}
-
-QString gsm4PackedTelephoneAt(const QByteArray &image, int offset)
-{
-    return hexDigitsAt(image, offset, gsm4::kTelephoneBytes, NibbleOrder::HighFirst);
-}
-
-QString gsm4TelephoneText(const QString &packed)
-{
-    return digitsBeforeEnd(packed);
+    const QString codeString = hexDigitsAt(image, offset, gsm4::kTelephoneBytes, NibbleOrder::HighFirst);
+    return {digitsBeforeEnd(codeString), codeString};
 }

@@ -4,6 +4,10 @@
 #include <QChar>
 #include <QString>
 
+#include "panelencoding.h"
+#include "proc.h"
+#include "telephonenumber.h"
+
 #include <optional>
 
 // Field encodings of the GSM modules' images.
@@ -36,6 +40,7 @@ bool isValidIp(const QString &text);
 // the letter "я" (0xFF in the code page) cannot be kept, and neither can a character the
 // code page lacks: the edit refuses both.
 bool accessPointHolds(QChar ch);
+const KeyFilter &accessPointKeyFilter();
 QByteArray accessPointBytes(const QString &text);
 // Every 0xFF removed; a 0x00 ends the text (a module never written holds zeros).
 QString accessPointText(const QByteArray &bytes);
@@ -49,7 +54,7 @@ std::optional<QString> clampedInterval(const QString &text);
 // GSM.4 object number: hexadecimal digits stored as a word, high byte first (typed decimal
 // digits become packed decimal: 1234 is 0x12 0x34). Shown as the word's hexadecimal digits
 // without leading zeros, empty for 0, so that any stored word reads back unchanged.
-void writeObjectNumber(QByteArray &image, int offset, const QString &text);
+inline constexpr AccessCodeFormat kObjectNumberFormat{4, 0};
 QString objectNumberText(const QByteArray &image, int offset);
 
 // GSM.4 dial interval: the text left-padded with "0" to two digits, read as hexadecimal,
@@ -58,17 +63,12 @@ QString objectNumberText(const QByteArray &image, int offset);
 quint8 dialIntervalByte(const QString &text);
 QString dialIntervalText(quint8 byte);
 
-// GSM.4 event codes, two bytes: the code left-padded with "0" to three digits, its first
-// digit (all but the last two) in the first byte and its last two packed in the second.
-// Empty text stores 0x00 0x00 and 0x00 0x00 shows nothing; code 7 shows as "007". A first
-// byte above 0x0F shows in full and is marked.
-void writeEventCode(QByteArray &image, int offset, const QString &text);
+// GSM.4 event codes, two bytes: up to three digits, the first in the first byte and the
+// last two packed in the second; empty text stores 0x00 0x00, which shows nothing; code 7
+// shows as "007". A first byte above 0x0F shows in full and is marked.
+inline constexpr AccessCodeFormat kEventCodeFormat{3, 0};
 StoredText eventCodeText(const QByteArray &image, int offset);
 
-// GSM.4 telephones: the packed form of an edit's text is the text followed by "D" up to
-// 18 digits, stored high nibble first in 9 bytes.
-QString gsm4PackedTelephone(const QString &text);
-QByteArray gsm4TelephoneBytes(const QString &packed);
-QString gsm4PackedTelephoneAt(const QByteArray &image, int offset);
-// The digits before the first "D"; nothing when they are all 0.
-QString gsm4TelephoneText(const QString &packed);
+// GSM.4 telephones: 18 digits (the code string) stored high nibble first in 9 bytes.
+QByteArray gsm4TelephoneBytes(const QString &codeString);
+TelephoneNumber gsm4TelephoneAt(const QByteArray &image, int offset);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gsmtables.h"
+#include "telephonenumber.h"
 
 #include <QString>
 #include <QStringList>
@@ -38,15 +39,6 @@ Gsm4Variant gsm4VariantOfMarker(quint8 marker);
 enum class InputType { Fault, Fire };       // cbFire<n> item index: "несправність", "пожар"
 enum class Gsm4Protocol { V32, V110 };      // cbProtocol item index
 
-struct Gsm4Telephone {
-    QString text;   // edTelNum<n>: digits
-    // The 18 hexadecimal digits kept with the edit: its text followed by "D" up to 18
-    // after every edit, or the digits read from the module.
-    QString packed;
-
-    friend bool operator==(const Gsm4Telephone &, const Gsm4Telephone &) = default;
-};
-
 inline constexpr int kGsm4TelephoneDigits = 18;
 
 struct Gsm4Settings {
@@ -54,7 +46,9 @@ struct Gsm4Settings {
     std::array<InputType, 2> inputTypes{};        // loops 1 and 2
     std::array<bool, 2> risingLevel{};            // loops 3 and 4: "з 0 в 1" pressed
     QString objectNumber;                         // edNumDev, hexadecimal digits
-    std::array<Gsm4Telephone, 2> telephones;
+    // edTelNum1, edTelNum2: digits; the code string kept with each is its text followed by
+    // "D" up to 18 digits after every edit, or the 18 digits read from the module.
+    std::array<TelephoneNumber, 2> telephones;
     Gsm4Protocol protocol = Gsm4Protocol::V32;
     QString dialInterval;                         // edIntervalCSD, hours
     std::array<QString, gsm4::kEventCodeCount> eventCodes; // edS1 .. edS13
