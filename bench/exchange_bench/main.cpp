@@ -6,7 +6,9 @@
 // alone costs. The ratio measured / floor is the link's overhead (logging, event loop,
 // terminal and process hops, the turnaround of every request).
 #include "blockpackets.h"
+#include "paneldefinition.h"
 #include "registry.h"
+#include "verification.h"
 #include "comport.h"
 #include "dialogs.h"
 #include "frame.h"
@@ -53,6 +55,16 @@ const Panel kPanels[] = {{"4-zone v5", PanelModel::FourZone, 5},
 QByteArray eepromOf(const Panel &p) { return QByteArray(panelModelInfo(p.model).eepromSize, '\0'); }
 QByteArray memoryOf(const Panel &p) { return QByteArray(panelModelInfo(p.model).memorySize, '\0'); }
 
+// The write and then the reads that check it, as one exchange.
+void checkedWrite(TPacketList &list, const DeviceDefinition &d, quint8 variant, const SettingsImages &sent)
+{
+    const TransferPlan write = d.deviceWrite(variant);
+    list = planRequests(write, sent.eeprom, sent.memory).list;
+    const Verification check = verificationOf(write, sent, d.deviceRead(variant, 38400));
+    for (const PlanStep &step : check.reads.stages.first().steps)
+        appendStep(list, TransferPlan::Direction::Read, step, {}, {});
+}
+
 QList<Case> panelCases()
 {
     QList<Case> cases;
@@ -67,6 +79,10 @@ QList<Case> panelCases()
                           const auto blocks = deviceWriteBlocks(p.model, p.variant);
                           appendDeviceWrite(list, blocks, PanelArea::Eeprom, eepromOf(p), memoryOf(p));
                           appendDeviceWrite(list, blocks, PanelArea::Memory, eepromOf(p), memoryOf(p));
+                      }});
+        // The write and then the reads that check it, as one exchange.
+        cases.append({name + QStringLiteral(" device write, checked"), [p](TPacketList &list) {
+                          checkedWrite(list, panelDefinition(p.model), quint8(p.variant), {eepromOf(p), memoryOf(p)});
                       }});
         cases.append({name + QStringLiteral(" configurator write"), [p](TPacketList &list) {
                           appendConfiguratorWrite(list, configuratorWriteBlocks(p.model, p.variant, 1),
@@ -106,6 +122,9 @@ QList<Case> moduleCases()
                       planned([=] { return d.deviceRead(m.variant, 38400); }), kBaudRates, simulator});
         cases.append({name + QStringLiteral(" device write"),
                       planned([=] { return d.deviceWrite(m.variant); }), kBaudRates, simulator});
+        cases.append({name + QStringLiteral(" device write, checked"),
+                      [=](TPacketList &list) { checkedWrite(list, d, m.variant, {eeprom, memory}); }, kBaudRates,
+                      simulator});
         cases.append({name + QStringLiteral(" configurator write"),
                       planned([=] { return d.slotWrite(m.variant, 1); }), kBaudRates, simulator});
         cases.append({name + QStringLiteral(" configurator read"),

@@ -9,7 +9,9 @@ namespace {
 // settings files and the slot survey need of them.
 DeviceDefinition systemPanel()
 {
-    DeviceDefinition d{Model::Korvel16_64p, 31, "TKorvelForm16_64p", "KorvelForm16_64p", 29, 664, {2}};
+    DeviceDefinition d{.model = Model::Korvel16_64p, .typeCode = 31,
+                       .editorClass = "TKorvelForm16_64p", .component = "KorvelForm16_64p",
+                       .eepromSize = 29, .memorySize = 664, .acceptedVariants = {2}};
     d.title = [](quint8) { return QStringLiteral("КОРВЕЛ-16.64П (KVL64P-2)"); };
     d.factoryFile = [](const QString &) { return QStringLiteral("adjustments/kvl64p-1.vaf"); };
     d.slotDescription = [](quint8 v) {
@@ -23,7 +25,9 @@ DeviceDefinition systemPanel()
 
 DeviceDefinition controlAndStartDevice()
 {
-    DeviceDefinition d{Model::PKorvel24, 55, "TPKorvelForm24", "PKorvelForm24", 0, 203, {1}};
+    DeviceDefinition d{.model = Model::PKorvel24, .typeCode = 55,
+                       .editorClass = "TPKorvelForm24", .component = "PKorvelForm24",
+                       .eepromSize = 0, .memorySize = 203, .acceptedVariants = {1}};
     d.title = [](quint8) { return QStringLiteral("ПУіЗ КОРВЕЛ - 2/4 (KVL24-1)"); };
     d.links = {{14, "kvl24-1", "ПУіЗ КОРВЕЛ-2/4", Model::PKorvel24, 1}};
     d.takesConfiguratorTransfers = false;

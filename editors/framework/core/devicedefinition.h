@@ -57,13 +57,13 @@ struct DeviceDefinition {
     // The variant an editor takes for a reported one (the 4-zone panel's 0 is its 3).
     std::function<quint8(quint8 reported)> editorVariant = [](quint8 v) { return v; };
     // Editor title (also its hint); empty when the variant leaves the title as it was.
-    std::function<QString(quint8 variant)> title;
+    std::function<QString(quint8 variant)> title = {};
     // Factory settings file relative to the program's folder, chosen by the editor's
     // title; empty when the model has none.
     std::function<QString(const QString &title)> factoryFile = [](const QString &) { return QString(); };
     // Text after "Конфігурація n " in the read-slot menu items.
-    std::function<QString(quint8 variant)> slotDescription;
-    QList<SelectionLink> links;
+    std::function<QString(quint8 variant)> slotDescription = {};
+    QList<SelectionLink> links = {};
     // The programmer names firmware for the model by this, the variant and ")"; none: the
     // programmer has no name for it.
     const char *firmwareName = nullptr;
@@ -71,17 +71,17 @@ struct DeviceDefinition {
     bool hasReport = true;
 
     // The memory map and the transfers; absent for a model without an editor yet.
-    std::function<QList<ImageSegment>(quint8 variant)> segments;
-    std::function<TransferPlan(quint8 editorVariant)> deviceWrite;
-    std::function<TransferPlan(quint8 firmwareVariant, qint32 baudRate)> deviceRead;
+    std::function<QList<ImageSegment>(quint8 variant)> segments = {};
+    std::function<TransferPlan(quint8 editorVariant)> deviceWrite = {};
+    std::function<TransferPlan(quint8 firmwareVariant, qint32 baudRate)> deviceRead = {};
     // The variant recorded in a configurator slot.
     std::function<quint8(quint8 editorVariant)> slotVariant = [](quint8 v) { return v; };
-    std::function<TransferPlan(quint8 editorVariant, int slot)> slotWrite;
-    std::function<TransferPlan(quint8 editorVariant, int slot)> slotRead;
+    std::function<TransferPlan(quint8 editorVariant, int slot)> slotWrite = {};
+    std::function<TransferPlan(quint8 editorVariant, int slot)> slotRead = {};
     // The settings the images hold, field by field as the report prints them.
-    std::function<QList<SettingField>(const SettingsImages &images, quint8 variant)> settingFields;
+    std::function<QList<SettingField>(const SettingsImages &images, quint8 variant)> settingFields = {};
     // The images an editor holds right after a reset to the factory settings.
-    std::function<SettingsImages(quint8 variant)> factoryImages;
+    std::function<SettingsImages(quint8 variant)> factoryImages = {};
     // Firmware that answers a two-byte memory read at the start of a block with the whole
     // block: device address -> block length (empty for firmware that does not).
     std::function<QMap<int, int>(quint8 variant)> wholeBlockReads = [](quint8) { return QMap<int, int>(); };

@@ -35,9 +35,10 @@ SettingsImages gsm4FactoryImages(quint8 editorVariant)
 
 DeviceDefinition gsmModuleDefinition()
 {
-    DeviceDefinition d{Model::ZmuGsm,    gsm::kTypeCode,        "TZMU_GSMForm", "ZMU_GSMForm",
-                       gsm::kEepromSize, gsmimage::kMemorySize, {1, 2, 4}};
-    d.readMemorySize = gsmimage::kReadMemorySize;
+    DeviceDefinition d{.model = Model::ZmuGsm, .typeCode = gsm::kTypeCode,
+                       .editorClass = "TZMU_GSMForm", .component = "ZMU_GSMForm",
+                       .eepromSize = gsm::kEepromSize, .memorySize = gsmimage::kMemorySize,
+                       .acceptedVariants = {1, 2, 4}, .readMemorySize = gsmimage::kReadMemorySize};
     d.title = [](quint8) { return kGsmTitle; };
     d.factoryFile = [](const QString &) { return QStringLiteral("adjustments/zmugsm-1.vaf"); };
     d.slotDescription = [](quint8 v) {
@@ -62,9 +63,10 @@ DeviceDefinition gsmModuleDefinition()
 
 DeviceDefinition gsm4ModuleDefinition()
 {
-    DeviceDefinition d{Model::ZmuGsm4,    gsm4::kTypeCode,       "TZMU_GSM4Form", "ZMU_GSM4Form",
-                       gsm4::kEepromSize, gsmimage::kMemorySize, {1, 2}};
-    d.readMemorySize = gsmimage::kReadMemorySize;
+    DeviceDefinition d{.model = Model::ZmuGsm4, .typeCode = gsm4::kTypeCode,
+                       .editorClass = "TZMU_GSM4Form", .component = "ZMU_GSM4Form",
+                       .eepromSize = gsm4::kEepromSize, .memorySize = gsmimage::kMemorySize,
+                       .acceptedVariants = {1, 2}, .readMemorySize = gsmimage::kReadMemorySize};
     d.title = gsm4Title;
     d.factoryFile = [](const QString &) { return QStringLiteral("adjustments/zmugsm4-1.vaf"); };
     d.slotDescription = [](quint8 v) {

@@ -159,7 +159,9 @@ DeviceDefinition withPanelTransfers(DeviceDefinition d, PanelModel panel)
 
 DeviceDefinition fourZone()
 {
-    DeviceDefinition d{Model::Korvel4p, 0, "TKorvelForm4p", "KorvelForm4p", 0, 0, {0, 2, 3, 4, 5, 6}};
+    DeviceDefinition d{.model = Model::Korvel4p, .typeCode = 0,
+                       .editorClass = "TKorvelForm4p", .component = "KorvelForm4p",
+                       .eepromSize = 0, .memorySize = 0, .acceptedVariants = {0, 2, 3, 4, 5, 6}};
     d.editorVariant = [](quint8 v) { return v == 0 ? quint8(3) : v; };
     d.title = fourZoneTitle;
     d.factoryFile = factoryFileByTitle("kvl4p", 2, 4);
@@ -173,7 +175,9 @@ DeviceDefinition fourZone()
 
 DeviceDefinition eightZone()
 {
-    DeviceDefinition d{Model::Korvel8p, 0, "TKorvelForm8p", "KorvelForm8p", 0, 0, {2, 3, 4, 5, 6}};
+    DeviceDefinition d{.model = Model::Korvel8p, .typeCode = 0,
+                       .editorClass = "TKorvelForm8p", .component = "KorvelForm8p",
+                       .eepromSize = 0, .memorySize = 0, .acceptedVariants = {2, 3, 4, 5, 6}};
     d.title = eightZoneTitle;
     d.factoryFile = factoryFileByTitle("kvl8p", 2, 5);
     d.slotDescription = eightZoneSlot;
@@ -188,7 +192,9 @@ DeviceDefinition eightZone()
 
 DeviceDefinition sixteenZone()
 {
-    DeviceDefinition d{Model::Korvel16p, 0, "TKorvelForm16p", "KorvelForm16p", 0, 0, {2, 3, 4}};
+    DeviceDefinition d{.model = Model::Korvel16p, .typeCode = 0,
+                       .editorClass = "TKorvelForm16p", .component = "KorvelForm16p",
+                       .eepromSize = 0, .memorySize = 0, .acceptedVariants = {2, 3, 4}};
     d.title = sixteenZoneTitle;
     d.factoryFile = [](const QString &) { return QStringLiteral("adjustments/kvl16p-2.vaf"); };
     d.slotDescription = sixteenZoneSlot;

@@ -69,7 +69,9 @@ void addSections(QList<SettingField> &fields, PanelModel model, const PanelSetti
             const QString value = isProtocolField(i, k)
                 ? protocolItems().value(s.protocols[std::size_t(telephoneOfSection(i))])
                 : s.sectionFields[std::size_t(i)][std::size_t(k - 1)];
-            fields.append({kSections, QStringLiteral("%1: %2").arg(sectionTitle(i), captions.value(k - 1)), value});
+            // Several fields of a section share a caption: the number tells them apart.
+            fields.append({kSections, QStringLiteral("%1, поле %2 (%3)").arg(sectionTitle(i)).arg(k).arg(captions.value(k - 1)),
+                           value});
         }
     }
 }
