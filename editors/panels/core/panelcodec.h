@@ -18,6 +18,20 @@ inline constexpr quint16 kDefaultAccessCode3 = 0x2735;
 QByteArray encodeEeprom(PanelModel model, int variant, const PanelSettings &settings);
 void decodeEeprom(PanelModel model, int variant, const QByteArray &image, PanelSettings &settings);
 
+// The zone grid's ten zone sets as a panel lays them out in its EEPROM image, for the
+// models that share the layout.
+struct ZoneGridLayout {
+    int zoneCount;
+    std::array<int, kZoneSetCount> offsets; // by ZoneSet
+    int width;                              // bytes per set
+};
+ZoneGridLayout zoneGridLayout(PanelModel model);
+void encodeZoneGrid(const ZoneGridLayout &layout, const PanelSettings &settings, QByteArray &image);
+void decodeZoneGrid(const ZoneGridLayout &layout, const QByteArray &image, PanelSettings &settings);
+// The timing bytes (and the system address where the layout has one).
+void encodeTiming(const TimingLayout &layout, const PanelSettings &settings, QByteArray &image);
+void decodeTiming(const TimingLayout &layout, const QByteArray &image, PanelSettings &settings);
+
 // Test-report bytes that could not be shown as stored: not valid BCD, or beyond the spinner's
 // range. Each such spinner shows the nearest value it can hold.
 struct MemoryDecodeReport {
@@ -27,6 +41,9 @@ struct MemoryDecodeReport {
 };
 
 QByteArray encodeMemory(PanelModel model, const PanelSettings &settings);
+// The same bytes into an image that may be larger than the model's (its other bytes are
+// left as they are).
+void writeMemory(PanelModel model, const PanelSettings &settings, QByteArray &image);
 MemoryDecodeReport decodeMemory(PanelModel model, const QByteArray &image,
                                 PanelSettings &settings);
 

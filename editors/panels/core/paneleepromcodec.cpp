@@ -92,7 +92,9 @@ constexpr std::array<TimingField, 3> kTimingFields{{
     {&TimingLayout::coincidence, PanelSpinner::Coincidence, 10},
 }};
 
-void writeTiming(const TimingLayout &layout, const PanelSettings &settings, QByteArray &image)
+} // namespace
+
+void encodeTiming(const TimingLayout &layout, const PanelSettings &settings, QByteArray &image)
 {
     for (const TimingField &field : kTimingFields) {
         if (layout.*field.offset < 0)
@@ -104,7 +106,7 @@ void writeTiming(const TimingLayout &layout, const PanelSettings &settings, QByt
         putByte(image, layout.address, hexPairValue(settings.address));
 }
 
-void readTiming(const TimingLayout &layout, const QByteArray &image, PanelSettings &settings)
+void decodeTiming(const TimingLayout &layout, const QByteArray &image, PanelSettings &settings)
 {
     for (const TimingField &field : kTimingFields) {
         if (layout.*field.offset < 0)
@@ -116,18 +118,34 @@ void readTiming(const TimingLayout &layout, const QByteArray &image, PanelSettin
         settings.address = addressText(byteAt(image, layout.address));
 }
 
-} // namespace
+ZoneGridLayout zoneGridLayout(PanelModel model)
+{
+    const PanelModelInfo &info = panelModelInfo(model);
+    return {info.zoneCount, info.zoneSetOffsets, info.zoneSetWidth};
+}
+
+void encodeZoneGrid(const ZoneGridLayout &layout, const PanelSettings &settings, QByteArray &image)
+{
+    const ZoneSets sets = zoneSetsOf(settings, layout.zoneCount);
+    for (int i = 0; i < kZoneSetCount; ++i)
+        writeZoneSet(image, layout.offsets[std::size_t(i)], layout.width, sets[std::size_t(i)]);
+}
+
+void decodeZoneGrid(const ZoneGridLayout &layout, const QByteArray &image, PanelSettings &settings)
+{
+    ZoneSets sets{};
+    for (int i = 0; i < kZoneSetCount; ++i)
+        sets[std::size_t(i)] = readZoneSet(image, layout.offsets[std::size_t(i)], layout.width);
+    applyZoneSets(sets, layout.zoneCount, settings);
+}
 
 QByteArray encodeEeprom(PanelModel model, int variant, const PanelSettings &settings)
 {
     const PanelModelInfo &info = panelModelInfo(model);
     QByteArray image(info.eepromSize, '\0');
-    const ZoneSets sets = zoneSetsOf(settings, info.zoneCount);
-    for (int i = 0; i < kZoneSetCount; ++i)
-        writeZoneSet(image, info.zoneSetOffsets[std::size_t(i)], info.zoneSetWidth,
-                     sets[std::size_t(i)]);
+    encodeZoneGrid(zoneGridLayout(model), settings, image);
     if (const auto layout = timingLayout(model, variant))
-        writeTiming(*layout, settings, image);
+        encodeTiming(*layout, settings, image);
     writeWord(image, info.accessCode2Offset,
               hexWordValue(settings.accessCode2, kDefaultAccessCode2));
     writeWord(image, info.accessCode3Offset,
@@ -138,13 +156,9 @@ QByteArray encodeEeprom(PanelModel model, int variant, const PanelSettings &sett
 void decodeEeprom(PanelModel model, int variant, const QByteArray &image, PanelSettings &settings)
 {
     const PanelModelInfo &info = panelModelInfo(model);
-    ZoneSets sets{};
-    for (int i = 0; i < kZoneSetCount; ++i)
-        sets[std::size_t(i)] =
-            readZoneSet(image, info.zoneSetOffsets[std::size_t(i)], info.zoneSetWidth);
-    applyZoneSets(sets, info.zoneCount, settings);
+    decodeZoneGrid(zoneGridLayout(model), image, settings);
     if (const auto layout = timingLayout(model, variant))
-        readTiming(*layout, image, settings);
+        decodeTiming(*layout, image, settings);
     settings.accessCode2 = hexWordText(readWord(image, info.accessCode2Offset));
     settings.accessCode3 = hexWordText(readWord(image, info.accessCode3Offset));
 }

@@ -52,5 +52,7 @@ bool isProtocolField(int sectionIndex, int field);
 
 // List item of lstBoxSection1/2 and caption of the section's group box.
 QString sectionTitle(int sectionIndex);
+// The same for a panel whose sections are numbered from `firstNumber` on.
+QString sectionTitle(int sectionIndex, int firstNumber);
 // Captions of fields 1 to sectionFieldCount.
 QStringList sectionFieldCaptions(PanelModel model, int sectionIndex);
