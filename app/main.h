@@ -120,6 +120,7 @@ private:
     bool openLinkBusy(const Operation &operation);
     bool openLinkQuiet(const Operation &operation);
     bool confirmWriteOf(const EditorWindow &window);
+    void refuseConfiguratorTransfer(const EditorWindow &window);
     void releaseLink();
     void ReadDevice();
     void CheckConfigurator(int slotIndex);

@@ -113,18 +113,26 @@ void TPanelEditor::FillByDataFromMemory()
 // marked, so the user does not take it for what the device holds.
 void TPanelEditor::markTestReport(const MemoryDecodeReport &report)
 {
-    for (int i = 0; i < kTestReportFieldCount; ++i) {
-        QSpinBox *spin = m_spinners[std::size_t(PanelSpinner::ReportHour) + i];
-        const bool adjusted = report.testReportAdjusted[i];
-        spin->setStyleSheet(adjusted ? QStringLiteral("QSpinBox { background: #ffd0d0; }") : QString());
-        spin->setToolTip(adjusted ? kAdjustedHint : QString());
-        spin->setProperty("adjusted", adjusted);
-    }
+    for (int i = 0; i < kTestReportFieldCount; ++i)
+        markAdjusted(m_spinners[std::size_t(PanelSpinner::ReportHour) + i], report.testReportAdjusted[i]);
+}
+
+void TPanelEditor::markAdjusted(QWidget *control, bool adjusted)
+{
+    control->setStyleSheet(adjusted ? QStringLiteral("background: #ffd0d0;") : QString());
+    control->setToolTip(adjusted ? kAdjustedHint : QString());
+    control->setProperty("adjusted", adjusted);
 }
 
 void TPanelEditor::ResetToDefault()
 {
     FillingControlsGuard filling(exchange());
+    showFactorySettings();
+    m_common->setChecked(false);
+}
+
+void TPanelEditor::showFactorySettings()
+{
     exchange().EepromImage = defaultEepromImage(m_panel);
     exchange().MemoryImage = QByteArray(memorySize(), '\0');
     // Zero timing bytes read alike in every layout; any variant that has one will do, so
@@ -134,7 +142,6 @@ void TPanelEditor::ResetToDefault()
     decodeEeprom(m_panel, kAnyLaidOutVariant, exchange().EepromImage, defaults);
     markTestReport(decodeMemory(m_panel, exchange().MemoryImage, defaults));
     showSettings(defaults);
-    m_common->setChecked(false);
 }
 
 void TPanelEditor::applyVariant(quint8 variant)

@@ -26,52 +26,40 @@ namespace {
 
 const char kColumnLetters[] = "ABCDE";
 
-Model registryModel(PanelModel panel)
+PanelEditorLayout panelLayout(PanelModel panel)
 {
+    constexpr int kPanelCodeDigits = 4;
     switch (panel) {
-    case PanelModel::FourZone: return Model::Korvel4p;
-    case PanelModel::EightZone: return Model::Korvel8p;
+    case PanelModel::FourZone: return {Model::Korvel4p, panel, false, kPanelCodeDigits, kFirstSection};
+    case PanelModel::EightZone: return {Model::Korvel8p, panel, true, kPanelCodeDigits, kFirstSection};
     case PanelModel::SixteenZone: break;
     }
-    return Model::Korvel16p;
+    return {Model::Korvel16p, panel, true, kPanelCodeDigits, kFirstSection};
 }
 
 // Item backgrounds of the detector-type and mode combos, by item index.
 const QColor kItemColours[] = {Qt::white, QColor(0xD9, 0xEB, 0xFF), QColor(0xE1, 0xFF, 0xEF),
                                QColor(0xFF, 0xFF, 0xE6)};
 
-QScrollArea *scrolled(QWidget *page, const QString &name)
-{
-    auto *area = new QScrollArea;
-    area->setObjectName(name);
-    area->setWidget(page);
-    area->setWidgetResizable(true);
-    return area;
-}
-
 } // namespace
 
 TPanelEditor::TPanelEditor(PanelModel panel, Shell &shell, QWidget *parent)
-    : TDeviceEditor(registryModel(panel), shell, parent), m_panel(panel), m_info(panelModelInfo(panel))
+    : TPanelEditor(panelLayout(panel), shell, parent)
 {
-    m_basic = scrolled(createBasicPage(), QStringLiteral("scrBoxBasic"));
-    m_additional = scrolled(createAdditionalPage(), QStringLiteral("scrBoxAdditional"));
+}
 
-    auto *btnBasic = new QPushButton(QStringLiteral("Основні налаштування"), this);
-    btnBasic->setObjectName(QStringLiteral("btnBasic"));
-    auto *btnAdditional = new QPushButton(QStringLiteral("Додаткові налаштування"), this);
-    btnAdditional->setObjectName(QStringLiteral("btnAdditional"));
-    connect(btnBasic, &QPushButton::clicked, this, &TPanelEditor::btnBasicClick);
-    connect(btnAdditional, &QPushButton::clicked, this, &TPanelEditor::btnAdditionalClick);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(btnBasic);
-    buttons->addWidget(btnAdditional);
-    buttons->addStretch();
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(buttons);
-    layout->addWidget(m_basic, 1);
-    layout->addWidget(m_additional, 1);
+TPanelEditor::TPanelEditor(const PanelEditorLayout &layout, Shell &shell, QWidget *parent)
+    : TDeviceEditor(layout.model, shell, parent), m_layout(layout), m_panel(layout.tables),
+      m_info(panelModelInfo(layout.tables))
+{
+    m_pageButtons = new QHBoxLayout;
+    m_pageButtons->addStretch();
+    auto *pages = new QVBoxLayout(this);
+    pages->addLayout(m_pageButtons);
+    m_basic = addPage(QStringLiteral("scrBoxBasic"), QStringLiteral("btnBasic"),
+                      QStringLiteral("Основні налаштування"), createBasicPage());
+    m_additional = addPage(QStringLiteral("scrBoxAdditional"), QStringLiteral("btnAdditional"),
+                           QStringLiteral("Додаткові налаштування"), createAdditionalPage());
     btnBasicClick();
 
     connectChangeMarks();
@@ -79,6 +67,33 @@ TPanelEditor::TPanelEditor(PanelModel panel, Shell &shell, QWidget *parent)
     lstBoxSectionClick(1);
     CheckMode();
     resize(860, 640);
+}
+
+QScrollArea *TPanelEditor::addPage(const QString &areaName, const QString &buttonName,
+                                   const QString &caption, QWidget *page, const std::function<void()> &shown)
+{
+    auto *area = new QScrollArea;
+    area->setObjectName(areaName);
+    area->setWidget(page);
+    area->setWidgetResizable(true);
+    area->hide();
+    static_cast<QVBoxLayout *>(layout())->addWidget(area, 1);
+    m_pageAreas.append(area);
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(buttonName);
+    m_pageButtons->insertWidget(int(m_pageAreas.size()) - 1, button);
+    connect(button, &QPushButton::clicked, this, [this, area, shown] {
+        showPage(area);
+        if (shown)
+            shown();
+    });
+    return area;
+}
+
+void TPanelEditor::showPage(QScrollArea *area)
+{
+    for (QScrollArea *page : std::as_const(m_pageAreas))
+        page->setVisible(page == area);
 }
 
 QWidget *TPanelEditor::createBasicPage()
@@ -201,7 +216,7 @@ QWidget *TPanelEditor::createTimingGroup()
     grid->addWidget(m_lineFaultLabel, 2, 0);
     grid->addWidget(createSpinner(PanelSpinner::LineFault), 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("хв")), 2, 2);
-    if (m_panel != PanelModel::FourZone) {
+    if (m_layout.systemAddress) {
         m_addressLabel = new QLabel(QStringLiteral("Адреса в системі \"Корвел-16.64П\""));
         m_address = createEdit(QStringLiteral("edAddress"), 2);
         KeyFilterInstaller::install(m_address, addressKeyFilter());
@@ -254,8 +269,8 @@ QWidget *TPanelEditor::createCodesGroup()
 {
     auto *box = new QGroupBox(QStringLiteral("Коди доступу"));
     auto *form = new QFormLayout(box);
-    m_code2 = createEdit(QStringLiteral("edCode2"), 4);
-    m_code3 = createEdit(QStringLiteral("edCode3"), 4);
+    m_code2 = createEdit(QStringLiteral("edCode2"), m_layout.accessCodeDigits);
+    m_code3 = createEdit(QStringLiteral("edCode3"), m_layout.accessCodeDigits);
     KeyFilterInstaller::install(m_code2, digitKeyFilter());
     KeyFilterInstaller::install(m_code3, digitKeyFilter());
     form->addRow(QStringLiteral("Kод доступу до другого рівня"), m_code2);
@@ -341,7 +356,7 @@ QWidget *TPanelEditor::createSectionPage(int page)
     auto *boxes = new QVBoxLayout;
     const int first = (page - 1) * kSectionsPerTelephone;
     for (int i = first; i < first + kSectionsPerTelephone; ++i) {
-        list->addItem(sectionTitle(i));
+        list->addItem(sectionTitle(i, m_layout.firstSectionNumber));
         boxes->addWidget(createSectionBox(i));
     }
     boxes->addStretch();
@@ -356,7 +371,7 @@ QGroupBox *TPanelEditor::createSectionBox(int sectionIndex)
 {
     Section &section = m_sections[sectionIndex];
     const int number = sectionNumber(sectionIndex);
-    section.box = new QGroupBox(sectionTitle(sectionIndex));
+    section.box = new QGroupBox(sectionTitle(sectionIndex, m_layout.firstSectionNumber));
     section.box->setObjectName(QStringLiteral("grBox%1").arg(sectionIndex + 1));
     section.box->setProperty("tag", number);
     auto *form = new QFormLayout(section.box);
@@ -383,14 +398,12 @@ QGroupBox *TPanelEditor::createSectionBox(int sectionIndex)
 
 void TPanelEditor::btnBasicClick()
 {
-    m_basic->show();
-    m_additional->hide();
+    showPage(m_basic);
 }
 
 void TPanelEditor::btnAdditionalClick()
 {
-    m_basic->hide();
-    m_additional->show();
+    showPage(m_additional);
 }
 
 TKorvelForm4p::TKorvelForm4p(Shell &shell, QWidget *parent)

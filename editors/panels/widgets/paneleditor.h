@@ -2,12 +2,16 @@
 
 #include "deviceeditor.h"
 #include "panelcodec.h"
+#include "rtfreport.h"
 
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
+class QPushButton;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -16,8 +20,18 @@ class QSpinBox;
 class QTabWidget;
 class QToolButton;
 
-// The editor of the 4-, 8- and 16-zone panels. Controls carry the names the section and
-// zone rules compose (cbMode3, ckbE16, grBox7, edS181, cbS301).
+// What an editor built on the panel editor takes from its model.
+struct PanelEditorLayout {
+    Model model;            // of the window
+    PanelModel tables;      // zone grid, output columns and sections laid out as this panel's
+    bool systemAddress;     // edAddress
+    int accessCodeDigits;   // edCode2, edCode3
+    int firstSectionNumber; // in the section titles
+};
+
+// The editor of the 4-, 8- and 16-zone panels, and the base of the editors whose zone grid
+// and sections are a panel's. Controls carry the names the section and zone rules compose
+// (cbMode3, ckbE16, grBox7, edS181, cbS301).
 class TPanelEditor : public TDeviceEditor
 {
     Q_OBJECT
@@ -38,6 +52,22 @@ public:
     void btnAdditionalClick();
 
 protected:
+    TPanelEditor(const PanelEditorLayout &layout, Shell &shell, QWidget *parent);
+
+    // A page beside the basic and additional ones, in its scroll area, with the button that
+    // shows it and then runs `shown`.
+    QScrollArea *addPage(const QString &areaName, const QString &buttonName, const QString &caption,
+                         QWidget *page, const std::function<void()> &shown = {});
+    // Shows the page and hides the others.
+    void showPage(QScrollArea *area);
+    // Fills the images and the controls with the model's factory settings (change marks off).
+    virtual void showFactorySettings();
+    // A control that shows a stored value other than the one stored is marked.
+    static void markAdjusted(QWidget *control, bool adjusted);
+    void markTestReport(const MemoryDecodeReport &report);
+    // Opens a written report in the system's viewer; error 1 when it was not written.
+    static void openReport(const ReportFileResult &result);
+
     void FillArrayByDataForEEPROM() override;
     void FillByDataFromEEPROM() override;
     void FillArrayByDataForMemory() override;
@@ -97,9 +127,9 @@ private:
     void insertTelephoneMark(int n, QChar mark);
     void sbTonePulseClick(int n);
     void setToneState(int n, bool tone, bool fromImage);
-    void markTestReport(const MemoryDecodeReport &report);
     void connectChangeMarks();
 
+    PanelEditorLayout m_layout;
     PanelModel m_panel;
     const PanelModelInfo &m_info;
     std::array<ZoneRow, kMaxZones> m_zones;
@@ -121,6 +151,8 @@ private:
     QWidget *m_fireIndicator = nullptr;  // "Загальна пожежа", column E
     QScrollArea *m_basic = nullptr;
     QScrollArea *m_additional = nullptr;
+    QList<QScrollArea *> m_pageAreas;
+    QHBoxLayout *m_pageButtons = nullptr;
 };
 
 class TKorvelForm4p : public TPanelEditor
