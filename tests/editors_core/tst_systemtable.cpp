@@ -59,6 +59,12 @@ void TestSystemTable::capacityRule_data()
     QTest::newRow("T = 56, empty slot: 8-zone only") << at56 << 4 << DeviceMenuState{true, false, false};
     QTest::newRow("T = 56, 8-zone slot: to 16") << at56 << 3 << DeviceMenuState{false, true, true};
     QTest::newRow("T = 56, 16-zone slot: to 8") << at56 << 1 << DeviceMenuState{true, false, true};
+    // A table read from a device or file may hold more than 64 zones.
+    const TDeviceCollection over64 = tableOf({{1, k16}, {2, k16}, {3, k16}, {4, k16}, {5, k16}, {6, k8}});
+    QTest::newRow("T = 104, 16-zone slot: delete only") << over64 << 1 << DeviceMenuState{false, false, true};
+    QTest::newRow("T = 104, 8-zone slot: delete only") << over64 << 6 << DeviceMenuState{false, false, true};
+    QTest::newRow("T = 72, empty slot: nothing") << tableOf({{1, k16}, {2, k16}, {3, k16}, {4, k8}}) << 5
+                                                << DeviceMenuState{};
     QTest::newRow("slot 7 does not exist") << TDeviceCollection() << 7 << DeviceMenuState{};
 }
 
