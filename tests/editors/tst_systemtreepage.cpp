@@ -20,7 +20,6 @@ private Q_SLOTS:
     void eightZoneSlotHidesZonesNineToSixteen();
     void boxClickIsStoredAndTabShowsItsRelay();
     void removingTheModuleClearsAndHides();
-    void sixEightZonePanelsFillTheSystem();
     void loadedTableSelectsFirstNodesAndKeepsTheTab();
 
 private:
@@ -133,25 +132,6 @@ void TstSystemTreePage::removingTheModuleClearsAndHides()
     m_page->pmTrvRVMPopup();
     QVERIFY(action("AddRVM")->isEnabled());
     QVERIFY(!action("DeleteRVM")->isEnabled());
-}
-
-void TstSystemTreePage::sixEightZonePanelsFillTheSystem()
-{
-    for (int slot = 1; slot <= 6; ++slot)
-        use("trvDevices", slot, "AddT8P");
-    QCOMPARE(m_page->table().totalZones(), 64);
-    for (int slot = 1; slot <= 6; ++slot) {
-        select("trvDevices", slot);
-        m_page->pmTrvDevPopup();
-        QVERIFY(!action("AddT8P")->isEnabled());
-        QVERIFY(!action("AddT16P")->isEnabled());
-        QVERIFY(action("DeleteDev")->isEnabled());
-    }
-    use("trvDevices", 3, "DeleteDev");
-    QCOMPARE(tree("trvDevices")->topLevelItem(3)->text(0), QStringLiteral("(пусто)"));
-    m_page->pmTrvDevPopup();
-    QVERIFY(action("AddT8P")->isEnabled());
-    QVERIFY(!action("AddT16P")->isEnabled());
 }
 
 void TstSystemTreePage::loadedTableSelectsFirstNodesAndKeepsTheTab()

@@ -171,6 +171,7 @@ void TestSystemPanelCodec::timeBytes()
     QCOMPARE(s.panel.spinner(PanelSpinner::Coincidence), coincidence);
 }
 
+// Where the fields lie in this panel's image (their encodings are the panels' own).
 void TestSystemPanelCodec::memoryFields_data()
 {
     QTest::addColumn<Edit>("edit");
@@ -179,16 +180,10 @@ void TestSystemPanelCodec::memoryFields_data()
     QTest::newRow("object number 12AB, high byte first")
         << Edit([](PanelSettings &p) { p.objectNumbers[0] = "12ab"; }) << memoryWith({{0, 0x12}, {1, 0xAB}})
         << Check([](const PanelSettings &p) { return p.objectNumbers[0] == "12AB"; });
-    QTest::newRow("object number 0000 is shown empty")
-        << Edit([](PanelSettings &p) { p.objectNumbers[1] = "0000"; }) << memoryWith({})
-        << Check([](const PanelSettings &p) { return p.objectNumbers[1].isEmpty(); });
     QTest::newRow("telephone 2: tone, pause, end nibble")
         << Edit([](PanelSettings &p) { p.telephones[1] = {"80+1", "E80B1D0000000000", true}; })
         << memoryWith({{12, 0x8E}, {13, 0xB0}, {14, 0xD1}})
         << Check([](const PanelSettings &p) { return p.telephones[1].text == "80+1" && p.telephones[1].tone; });
-    QTest::newRow("telephone of zero nibbles is shown empty")
-        << Edit([](PanelSettings &p) { p.telephones[0] = {"", "0000000000000000", false}; }) << memoryWith({})
-        << Check([](const PanelSettings &p) { return p.telephones[0].text.isEmpty() && !p.telephones[0].tone; });
     QTest::newRow("test message in BCD")
         << Edit([](PanelSettings &p) { p.spinners = {10, 0, 0, 23, 59, 30, 12, 5}; })
         << memoryWith({{20, 0x23}, {21, 0x59}, {22, 0x30}, {23, 0x12}, {24, 0x05}})
