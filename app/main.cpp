@@ -68,7 +68,8 @@ QAction *TMainForm::addCommand(const QString &name, const QString &text,
     auto *action = new QAction(text, this);
     action->setObjectName(name);
     action->setShortcut(key);
-    connect(action, &QAction::triggered, this, slot);
+    if (slot)
+        connect(action, &QAction::triggered, this, slot);
     return action;
 }
 
@@ -83,6 +84,19 @@ void TMainForm::createActions()
     addCommand("mnReadDev", "Зчитати з приладу", &TMainForm::mnReadDevClick, Qt::Key_F6);
     addCommand("mnFA", "Заводські налаштування", &TMainForm::mnFAClick, Qt::Key_F7);
     addCommand("mnRegMode", "Робочий режим", &TMainForm::mnRegModeClick, Qt::Key_F12);
+    addCommand("mnCompareDev", "Порівняти з приладом", &TMainForm::mnCompareDevClick);
+    addCommand("mnCompareFile", "Порівняти з файлом", &TMainForm::mnCompareFileClick);
+    addCommand("mnResumeWrite", "Продовжити запис", &TMainForm::mnResumeWriteClick);
+    addCommand("mnSaveRecord", "Зберегти протокол", &TMainForm::mnSaveRecordClick);
+    QAction *verify = addCommand("mnVerify", "Перевіряти після запису", nullptr);
+    verify->setCheckable(true);
+    verify->setChecked(m_ini->value(QStringLiteral("MainForm/VerifyAfterWrite"), true).toBool());
+    connect(verify, &QAction::toggled, this, [this](bool on) {
+        m_ini->setValue(QStringLiteral("MainForm/VerifyAfterWrite"), on);
+        m_ini->sync();
+        if (m_ini->status() != QSettings::NoError)
+            setStatusText(0, QStringLiteral("Не вдалося записати в INI-файл"));
+    });
     addCommand("mnInitConf", "Шо там в конфігураторі?", &TMainForm::mnInitConfClick);
     addCommand("mnClearConfigurator", "Очистити конфігуратор", &TMainForm::mnClearConfiguratorClick);
     addCommand("mnOptionCOM", "Налаштування COM-порту", &TMainForm::mnOptionCOMClick, Qt::Key_F9);
@@ -102,6 +116,9 @@ void TMainForm::createMenus()
 
     QMenu *options = menuBar()->addMenu("Опції");
     options->addActions({action("mnLoadDev"), action("mnReadDev"), action("mnFA"), action("mnRegMode")});
+    options->addSeparator();
+    options->addActions({action("mnVerify"), action("mnCompareDev"), action("mnCompareFile"),
+                         action("mnResumeWrite"), action("mnSaveRecord")});
     options->addSeparator();
     QMenu *loadConf = options->addMenu("Завантажити в конфігуратор");
     loadConf->menuAction()->setObjectName("mnLoadConf");
@@ -188,6 +205,11 @@ QString TMainForm::statusText(int panel) const
     return panel >= 0 && panel < 3 ? m_status[panel]->text() : QString();
 }
 
+bool TMainForm::verifyAfterWrite() const
+{
+    return findChild<QAction *>("mnVerify")->isChecked();
+}
+
 void TMainForm::onPortSettingsStored(QObject *receiver, std::function<void(int)> handler)
 {
     connect(this, &TMainForm::portSettingsStored, receiver, std::move(handler));
@@ -204,7 +226,8 @@ void TMainForm::AccessButton(bool enabled)
 {
     for (const char *name : {"tbLoadDev", "tbReadDev", "tbOptionCOM", "mnLoadDev", "mnReadDev",
                              "mnOptionCOM", "mnLoadConf", "mnReadConf", "mnInitConf",
-                             "mnClearConfigurator", "mnRegMode", "tbRegMode"})
+                             "mnClearConfigurator", "mnRegMode", "tbRegMode", "mnCompareDev",
+                             "mnResumeWrite"})
         findChild<QAction *>(name)->setEnabled(enabled);
     Q_EMIT transferCommandsEnabled(enabled);
 }

@@ -64,6 +64,7 @@ public:
     QMdiArea *mdiArea() const override { return m_mdi; }
     void onPortSettingsStored(QObject *receiver, std::function<void(int)> handler) override;
     void onTransferCommandsEnabled(QObject *receiver, std::function<void(bool)> handler) override;
+    bool verifyAfterWrite() const override;
 
     void showSelectWindow();
     TSelectForm *selectWindow() const { return m_select; }
@@ -79,6 +80,10 @@ public:
     void mnInitConfClick();
     void mnClearConfiguratorClick();
     void mnRegModeClick();
+    void mnCompareDevClick();
+    void mnCompareFileClick();
+    void mnResumeWriteClick();
+    void mnSaveRecordClick();
     void mnOptionCOMClick();
     void mnOpenClick();
     void mnSaveClick();
@@ -121,6 +126,9 @@ private:
     bool openLinkQuiet(const Operation &operation);
     bool confirmWriteOf(const EditorWindow &window);
     void refuseConfiguratorTransfer(const EditorWindow &window);
+    void identifyFor(const Operation &operation);
+    void dispatchIdentified(EditorWindow &window);
+    void discardCutWrites();
     void releaseLink();
     void ReadDevice();
     void CheckConfigurator(int slotIndex);
@@ -141,5 +149,7 @@ private:
     HexOpener m_hexOpener;
     std::unique_ptr<TMainCPort> m_link;
     int m_slotNumber = -1;
+    // What the identification under way is for.
+    enum class AfterIdentify { Read, Write, Resume, Compare } m_afterIdentify = AfterIdentify::Read;
     QString m_programFolder;
 };

@@ -13,6 +13,8 @@
 #include "select.h"
 
 #include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 namespace {
 constexpr int kSlotClearing = -2;
@@ -31,6 +33,8 @@ std::unique_ptr<TMainCPort> TMainForm::createLink()
 // On failure the link is gone and error 3 has been shown (after `restore`).
 bool TMainForm::openLink(const Operation &operation, const std::function<void()> &restore)
 {
+    if (m_afterIdentify != AfterIdentify::Resume)
+        discardCutWrites();
     m_link = createLink();
     m_link->setOperation(operation);
     showProgressOf(*m_link);
@@ -72,12 +76,26 @@ bool TMainForm::confirmWriteOf(const EditorWindow &window)
                "або змінених вами: записати значення за замовчуванням?"));
 }
 
+void TMainForm::identifyFor(const Operation &operation)
+{
+    m_slotNumber = kSlotDevice;
+    if (openLinkBusy(operation))
+        m_link->Identify(this);
+}
+
+void TMainForm::discardCutWrites()
+{
+    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        if (auto *window = qobject_cast<EditorWindow *>(sub->widget()))
+            window->discardCutWrite();
+    }
+}
+
 void TMainForm::mnReadDevClick()
 {
     m_exchange.WriteRequested = false;
-    m_slotNumber = kSlotDevice;
-    if (openLinkBusy({Operation::Kind::ReadDevice}))
-        m_link->Identify(this);
+    m_afterIdentify = AfterIdentify::Read;
+    identifyFor({Operation::Kind::ReadDevice});
 }
 
 void TMainForm::mnLoadDevClick()
@@ -89,13 +107,63 @@ void TMainForm::mnLoadDevClick()
         ShowError(kErrNothingToWrite);
         return;
     }
-    if (confirmWriteOf(*window) && openLinkBusy({Operation::Kind::WriteDevice}))
-        m_link->Identify(this);
+    m_afterIdentify = AfterIdentify::Write;
+    if (confirmWriteOf(*window))
+        identifyFor({Operation::Kind::WriteDevice});
+}
+
+void TMainForm::mnCompareDevClick()
+{
+    m_exchange.WriteRequested = false;
+    if (!activeEditor()) {
+        ShowError(kErrNothingToWrite);
+        return;
+    }
+    m_afterIdentify = AfterIdentify::Compare;
+    identifyFor({Operation::Kind::CompareDevice});
+}
+
+void TMainForm::mnResumeWriteClick()
+{
+    EditorWindow *window = activeEditor();
+    if (window && window->slotWriteCut()) {
+        BeginAnimation();
+        window->ResumeWrite();
+        return;
+    }
+    m_exchange.WriteRequested = true;
+    m_afterIdentify = AfterIdentify::Resume;
+    if (window)
+        identifyFor({Operation::Kind::WriteDevice});
+    else
+        ShowError(kErrNothingToWrite);
+}
+
+void TMainForm::mnSaveRecordClick()
+{
+    if (EditorWindow *window = activeEditor())
+        window->SaveRecord();
+}
+
+void TMainForm::dispatchIdentified(EditorWindow &window)
+{
+    switch (std::exchange(m_afterIdentify, AfterIdentify::Read)) {
+    case AfterIdentify::Write: window.LoadToDevice(); break;
+    case AfterIdentify::Compare: window.CompareWithDevice(); break;
+    case AfterIdentify::Resume:
+        if (!window.ResumeWrite()) {
+            EndAnimation();
+            dialogs().showMessage(Dialogs::Kind::Information, QStringLiteral("Немає перерваного запису."));
+        }
+        break;
+    case AfterIdentify::Read: break;
+    }
 }
 
 void TMainForm::readSlot(int slot)
 {
     m_slotNumber = slot;
+    m_afterIdentify = AfterIdentify::Read;
     m_exchange.WriteRequested = false;
     if (openLinkBusy({Operation::Kind::ReadSlot, slot}))
         m_link->ReadSlotHeader(this, configurator::slotHeaderAddress(slot));
@@ -173,9 +241,9 @@ bool TMainForm::event(QEvent *e)
 void TMainForm::ReadDevice()
 {
     releaseLink();
-    if (m_exchange.WriteRequested) {
+    if (m_afterIdentify != AfterIdentify::Read && m_slotNumber == kSlotDevice) {
         if (EditorWindow *window = activeEditor())
-            window->LoadToDevice();
+            dispatchIdentified(*window);
         else
             EndAnimation();
         return;
@@ -241,6 +309,7 @@ void TMainForm::ErrorTransmit()
 {
     const LinkOutcome outcome = m_link ? m_link->outcome() : LinkOutcome{};
     releaseLink();
+    m_afterIdentify = AfterIdentify::Read;
     if (TProgressForm::instance())
         EndAnimation();
     else

@@ -63,6 +63,26 @@ void TMainForm::openHexFile(const QString &path)
         m_hexOpener(path);
 }
 
+void TMainForm::mnCompareFileClick()
+{
+    EditorWindow *window = activeEditor();
+    if (!window) {
+        ShowError(kErrNothingToWrite);
+        return;
+    }
+    const QString path = dialogs().openFileName(
+        {adjustmentsFolder(), QStringLiteral("Налаштування користувача (*.vau)|*.vau|Всі файли (*.*)|*.*"),
+         QStringLiteral("vau")});
+    if (path.isEmpty())
+        return;
+    const settingsfile::ReadResult read = settingsfile::readFile(path, window->model());
+    if (const auto *failure = std::get_if<settingsfile::Failure>(&read)) {
+        ShowError(kErrReadFile, settingsfile::describe(path, *failure));
+        return;
+    }
+    window->CompareWithFile(std::get<settingsfile::Contents>(read));
+}
+
 void TMainForm::mnSaveClick()
 {
     EditorWindow *window = activeEditor();

@@ -292,7 +292,8 @@ void TMainCPort::miss(ExchangeFailure::Cause cause)
 void TMainCPort::fail(ExchangeFailure::Cause cause)
 {
     disarmTimer();
-    m_failure = ExchangeFailure{cause, m_furthest + 1, int(m_list->size()), m_writesAcknowledged};
+    m_failure = ExchangeFailure{cause, m_furthest + 1, int(m_list->size()), m_writesAcknowledged,
+                                m_resendIndex};
     WriteLog(QStringLiteral("Обмін зупинено (%1): %2").arg(m_operation.name(), m_failure->causeText()),
              kModule, kProcedure);
     post(linkevent::ErrorTransmit);

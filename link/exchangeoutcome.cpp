@@ -27,7 +27,8 @@ QString capitalised(QString text)
 
 bool Operation::reads() const
 {
-    return kind == Kind::ReadDevice || kind == Kind::ReadSlot || kind == Kind::SurveySlots;
+    return kind == Kind::ReadDevice || kind == Kind::ReadSlot || kind == Kind::SurveySlots
+           || kind == Kind::VerifyDevice || kind == Kind::VerifySlot || kind == Kind::CompareDevice;
 }
 
 QString Operation::name() const
@@ -42,6 +43,9 @@ QString Operation::name() const
     case Kind::ClearConfigurator: return QStringLiteral("очищення конфігуратора");
     case Kind::FirmwareToDevice: return QStringLiteral("запис прошивки в прилад");
     case Kind::FirmwareToConfigurator: return QStringLiteral("запис прошивки в конфігуратор");
+    case Kind::VerifyDevice: return QStringLiteral("перевірка запису в прилад");
+    case Kind::VerifySlot: return QStringLiteral("перевірка запису в конфігуратор (конфігурація %1)").arg(slot);
+    case Kind::CompareDevice: return QStringLiteral("порівняння з приладом");
     case Kind::RegularMode: break;
     }
     return QStringLiteral("перехід приладу в робочий режим");

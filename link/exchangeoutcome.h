@@ -16,6 +16,9 @@ struct Operation {
         FirmwareToDevice,
         FirmwareToConfigurator,
         RegularMode,
+        VerifyDevice,  // reading back what a write stored
+        VerifySlot,
+        CompareDevice, // reading the device to compare it with the editor
     };
     Kind kind = Kind::ReadDevice;
     int slot = 0; // 1..4 for the slot operations
@@ -37,6 +40,7 @@ struct ExchangeFailure {
     int request = 0; // 1-based number of the request the exchange could not get past
     int total = 0;   // requests in the exchange
     bool writesAcknowledged = false; // the device or configurator took at least one write
+    int resumeFrom = 0; // index of the request a repeat of the failed run starts from
 
     // "немає відповіді після 5 спроб на запит 3 з 98"
     QString causeText() const;

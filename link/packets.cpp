@@ -55,6 +55,13 @@ bool TPacket::isWrite() const
            && byteAt(Data, 1) == kAddrConfigurator && byteAt(Data, 3) == kCmdStoreDescriptor;
 }
 
+TPacketList TPacketList::from(qsizetype first) const
+{
+    TPacketList tail;
+    tail.m_packets = m_packets.mid(std::max<qsizetype>(first, 0));
+    return tail;
+}
+
 void TPacketList::add(quint8 kind, QByteArray frame, qint32 dest, qint32 count)
 {
     m_packets.append(TPacket{kind, std::move(frame), dest, count});

@@ -98,6 +98,8 @@ public:
     qsizetype size() const { return m_packets.size(); }
     bool isEmpty() const { return m_packets.isEmpty(); }
     const TPacket &at(qsizetype i) const { return m_packets.at(i); }
+    // The requests from `first` on, as a list of their own (a cut exchange resumed).
+    TPacketList from(qsizetype first) const;
 
     void AddSetAddress(quint16 address);
     void AddIdentify();

@@ -68,7 +68,8 @@ std::optional<QByteArray> SimEndpoint::answer(const QByteArray &request, QString
     }
     const quint8 addressee = frame::byteAt(request, 1);
     const quint8 command = frame::byteAt(request, 3);
-    const QByteArray payload = request.mid(frame::kHeaderSize, request.size() - frame::kOverhead);
+    const QByteArray payload =
+        storedPayload(addressee, command, request.mid(frame::kHeaderSize, request.size() - frame::kOverhead));
     const bool forDevice = addressee == frame::kAddrDevice;
     if (!forDevice && !(addressee == frame::kAddrConfigurator && m_configurator)) {
         whyNot = QStringLiteral("nobody answers addressee 0x%1")
@@ -85,6 +86,26 @@ std::optional<QByteArray> SimEndpoint::answer(const QByteArray &request, QString
         return std::nullopt;
     }
     return frame::make(addressee, command, *replyPayload);
+}
+
+// The data of a write start after the short address (device 0x09) or the store address
+// (configurator 0x02).
+QByteArray SimEndpoint::storedPayload(quint8 addressee, quint8 command, QByteArray payload)
+{
+    using namespace frame;
+    const bool forDevice = addressee == kAddrDevice;
+    int firstDataByte = -1;
+    if (forDevice && (command == kCmdWriteMemory || command == kCmdWriteEeprom))
+        firstDataByte = 0;
+    else if (forDevice && command == kCmdShortWrite)
+        firstDataByte = 1;
+    else if (!forDevice && command == kCmdStoreData)
+        firstDataByte = 2;
+    if (firstDataByte < 0)
+        return payload;
+    if (++m_writes == m_flippedWrite && firstDataByte < payload.size())
+        payload[firstDataByte] = char(payload.at(firstDataByte) ^ 0x01);
+    return payload;
 }
 
 void SimEndpoint::trace(Kind kind, const QByteArray &bytes, const QString &note)

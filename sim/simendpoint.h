@@ -35,6 +35,10 @@ public:
     explicit SimEndpoint(SimDevice &device, SimConfigurator *configurator = nullptr);
 
     void setFaultPlan(FaultPlan plan) { m_faults = std::move(plan); }
+    // Write request `n` (counting writes of either addressee from 1) is stored with bit 0
+    // of its first data byte flipped, and acknowledged as usual: the device then holds
+    // other bytes than it was sent. 0: every write is stored as sent.
+    void setFlippedWrite(int n) { m_flippedWrite = n; }
     // Called with every trace line as it happens.
     void setTraceObserver(std::function<void(const TraceEntry &)> observer);
 
@@ -49,6 +53,7 @@ public:
 private:
     QList<ReplyPiece> serve(const QByteArray &request);
     std::optional<QByteArray> answer(const QByteArray &request, QString &whyNot);
+    QByteArray storedPayload(quint8 addressee, quint8 command, QByteArray payload);
     void trace(TraceEntry::Kind kind, const QByteArray &bytes, const QString &note = QString());
 
     SimDevice &m_device;
@@ -57,5 +62,7 @@ private:
     RequestFramer m_framer;
     std::function<void(const TraceEntry &)> m_observer;
     int m_requests = 0;
+    int m_writes = 0;
+    int m_flippedWrite = 0;
     bool m_silent = false;
 };

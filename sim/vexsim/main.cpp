@@ -48,6 +48,7 @@ int serve(const VexsimOptions &options, SimDevice &device)
     SimConfigurator configurator;
     SimEndpoint endpoint(device, options.configurator ? &configurator : nullptr);
     endpoint.setFaultPlan(options.faults);
+    endpoint.setFlippedWrite(options.flippedWrite);
     QElapsedTimer clock;
     clock.start();
     if (options.verbose)

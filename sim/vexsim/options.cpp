@@ -71,6 +71,9 @@ struct Parser {
                             "Settings file to save the device into on exit (4p, 8p, 16p and 64p so far).",
                             "file"};
     QCommandLineOption faults{{"f", "faults"}, "Fault plan (see above).", "plan"};
+    QCommandLineOption flipWrite{"flip-write",
+                                 "Store write request N (counting writes from 1) with bit 0 of its first byte flipped, "
+                                 "as a device whose memory fails would.", "N"};
     QCommandLineOption verbose{{"v", "verbose"},
                                "Print every frame received and sent on standard error."};
     QCommandLineOption help{{"h", "help"}, "Show this help."};
@@ -78,7 +81,7 @@ struct Parser {
     Parser()
     {
         parser.setApplicationDescription(QString::fromLatin1(kDescription));
-        parser.addOptions({model, variant, noConfigurator, baud, load, save, faults, verbose, help});
+        parser.addOptions({model, variant, noConfigurator, baud, load, save, faults, flipWrite, verbose, help});
     }
 };
 
@@ -113,6 +116,12 @@ QString takeValues(const Parser &p, VexsimOptions &options)
         if (!plan.plan)
             return QStringLiteral("bad fault plan: %1").arg(plan.error);
         options.faults = *plan.plan;
+    }
+    if (p.parser.isSet(p.flipWrite)) {
+        const std::optional<int> n = parseUserNumber(p.parser.value(p.flipWrite), 1, 1000000);
+        if (!n)
+            return valueError("flip-write", p.parser.value(p.flipWrite), "a number 1 to 1000000");
+        options.flippedWrite = *n;
     }
     options.configurator = !p.parser.isSet(p.noConfigurator);
     options.loadFile = p.parser.value(p.load);

@@ -15,6 +15,7 @@ struct VexsimOptions {
     QString loadFile;
     QString saveFile;
     FaultPlan faults;
+    int flippedWrite = 0; // --flip-write: the write whose first stored byte is spoilt; 0 none
     bool verbose = false;
 };
 

@@ -54,6 +54,16 @@ public:
     void LoadToDevice() override { finish(QStringLiteral("LoadToDevice")); }
     void LoadFromConfigurator(int slot) override { finish(QStringLiteral("LoadFromConfigurator %1").arg(slot)); }
     void LoadToConfigurator(int slot) override { calls.append(QStringLiteral("LoadToConfigurator %1").arg(slot)); }
+    void CompareWithDevice() override { finish(QStringLiteral("CompareWithDevice")); }
+    void CompareWithFile(const settingsfile::Contents &) override { calls.append("CompareWithFile"); }
+    bool ResumeWrite() override
+    {
+        finish(QStringLiteral("ResumeWrite"));
+        return true;
+    }
+    bool slotWriteCut() const override { return false; }
+    void discardCutWrite() override {}
+    void SaveRecord() override { calls.append("SaveRecord"); }
     void PrepareToSave(const QString &) override { calls.append("PrepareToSave"); }
     void PrepareToLoad(const QString &, const settingsfile::Contents &) override { calls.append("PrepareToLoad"); }
     void PrepareToPrint() override { calls.append("PrepareToPrint"); }

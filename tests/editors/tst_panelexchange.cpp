@@ -3,7 +3,9 @@
 // 16.64P panel's editor with its system table likewise.
 #include "comport.h"
 #include "deviceimages.h"
+#include "panelencoding.h"
 #include "editorfactory.h"
+#include "frame.h"
 #include "main.h"
 #include "paneleditor.h"
 #include "panelcodec.h"
@@ -113,8 +115,16 @@ private Q_SLOTS:
     void systemPanelRefusesOtherDevices_data();
     void systemPanelRefusesOtherDevices();
     void systemPanelConfiguratorCommandsOnlyRefuse();
+    void verifiedWrite_data();
+    void verifiedWrite();
+    void compareWithFileNamesField_data();
+    void compareWithFileNamesField();
+    void compareWithUnchangedDevice();
+    void resumedWriteEndsLikeUncutWrite();
+    void recordKeptBesideEarlierOne();
 
 private:
+    TPanelEditor *editedSixteenZone(const QString &accessCode2);
     void makeSimulator(Model model, quint8 variant);
     void storeBaud(int baud);
     void waitForEnd();
@@ -242,7 +252,10 @@ void TstPanelExchange::readEditWrite()
     Q_EMIT code->textEdited(code->text());
     m_form->findChild<QAction *>("tbLoadDev")->trigger();
     waitForEnd();
-    QVERIFY(editor->windowTitle().endsWith(QStringLiteral("змінено користувачем"))); // not refilled
+    // Read back and checked; the controls are not refilled from the device.
+    QVERIFY(editor->windowTitle().endsWith(QStringLiteral("   -   записано і перевірено")));
+    QCOMPARE(m_form->statusText(0), QStringLiteral("Записано і перевірено"));
+    QCOMPARE(code->text(), QStringLiteral("9876"));
     const settingsfile::Images written = imagesOf(*m_device, *imageSegments(m), info.eepromSize, info.memorySize);
     QCOMPARE(written.eeprom.mid(info.eepromSize - 4, 2), QByteArray("\x98\x76", 2));
     QCOMPARE(written.memory, images.memory);
@@ -388,15 +401,17 @@ void TstPanelExchange::systemPanelLinkOpensItsEditor()
     QCOMPARE(editor->windowTitle(), QStringLiteral("КОРВЕЛ-16.64П (KVL64P-2)"));
 }
 
-// Requests, worked out from the panel's transfers: the identification; on reading 3
-// set-address requests and 29 EEPROM byte reads, then 35 ranges of one set-address and one
-// read, and the two relay-mask ranges of one set-address and seven 16-byte reads; on writing
-// 3 set-address requests and 5 EEPROM writes (20, 1, 1, 1, 6 bytes), 35 ranges of two
-// requests and the two mask ranges of one set-address, 64 and 48 bytes.
+// Requests, worked out from the panel's transfers. A whole read: 3 set-address requests and
+// 29 EEPROM byte reads, then 35 ranges of one set-address and one read, and the two relay-mask
+// ranges of one set-address and seven 16-byte reads. A write: 3 set-address requests and 5
+// EEPROM writes (20, 1, 1, 1, 6 bytes), 35 ranges of two requests, and the two mask ranges of
+// one set-address, 64 and 48 bytes. Each begins with the identification; the write reads the
+// device again first (it was read in this session) and reads back what it wrote.
 void TstPanelExchange::systemPanelReadEditWrite()
 {
-    constexpr int kReadRequests = 1 + 32 + 35 * 2 + 2 * 8;
-    constexpr int kWriteRequests = 1 + 8 + 35 * 2 + 2 * 3;
+    constexpr int kWholeRead = 32 + 35 * 2 + 2 * 8;
+    constexpr int kReadRequests = 1 + kWholeRead;
+    constexpr int kWriteRequests = 1 + kWholeRead + (8 + 35 * 2 + 2 * 3) + kWholeRead;
     const Model model = Model::Korvel16_64p;
     makeSimulator(model, 2);
     const SystemPanelSettings wanted = distinctiveSystem();
@@ -489,6 +504,147 @@ void TstPanelExchange::systemPanelConfiguratorCommandsOnlyRefuse()
     QCOMPARE(m_dialogs->lastText(), refusal);
     QCOMPARE(m_requests.size(), 1); // the slot header only
     QVERIFY(m_form->findChild<QAction *>("mnReadDev")->isEnabled());
+}
+
+// A 16-zone editor holding distinctive settings and, typed by the user, `accessCode2`.
+TPanelEditor *TstPanelExchange::editedSixteenZone(const QString &accessCode2)
+{
+    makeSimulator(Model::Korvel16p, 2);
+    auto *editor = qobject_cast<TPanelEditor *>(m_form->openEditor(Model::Korvel16p, 2));
+    editor->showSettings(distinctive(Model::Korvel16p));
+    auto *code = editor->findChild<QLineEdit *>("edCode2");
+    code->setText(accessCode2);
+    Q_EMIT code->textEdited(code->text());
+    return editor;
+}
+
+// The 16-zone write stores EEPROM bytes 24-27 (the access codes) with its fifth write
+// request; flipping bit 0 of its first byte turns the level-2 code 1234 (bytes 12 34) into
+// 1334.
+void TstPanelExchange::verifiedWrite_data()
+{
+    QTest::addColumn<int>("flippedWrite");
+    QTest::addColumn<bool>("writeAgain");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("captionEnd");
+
+    QTest::newRow("good-line-verified") << 0 << true << 0 << "Записано і перевірено" << "записано і перевірено";
+    QTest::newRow("flipped-bit-named-then-written-again")
+        << 5 << true << 1 << "Записано і перевірено" << "записано і перевірено";
+    QTest::newRow("flipped-bit-left-after-no")
+        << 5 << false << 1 << "Записані дані не збігаються з прочитаними" << "записано з розбіжностями";
+}
+
+void TstPanelExchange::verifiedWrite()
+{
+    QFETCH(int, flippedWrite);
+    QFETCH(bool, writeAgain);
+    QFETCH(int, questions);
+    QFETCH(QString, status);
+    QFETCH(QString, captionEnd);
+
+    TPanelEditor *editor = editedSixteenZone(QStringLiteral("1234"));
+    m_endpoint->setFlippedWrite(flippedWrite);
+    m_dialogs->answer = writeAgain;
+    m_form->findChild<QAction *>("tbLoadDev")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(editor->isIdle() && !TProgressForm::instance() && !m_form->link(), 60000);
+    QCOMPARE(m_dialogs->questions.size(), questions);
+    if (questions)
+        QVERIFY2(m_dialogs->questions.first().contains(QStringLiteral("код доступу до другого рівня: 1234 → 1334")),
+                 qPrintable(m_dialogs->questions.first()));
+    QCOMPARE(m_form->statusText(0), status);
+    QVERIFY(editor->windowTitle().endsWith(captionEnd));
+    const QByteArray stored = m_device->read(SimArea::Eeprom, 64, 2).value();
+    QCOMPARE(stored, writeAgain ? QByteArray("\x12\x34", 2) : QByteArray("\x13\x34", 2));
+}
+
+void TstPanelExchange::compareWithFileNamesField_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("line"); // editor value, then the file's
+    QTest::newRow("zone-mode") << "zone-mode" << "Зона 3: режим збігу: без збігу → по двох СП";
+    QTest::newRow("telephone") << "telephone" << "перший телефонний номер: 0509999 → 0441234567";
+    QTest::newRow("access-code") << "access-code" << "код доступу до третього рівня: 1111 → 5678";
+    QTest::newRow("section-code") << "section-code" << ": 7F → 01";
+}
+
+void TstPanelExchange::compareWithFileNamesField()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, line);
+    TPanelEditor *editor = editedSixteenZone(QStringLiteral("1234"));
+    const QString path = m_dir->filePath(QStringLiteral("saved.vau"));
+    editor->PrepareToSave(path);
+    PanelSettings s = editor->settings();
+    if (change == QLatin1String("zone-mode"))
+        s.zones[2].mode = kModeNone;
+    else if (change == QLatin1String("telephone"))
+        s.telephones[0] = {QStringLiteral("0509999"), telephoneCodeString(QStringLiteral("0509999"), false), false};
+    else if (change == QLatin1String("access-code"))
+        s.accessCode3 = QStringLiteral("1111");
+    else
+        s.sectionFields[0][0] = QStringLiteral("7F");
+    editor->showSettings(s);
+    const settingsfile::ReadResult read = settingsfile::readFile(path, Model::Korvel16p);
+    editor->CompareWithFile(std::get<settingsfile::Contents>(read));
+    const QString text = m_dialogs->lastText();
+    QVERIFY2(text.contains(line), qPrintable(text));
+    QCOMPARE(text.count(QStringLiteral(" → ")), 2); // the heading and the one field changed
+}
+
+void TstPanelExchange::compareWithUnchangedDevice()
+{
+    TPanelEditor *editor = editedSixteenZone(QStringLiteral("1234"));
+    m_form->findChild<QAction *>("tbLoadDev")->trigger();
+    waitForEnd();
+    m_form->findChild<QAction *>("mnCompareDev")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(editor->isIdle() && !TProgressForm::instance() && !m_form->link(), 60000);
+    QCOMPARE(m_dialogs->lastText(), QStringLiteral("Налаштування редактора і приладу не відрізняються."));
+}
+
+// Every memory write's reply is lost: the write fails after the EEPROM was taken. Once
+// the line is good again, the write goes on from the positioned run that failed, and the
+// device ends holding exactly what an uncut write gives it.
+void TstPanelExchange::resumedWriteEndsLikeUncutWrite()
+{
+    TPanelEditor *editor = editedSixteenZone(QStringLiteral("4321"));
+    m_endpoint->setFaultPlan(*FaultPlan::parse(QStringLiteral("drop,cmd=2,always")).plan);
+    m_timeoutMs = 20;
+    m_form->findChild<QAction *>("tbLoadDev")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(editor->isIdle() && !TProgressForm::instance() && !m_form->link(), 60000);
+    QVERIFY(m_dialogs->messages.last().detail.contains(QStringLiteral("частину нових даних")));
+
+    m_endpoint->setFaultPlan(FaultPlan());
+    const qsizetype before = m_requests.size();
+    m_form->findChild<QAction *>("mnResumeWrite")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(editor->isIdle() && !TProgressForm::instance() && !m_form->link(), 60000);
+    QCOMPARE(m_form->statusText(0), QStringLiteral("Записано і перевірено"));
+    // After the identification, the first memory block from its set-address.
+    QCOMPARE(m_requests.value(before + 1).mid(3, 1), QByteArray(1, char(frame::kCmdSetAddress)));
+    const PanelSettings s = editor->settings();
+    const settingsfile::Images device = imagesOf(*m_device, *imageSegments(Model::Korvel16p), 28, 512);
+    QCOMPARE(device.eeprom, encodeEeprom(PanelModel::SixteenZone, 2, s));
+    QCOMPARE(device.memory, encodeMemory(PanelModel::SixteenZone, s));
+}
+
+// "перевірено" in code page 1251 escapes: п е р е в і р е н о.
+void TstPanelExchange::recordKeptBesideEarlierOne()
+{
+    editedSixteenZone(QStringLiteral("1234"));
+    m_form->findChild<QAction *>("tbLoadDev")->trigger();
+    waitForEnd();
+    const QString folder = m_dir->filePath(QStringLiteral("records"));
+    QVERIFY(QDir().mkpath(folder));
+    m_dialogs->directory = folder;
+    m_form->findChild<QAction *>("mnSaveRecord")->trigger();
+    m_form->findChild<QAction *>("mnSaveRecord")->trigger();
+    const QStringList files = QDir(folder).entryList({QStringLiteral("Протокол KVL16P-2 *")}, QDir::Files, QDir::Name);
+    QCOMPARE(files.size(), 4);
+    QVERIFY2(files.filter(QStringLiteral(" (2).")).size() == 2, qPrintable(files.join(u',')));
+    QFile rtf(QDir(folder).filePath(files.filter(QStringLiteral(".rtf")).first()));
+    QVERIFY(rtf.open(QIODevice::ReadOnly));
+    QVERIFY(rtf.readAll().contains(R"(\'EF\'E5\'F0\'E5\'E2\'B3\'F0\'E5\'ED\'EE)"));
 }
 
 QTEST_MAIN(TstPanelExchange)

@@ -83,7 +83,7 @@ private Q_SLOTS:
     void missingFactoryFile();
     void systemPanelRoundTrip();
     void systemPanelFactorySettings();
-    void systemPanelCodeNotShownAsStoredIsMarked();
+    void systemPanelCodeWithHexDigitKept();
 
 private:
     TPanelEditor *open(Model model, quint8 variant)
@@ -465,7 +465,8 @@ void TstSettingsFiles::systemPanelFactorySettings()
     QCOMPARE(factory.system, TDeviceCollection());
 }
 
-void TstSettingsFiles::systemPanelCodeNotShownAsStoredIsMarked()
+// A level-2 code 1A 00 03 (not decimal) shows as stored and is saved back unchanged.
+void TstSettingsFiles::systemPanelCodeWithHexDigitKept()
 {
     QByteArray file = QByteArray("\x1F\x02", 2) + QByteArray(29 + 664, '\0');
     file.replace(2 + 23, 3, QByteArray::fromHex("1A0003"));
@@ -474,10 +475,10 @@ void TstSettingsFiles::systemPanelCodeNotShownAsStoredIsMarked()
     openFile(path);
     auto *editor = qobject_cast<TKorvelForm16_64p *>(m_form->activeEditor());
     QVERIFY(editor);
-    auto *code = editor->findChild<QLineEdit *>("edCode2");
-    QCOMPARE(code->text(), QStringLiteral("190003"));
-    QVERIFY(code->property("adjusted").toBool());
-    QVERIFY(!editor->findChild<QLineEdit *>("edCode3")->property("adjusted").toBool());
+    QCOMPARE(editor->findChild<QLineEdit *>("edCode2")->text(), QStringLiteral("1A0003"));
+    const QString saved = m_dir->filePath("saved.vau");
+    save(saved);
+    QCOMPARE(readAll(saved).mid(2 + 23, 3).toHex(), QByteArray("1a0003"));
 }
 
 QTEST_MAIN(TstSettingsFiles)

@@ -165,6 +165,7 @@ private Q_SLOTS:
     void fileName();
     void rtfReaderRecoversTheTexts();
     void systemPanelDocument();
+    void systemPanelFields();
 };
 
 void TestPanelReport::initTestCase()
@@ -348,6 +349,29 @@ void TestPanelReport::systemPanelDocument()
     const ReportFileResult result = writeSystemPanelReport(folder.path(), settings);
     QVERIFY(result.ok());
     QCOMPARE(result.path, folder.filePath("KORVEL-16.64P.rtf"));
+}
+
+// What verification and comparison name: the panel's fields without a system address, the
+// sections numbered from 19, and the system table.
+void TestPanelReport::systemPanelFields()
+{
+    SystemPanelSettings settings;
+    settings.system.setSlotType(2, kSlotEightZone);
+    settings.system.addModule(1);
+    settings.system.setRelayZones(2, 1, 4, 0x0081);
+    const QList<SettingField> fields = systemPanelSettingFields(settings);
+    const QString table = QStringLiteral("Приписка ППКП");
+    QVERIFY(fields.contains(SettingField{table, "прилад 3", "Корвел-8П"}));
+    QVERIFY(fields.contains(SettingField{table, "прилад 7", "(пусто)"}));
+    QVERIFY(fields.contains(SettingField{table, "РВМ-8 №1", "ні"}));
+    QVERIFY(fields.contains(SettingField{table, "РВМ-8 №2, реле 4, прилад 3", "1, 8"}));
+    QVERIFY(fields.contains(SettingField{table, "РВМ-8 №2, реле 1, прилад 1", ""}));
+    const auto named = [&fields](const QString &start) {
+        return std::any_of(fields.begin(), fields.end(), [&](const SettingField &f) { return f.name.startsWith(start); });
+    };
+    QVERIFY(named("Секція 19 – Коди пожежної тривоги, поле 1"));
+    QVERIFY(!named("Секція 18"));
+    QVERIFY(!named("адреса в системі"));
 }
 
 QTEST_APPLESS_MAIN(TestPanelReport)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "devicemodel.h"
+#include "settingfields.h"
 #include "transferplan.h"
 
 #include <QByteArray>
@@ -77,6 +78,8 @@ struct DeviceDefinition {
     std::function<quint8(quint8 editorVariant)> slotVariant = [](quint8 v) { return v; };
     std::function<TransferPlan(quint8 editorVariant, int slot)> slotWrite;
     std::function<TransferPlan(quint8 editorVariant, int slot)> slotRead;
+    // The settings the images hold, field by field as the report prints them.
+    std::function<QList<SettingField>(const SettingsImages &images, quint8 variant)> settingFields;
     // The images an editor holds right after a reset to the factory settings.
     std::function<SettingsImages(quint8 variant)> factoryImages;
     // Firmware that answers a two-byte memory read at the start of a block with the whole

@@ -1,6 +1,5 @@
 #include "deviceeditor.h"
 
-#include "exchangesession.h"
 #include "portsettings.h"
 #include "proc.h"
 #include "registry.h"
@@ -17,11 +16,9 @@ const QString kCaptionSeparator = QStringLiteral("   -   ");
 } // namespace
 
 TDeviceEditor::TDeviceEditor(Model model, Shell &shell, QWidget *parent)
-    : EditorWindow(parent), m_model(model), m_shell(shell), m_session(new ExchangeSession(shell, this))
+    : EditorWindow(parent), m_model(model), m_shell(shell), m_transfers(new EditorTransfers(*this, shell, this))
 {
     setObjectName(QString::fromLatin1(modelInfo(model).component));
-    connect(m_session, &ExchangeSession::finished, this, &TDeviceEditor::EndRead);
-    connect(m_session, &ExchangeSession::failed, this, &TDeviceEditor::ErrorTransmit);
 }
 
 TDeviceEditor::~TDeviceEditor() = default;
@@ -89,20 +86,23 @@ void TDeviceEditor::fillControlsFromImages()
 
 bool TDeviceEditor::isIdle() const
 {
-    return !m_session->running();
+    return !m_transfers->running();
 }
 
-void TDeviceEditor::startExchange(const Operation &operation, const TransferPlan &plan)
+void TDeviceEditor::encodeImages()
 {
-    m_operation = operation;
-    m_session->start(operation, plan);
+    FillArrayByDataForEEPROM();
+    FillArrayByDataForMemory();
+}
+
+void TDeviceEditor::showState(const QString &state)
+{
+    setCaption(m_title + kCaptionSeparator + state);
 }
 
 void TDeviceEditor::LoadFromDevice()
 {
-    exchange().resetImages(eepromSize(), definition().deviceReadMemorySize());
-    startExchange({Operation::Kind::ReadDevice},
-                  definition().deviceRead(exchange().FirmwareVariant, PortSettings::load().baudRate));
+    m_transfers->readDevice();
 }
 
 bool TDeviceEditor::acceptsIdentifiedDevice()
@@ -122,41 +122,55 @@ void TDeviceEditor::LoadToDevice()
                                        definition().typeCode, m_variant));
         return;
     }
-    FillArrayByDataForEEPROM();
-    FillArrayByDataForMemory();
-    startExchange({Operation::Kind::WriteDevice}, definition().deviceWrite(m_variant));
+    m_transfers->writeDevice();
 }
 
 void TDeviceEditor::LoadToConfigurator(int slot)
 {
     m_shell.BeginAnimation(); // no identification precedes a slot write
-    FillArrayByDataForEEPROM();
-    FillArrayByDataForMemory();
-    exchange().FirmwareVariant = definition().slotVariant(m_variant);
-    startExchange({Operation::Kind::WriteSlot, slot}, definition().slotWrite(m_variant, slot));
+    m_transfers->writeSlot(slot);
 }
 
 void TDeviceEditor::LoadFromConfigurator(int slot)
 {
-    exchange().resetImages(eepromSize(), memorySize());
-    startExchange({Operation::Kind::ReadSlot, slot}, definition().slotRead(m_variant, slot));
+    m_transfers->readSlot(slot);
 }
 
-void TDeviceEditor::EndRead()
+void TDeviceEditor::CompareWithDevice()
 {
-    if (!exchange().WriteRequested) {
-        fillControlsFromImages();
-        m_holdsSettings = true;
-        setCaption(m_title + kCaptionSeparator + QStringLiteral("завантажено з приладу"));
-    }
+    if (acceptsIdentifiedDevice())
+        m_transfers->compareWithDevice();
+    else
+        LoadToDevice(); // says why the device and the editor cannot be compared
 }
 
-void TDeviceEditor::ErrorTransmit()
+void TDeviceEditor::CompareWithFile(const settingsfile::Contents &file)
 {
-    if (m_operation.reads()) {
-        // The controls keep what they showed, which is not what the device holds.
-        setCaption(m_title + kCaptionSeparator + QStringLiteral("зчитування не завершено"));
+    m_transfers->compareWithFile(file);
+}
+
+bool TDeviceEditor::ResumeWrite()
+{
+    if (!slotWriteCut() && !acceptsIdentifiedDevice()) {
+        LoadToDevice(); // refuses the device found, with its reason
+        return true;
     }
+    return m_transfers->resumeWrite();
+}
+
+bool TDeviceEditor::slotWriteCut() const
+{
+    return m_transfers->slotWriteCut();
+}
+
+void TDeviceEditor::discardCutWrite()
+{
+    m_transfers->discardCutWrite();
+}
+
+void TDeviceEditor::SaveRecord()
+{
+    m_transfers->saveRecord();
 }
 
 void TDeviceEditor::PrepareToSave(const QString &fileName)

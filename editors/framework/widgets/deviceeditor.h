@@ -1,18 +1,17 @@
 #pragma once
 
 #include "devicedefinition.h"
+#include "editortransfers.h"
 #include "editorwindow.h"
-#include "exchangeoutcome.h"
 #include "exchangestate.h"
 
-class ExchangeSession;
 class Shell;
 
 // What every device editor does alike: the four transfers, planned by the model's
 // definition and run by an exchange session, their end and failure, captions, the close
 // rules, window placement, settings files. A model supplies its controls and images
 // through the protected hooks.
-class TDeviceEditor : public EditorWindow
+class TDeviceEditor : public EditorWindow, private TransferHost
 {
     Q_OBJECT
 public:
@@ -30,6 +29,12 @@ public:
     void LoadToDevice() override;
     void LoadFromConfigurator(int slot) override;
     void LoadToConfigurator(int slot) override;
+    void CompareWithDevice() override;
+    void CompareWithFile(const settingsfile::Contents &file) override;
+    bool ResumeWrite() override;
+    bool slotWriteCut() const override;
+    void discardCutWrite() override;
+    void SaveRecord() override;
     void PrepareToSave(const QString &fileName) override;
     void PrepareToLoad(const QString &fileName, const settingsfile::Contents &file) override;
     void setCaption(const QString &caption) override;
@@ -41,7 +46,7 @@ public:
 protected:
     ExchangeState &exchange() const;
     Shell &shell() const { return m_shell; }
-    const DeviceDefinition &definition() const;
+    const DeviceDefinition &definition() const override;
     int eepromSize() const;
     int memorySize() const;
 
@@ -64,16 +69,17 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void startExchange(const Operation &operation, const TransferPlan &plan);
-    void EndRead();
-    void ErrorTransmit();
+    // TransferHost
+    void encodeImages() override;
+    void showImages() override { fillControlsFromImages(); }
+    void showState(const QString &state) override;
+    void holdSettings() override { m_holdsSettings = true; }
 
     Model m_model;
     Shell &m_shell;
     quint8 m_variant = 0;
     QString m_title;
     bool m_holdsSettings = false;
-    Operation m_operation;
     bool m_placed = false;
-    ExchangeSession *m_session;
+    EditorTransfers *m_transfers;
 };

@@ -28,6 +28,19 @@ public:
     virtual void LoadToDevice() = 0;
     virtual void LoadFromConfigurator(int slot) = 0;
     virtual void LoadToConfigurator(int slot) = 0;
+    // Reads the identified device and lists how it differs from the editor.
+    virtual void CompareWithDevice() = 0;
+    // Lists how a settings file of this model differs from the editor.
+    virtual void CompareWithFile(const settingsfile::Contents &file) = 0;
+    // Goes on with a write that was cut (after identification for a device); false when
+    // no write was cut.
+    virtual bool ResumeWrite() = 0;
+    // A cut write to a configurator slot (resumed without identification).
+    virtual bool slotWriteCut() const = 0;
+    // Another exchange started: a cut write can no longer be resumed.
+    virtual void discardCutWrite() = 0;
+    // Writes the commissioning record of the last verified write.
+    virtual void SaveRecord() = 0;
     virtual void PrepareToSave(const QString &fileName) = 0;
     // Fills the controls from the settings file `fileName`, already read and checked for
     // this editor's model, and names the file in the caption.

@@ -49,6 +49,7 @@ bool ExchangeSession::startIdentification(const Operation &operation)
 bool ExchangeSession::openLink(const Operation &operation)
 {
     m_started.start();
+    m_lastFailure.reset();
     m_link = m_shell.createLink();
     m_link->setOperation(operation);
     showProgressOf(*m_link);
@@ -89,18 +90,22 @@ void ExchangeSession::showElapsed()
 void ExchangeSession::end()
 {
     m_link.reset();
+    const bool identification = m_planned.list.isEmpty();
+    if (!identification) {
+        showElapsed();
+        m_shell.setStatusText(0, QStringLiteral("Обмін даними пройшов успішно"));
+    }
     Q_EMIT finished();
-    // After an identification the handler goes on, or says why it does not.
-    if (running() || m_planned.list.isEmpty())
-        return;
-    m_shell.EndAnimation();
-    showElapsed();
-    m_shell.setStatusText(0, QStringLiteral("Обмін даними пройшов успішно"));
+    // After an identification the handler goes on, or says why it does not; a handler
+    // may also start the next exchange at once.
+    if (!identification && !running())
+        m_shell.EndAnimation();
 }
 
 void ExchangeSession::fail()
 {
     const LinkOutcome outcome = m_link ? m_link->outcome() : LinkOutcome{};
+    m_lastFailure = outcome.failure;
     m_link.reset();
     m_shell.EndAnimation();
     showElapsed();

@@ -31,13 +31,18 @@ public:
 
     bool running() const { return bool(m_link); }
     qint64 elapsedMs() const { return m_started.elapsed(); }
+    // The requests of the last exchange started.
+    const PlannedExchange &planned() const { return m_planned; }
+    // Why the last exchange failed, until the next one starts.
+    const std::optional<ExchangeFailure> &lastFailure() const { return m_lastFailure; }
 
 Q_SIGNALS:
     // The requests answered so far, as the exchange goes on.
     void progressed(int answered);
-    // The exchange ended well; the link is released, the busy display still open. After
-    // the planned requests the session then closes it and shows the success; after an
-    // identification that is the handler's business.
+    // The exchange ended well; the link is released, the busy display still open and the
+    // success in the status bar (which a handler may replace). After the planned requests
+    // the session then closes the busy display unless the handler started another
+    // exchange; after an identification the handler goes on, or ends the display itself.
     void finished();
     // The exchange failed; the link is released and the busy display closed. The failure
     // box follows the handlers of this signal.
@@ -57,4 +62,5 @@ private:
     std::unique_ptr<TMainCPort> m_link;
     PlannedExchange m_planned;
     QElapsedTimer m_started;
+    std::optional<ExchangeFailure> m_lastFailure;
 };

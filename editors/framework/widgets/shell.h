@@ -32,6 +32,8 @@ public:
     virtual void EndAnimation() = 0;
     // Save, factory settings and print follow whether any editor window is open.
     virtual void editorWindowsChanged() = 0;
+    // Whether a write is read back and checked (the user's choice, on by default).
+    virtual bool verifyAfterWrite() const = 0;
     // The area holding the editor and programmer windows.
     virtual QMdiArea *mdiArea() const = 0;
     // `handler` hears, for as long as `receiver` lives, the baud rate of every port setting

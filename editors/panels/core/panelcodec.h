@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panelencoding.h"
 #include "panelsettings.h"
 
 #include <QByteArray>
@@ -9,28 +10,19 @@
 // Encoders return an image of the model's size. Decoders accept an image of any length,
 // reading bytes beyond its end as 0, and write only the settings the image carries.
 
-inline constexpr quint16 kDefaultAccessCode2 = 0x0003; // stored for an empty level-2 code
-inline constexpr quint16 kDefaultAccessCode3 = 0x2735;
+// Four decimal digits as a hex word; an empty field stands for these codes.
+inline constexpr AccessCodeFormat kPanelAccessCode2{4, 0x0003};
+inline constexpr AccessCodeFormat kPanelAccessCode3{4, 0x2735};
 
 // `variant` is the editor variant when encoding and the device's reported firmware variant
 // when decoding. Timing bytes of a 4- or 8-zone variant outside 2 to 6 are left at 0 when
 // encoding, and the timing settings are left as they were when decoding.
 QByteArray encodeEeprom(PanelModel model, int variant, const PanelSettings &settings);
 void decodeEeprom(PanelModel model, int variant, const QByteArray &image, PanelSettings &settings);
-
-// The zone grid's ten zone sets as a panel lays them out in its EEPROM image, for the
-// models that share the layout.
-struct ZoneGridLayout {
-    int zoneCount;
-    std::array<int, kZoneSetCount> offsets; // by ZoneSet
-    int width;                              // bytes per set
-};
-ZoneGridLayout zoneGridLayout(PanelModel model);
-void encodeZoneGrid(const ZoneGridLayout &layout, const PanelSettings &settings, QByteArray &image);
-void decodeZoneGrid(const ZoneGridLayout &layout, const QByteArray &image, PanelSettings &settings);
-// The timing bytes (and the system address where the layout has one).
-void encodeTiming(const TimingLayout &layout, const PanelSettings &settings, QByteArray &image);
-void decodeTiming(const TimingLayout &layout, const QByteArray &image, PanelSettings &settings);
+// The timing bytes alone (and the system address where the layout has one), for the models
+// whose times are the panels'.
+void writeTiming(const TimingLayout &layout, const PanelSettings &settings, QByteArray &image);
+void readTiming(const TimingLayout &layout, const QByteArray &image, PanelSettings &settings);
 
 // Test-report bytes that could not be shown as stored: not valid BCD, or beyond the spinner's
 // range. Each such spinner shows the nearest value it can hold.

@@ -2,6 +2,7 @@
 
 #include "blockpackets.h"
 #include "panelcodec.h"
+#include "panelfields.h"
 #include "panelsections.h"
 
 namespace {
@@ -146,6 +147,12 @@ DeviceDefinition withPanelTransfers(DeviceDefinition d, PanelModel panel)
         return TransferPlan{TransferPlan::Direction::Read, {{stagetext::kReadSlot, steps}}};
     };
     d.factoryImages = [panel](quint8 variant) { return factoryImages(panel, variant); };
+    d.settingFields = [panel](const SettingsImages &images, quint8 variant) {
+        PanelSettings s;
+        decodeEeprom(panel, variant, images.eeprom, s);
+        decodeMemory(panel, images.memory, s);
+        return panelSettingFields(panel, variant, s);
+    };
     d.wholeBlockReads = [panel](quint8 variant) { return wholeBlockReads(panel, variant); };
     return d;
 }

@@ -2,10 +2,17 @@
 
 namespace {
 
+// Decoding: "комбінований" wins over "замкнутий"; "по двох зонах" over "по одному СП", which
+// wins over "по двох СП".
+constexpr std::array kPanelTypePrecedence{ZoneSet::Closed, ZoneSet::Combined};
+constexpr std::array kPanelModePrecedence{ZoneSet::TwoDetectors, ZoneSet::OneDetector,
+                                          ZoneSet::TwoZones};
 // Zone sets of the 4- and 8-zone EEPROM image, one byte each, by ZoneSet.
-constexpr std::array<int, kZoneSetCount> kSingleByteSetOffsets{0, 1, 2, 8, 9, 3, 4, 5, 6, 7};
+constexpr ZoneTableLayout kSingleByteZoneTable{1, {0, 1, 2, 8, 9, 3, 4, 5, 6, 7},
+                                               kPanelTypePrecedence, kPanelModePrecedence};
 // Zone sets of the 16-zone image, one byte pair each.
-constexpr std::array<int, kZoneSetCount> kBytePairSetOffsets{0, 2, 4, 6, 8, 10, 12, 14, 16, 18};
+constexpr ZoneTableLayout kBytePairZoneTable{2, {0, 2, 4, 6, 8, 10, 12, 14, 16, 18},
+                                             kPanelTypePrecedence, kPanelModePrecedence};
 
 constexpr int kAnyVariant = 255;
 
@@ -25,8 +32,7 @@ PanelModelInfo fourZoneInfo()
         .memorySize = 210,
         .deviceReadMemorySize = 258,
         .variantDependentEeprom = true,
-        .zoneSetWidth = 1,
-        .zoneSetOffsets = kSingleByteSetOffsets,
+        .zoneTable = kSingleByteZoneTable,
         .accessCode2Offset = 15,
         .accessCode3Offset = 17,
         .timingVariant2 = {.siren = 12, .coincidence = 13},
@@ -52,8 +58,7 @@ PanelModelInfo eightZoneInfo()
         .memorySize = 274,
         .deviceReadMemorySize = 322,
         .variantDependentEeprom = true,
-        .zoneSetWidth = 1,
-        .zoneSetOffsets = kSingleByteSetOffsets,
+        .zoneTable = kSingleByteZoneTable,
         .accessCode2Offset = 16,
         .accessCode3Offset = 18,
         .timingVariant2 = {.siren = 12, .coincidence = 13},
@@ -80,8 +85,7 @@ PanelModelInfo sixteenZoneInfo()
         .memorySize = 512,
         .deviceReadMemorySize = 512,
         .variantDependentEeprom = false,
-        .zoneSetWidth = 2,
-        .zoneSetOffsets = kBytePairSetOffsets,
+        .zoneTable = kBytePairZoneTable,
         .accessCode2Offset = 24,
         .accessCode3Offset = 26,
         .timingVariant2 = timing,
@@ -133,35 +137,16 @@ std::optional<TimingLayout> timingLayout(PanelModel model, int variant)
     return info.variantDependentEeprom && variant == 2 ? info.timingVariant2 : info.timingLater;
 }
 
-QStringList detectorTypeItems()
-{
-    return {QStringLiteral("замкнутий"), QStringLiteral("розімкнутий"),
-            QStringLiteral("комбінований")};
-}
-
-QStringList coincidenceModeItems()
-{
-    return {QStringLiteral("без збігу"), QStringLiteral("по одному СП"),
-            QStringLiteral("по двох СП"), QStringLiteral("по двох зонах")};
-}
-
 QStringList protocolItems()
 {
     return {QStringLiteral("20BPS"), QStringLiteral("Ademco Express"),
             QStringLiteral("Contact ID"), QStringLiteral("10BPS")};
 }
 
+// ud5 to ud7, then ud8 to ud12.
 SpinnerRange spinnerRange(PanelSpinner spinner)
 {
-    static constexpr std::array<SpinnerRange, kSpinnerCount> ranges{{
-        {10, 990, 10}, // coincidence, seconds
-        {0, 990, 10},  // siren, seconds
-        {0, 99, 1},    // line fault, minutes
-        {0, 23, 1},
-        {0, 59, 1},
-        {0, 30, 1},
-        {0, 23, 1},
-        {0, 59, 1},
-    }};
-    return ranges[std::size_t(spinner)];
+    const auto index = std::size_t(spinner);
+    return index < kTimingRanges.size() ? kTimingRanges[index]
+                                        : kTestReportRanges[index - kTimingRanges.size()];
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "devicemodel.h"
+#include "timingranges.h"
+#include "zonetable.h"
 
 #include <QList>
 #include <QString>
@@ -15,24 +17,7 @@ enum class PanelModel { FourZone, EightZone, SixteenZone };
 inline constexpr std::array kPanelModels{PanelModel::FourZone, PanelModel::EightZone,
                                          PanelModel::SixteenZone};
 
-inline constexpr int kMaxZones = 16;
-inline constexpr int kOutputColumnCount = 5; // output columns A to E of the zone grid
-
 using PanelArea = ImageArea;
-
-// The ten zone sets of the EEPROM image, one bit per zone in each.
-enum class ZoneSet {
-    ColumnA, ColumnB, ColumnC, ColumnD, ColumnE,
-    Closed, TwoDetectors, OneDetector, Combined, TwoZones,
-};
-inline constexpr int kZoneSetCount = 10;
-
-// Item indices of the detector-type combos (cbTypeMessage<z>).
-enum DetectorType { kDetectorClosed = 0, kDetectorOpen = 1, kDetectorCombined = 2 };
-// Item indices of the coincidence-mode combos (cbMode<z>).
-enum CoincidenceMode {
-    kModeNone = 0, kModeOneDetector = 1, kModeTwoDetectors = 2, kModeTwoZones = 3,
-};
 
 // Image offsets of the timing bytes in the EEPROM image; -1 where a layout has no such byte.
 struct TimingLayout {
@@ -79,10 +64,9 @@ struct PanelModelInfo {
     int memorySize;
     int deviceReadMemorySize; // memory image size while reading a device
     bool variantDependentEeprom; // EEPROM layout and blocks depend on the firmware variant
-    int zoneSetWidth;            // bytes per zone set: 1, or 2 (zones 1 to 8, then 9 to 16)
-    std::array<int, kZoneSetCount> zoneSetOffsets; // by ZoneSet
-    int accessCode2Offset;       // hex word, high byte first
-    int accessCode3Offset;
+    ZoneTableLayout zoneTable;
+    int accessCode2Offset;       // kPanelAccessCode2, high byte first
+    int accessCode3Offset;       // kPanelAccessCode3
     TimingLayout timingVariant2;
     TimingLayout timingLater;    // variants 3 and up (16-zone: every variant)
     QList<EepromBlock> deviceEepromBlocks;
@@ -91,6 +75,8 @@ struct PanelModelInfo {
     QList<MemoryReadRule> memoryReadRules;
     std::optional<int> shortReadVariant; // variant that reads with short requests at 9600 baud
     QStringList columnCaptions;  // lbExit1 to lbExit5
+
+    ZoneRange zones() const { return {1, zoneCount}; }
 };
 
 const PanelModelInfo &panelModelInfo(PanelModel model);
@@ -102,8 +88,6 @@ bool eepromSupported(PanelModel model, int variant);
 // The timing bytes for a variant, or none when the variant has no known layout.
 std::optional<TimingLayout> timingLayout(PanelModel model, int variant);
 
-QStringList detectorTypeItems();
-QStringList coincidenceModeItems();
 QStringList protocolItems();
 inline constexpr int kProtocolCount = 4;
 
@@ -120,10 +104,4 @@ enum class PanelSpinner {
 };
 inline constexpr int kSpinnerCount = 8;
 
-struct SpinnerRange {
-    int minimum;
-    int maximum;
-    int step;
-    int clamp(int value) const { return qBound(minimum, value, maximum); }
-};
 SpinnerRange spinnerRange(PanelSpinner spinner);

@@ -29,18 +29,6 @@ bool isSixteenZone(PanelModel model) { return model == PanelModel::SixteenZone; 
 
 QString notSupported() { return QStringLiteral("не підтримується"); }
 
-// Variant 2 firmware of the 4- and 8-zone panels has no line-fault time, and the 8-zone panel
-// takes a system address from variant 4 on; the editor disables those controls.
-bool lineFaultSupported(PanelModel model, int variant)
-{
-    return isSixteenZone(model) || variant != 2;
-}
-
-bool addressSupported(PanelModel model, int variant)
-{
-    return model != PanelModel::EightZone || (variant != 2 && variant != 3);
-}
-
 // "КОРВЕЛ-4П (KVL4P-2)" becomes "КОРВЕЛ - 4П (KVL4P-2)".
 QString reportTitle(const QString &editorTitle)
 {
@@ -144,8 +132,10 @@ Lines codeLines(const PanelReportLayout &layout, const PanelSettings &settings)
         codeLine(QStringLiteral("перший телефонний номер"), settings.telephones[0].text),
         codeLine(QStringLiteral("другий телефонний номер"), settings.telephones[1].text),
     };
-    if (layout.address)
-        lines << rtfTabbed({QStringLiteral("адреса в системі \"Корвел-16.64П\""), *layout.address});
+    if (layout.address != AddressLine::None) {
+        const QString address = layout.address == AddressLine::Shown ? settings.address : notSupported();
+        lines << rtfTabbed({QStringLiteral("адреса в системі \"Корвел-16.64П\""), address});
+    }
     return lines;
 }
 
@@ -179,13 +169,30 @@ Lines sectionPair(const PanelReportLayout &layout, int first, const PanelSetting
 
 } // namespace
 
+// Variant 2 firmware of the 4- and 8-zone panels has no line-fault time, and the 8-zone panel
+// takes a system address from variant 4 on; the editor disables those controls.
+bool panelLineFaultSupported(PanelModel model, int variant)
+{
+    return isSixteenZone(model) || variant != 2;
+}
+
+bool panelAddressSupported(PanelModel model, int variant)
+{
+    return model != PanelModel::EightZone || (variant != 2 && variant != 3);
+}
+
+PanelReportLayout panelReportLayout(PanelModel model, int variant, const QString &editorTitle)
+{
+    PanelReportLayout layout{model, reportTitle(editorTitle), panelLineFaultSupported(model, variant)};
+    if (model != PanelModel::FourZone)
+        layout.address = panelAddressSupported(model, variant) ? AddressLine::Shown : AddressLine::NotSupported;
+    return layout;
+}
+
 QByteArray panelReportRtf(PanelModel model, int variant, const QString &editorTitle,
                           const PanelSettings &settings)
 {
-    PanelReportLayout layout{model, reportTitle(editorTitle), lineFaultSupported(model, variant)};
-    if (model != PanelModel::FourZone)
-        layout.address = addressSupported(model, variant) ? settings.address : notSupported();
-    return panelReportRtf(layout, settings);
+    return panelReportRtf(panelReportLayout(model, variant, editorTitle), settings);
 }
 
 QByteArray panelReportRtf(const PanelReportLayout &layout, const PanelSettings &settings)

@@ -61,6 +61,28 @@ MemoryBlock makeBlock(int k, quint16 deviceAddress, int imageOffset, int length)
                        quint16(kMemoryDataBase + k * kConfiguratorBlockStep)};
 }
 
+SectionTable buildSectionTable(PanelModel model)
+{
+    SectionTable table;
+    table.pageTitles = {QStringLiteral("Перший телефоний номер"),
+                        QStringLiteral("Другий телефоний номер")};
+    table.listItems = protocolItems();
+    table.commonCodes = true;
+    for (int i = 0; i < kSectionCount; ++i) {
+        QStringList captions = sectionFieldCaptions(model, i);
+        captions.resize(sectionFieldCount(model, i));
+        table.sections.append(SectionEntry{
+            .number = sectionNumber(i),
+            .nameNumber = sectionNumber(i),
+            .page = telephoneOfSection(i),
+            .title = sectionTitle(i),
+            .fieldCaptions = captions,
+            .listField = isProtocolField(i, 1) ? 1 : 0,
+        });
+    }
+    return table;
+}
+
 } // namespace
 
 MemoryBlock headerBlock(HeaderBlock block)
@@ -102,4 +124,22 @@ bool isProtocolField(int sectionIndex, int field)
 {
     return isSectionIndex(sectionIndex)
         && sectionIndex % kSectionsPerTelephone == kProtocolSectionBase && field == 1;
+}
+
+SectionTable panelSectionTable(PanelModel model, int firstNumber)
+{
+    SectionTable table = panelSectionTable(model);
+    for (int i = 0; i < table.sections.size(); ++i) {
+        table.sections[i].number = firstNumber + i;
+        table.sections[i].title = sectionTitle(i, firstNumber);
+    }
+    return table;
+}
+
+const SectionTable &panelSectionTable(PanelModel model)
+{
+    static const std::array<SectionTable, 3> tables{buildSectionTable(PanelModel::FourZone),
+                                                    buildSectionTable(PanelModel::EightZone),
+                                                    buildSectionTable(PanelModel::SixteenZone)};
+    return tables[std::size_t(model)];
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panelmodel.h"
+#include "sectiontable.h"
 
 // The working-memory map shared by the three panel models: five header blocks, then the
 // report-code sections 18 to 45, one block each (memory blocks k = 0 to 32).
@@ -8,13 +9,11 @@
 enum class HeaderBlock { ObjectNumber1, ObjectNumber2, Telephone1, Telephone2, TestReport };
 inline constexpr int kHeaderBlockCount = 5;
 inline constexpr int kTestReportBlock = int(HeaderBlock::TestReport);
-inline constexpr int kTestReportFieldCount = 5; // ud8 to ud12, one BCD byte each
 
 inline constexpr int kSectionCount = 28;
 inline constexpr int kFirstSection = 18;
 // Sections s and s + 14 hold the same codes for the first and the second telephone number.
 inline constexpr int kSectionsPerTelephone = 14;
-inline constexpr int kMaxSectionFields = 16;
 inline constexpr int kSectionsImageOffset = 30;
 inline constexpr int kMemoryBlockCount = kHeaderBlockCount + kSectionCount;
 
@@ -56,3 +55,8 @@ QString sectionTitle(int sectionIndex);
 QString sectionTitle(int sectionIndex, int firstNumber);
 // Captions of fields 1 to sectionFieldCount.
 QStringList sectionFieldCaptions(PanelModel model, int sectionIndex);
+// Sections 18 to 31 on the first page, 32 to 45 on the second; the protocol fields are the
+// list fields, sections 30 and 44 in this order.
+const SectionTable &panelSectionTable(PanelModel model);
+// The same sections titled from section `firstNumber` on; their controls keep the panel's names.
+SectionTable panelSectionTable(PanelModel model, int firstNumber);

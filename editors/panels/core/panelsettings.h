@@ -2,30 +2,17 @@
 
 #include "panelmodel.h"
 #include "panelsections.h"
+#include "telephonenumber.h"
 
 // What the controls of a 4-, 8- or 16-zone panel editor hold. Zones beyond the model's zone
 // count and section fields beyond a section's field count are not part of the configuration.
 
-struct PanelZone {
-    int detectorType = kDetectorClosed; // cbTypeMessage<z> item index
-    int mode = kModeNone;               // cbMode<z> item index
-    std::array<bool, kOutputColumnCount> outputs{}; // ckbA<z> to ckbE<z>
-
-    friend bool operator==(const PanelZone &, const PanelZone &) = default;
-};
-
-struct PanelTelephone {
-    QString text;       // edTelNum<n>: digits, "+" and "*"
-    QString codeString; // the 16-digit code string kept with the edit; empty if it never had one
-    bool tone = false;  // sbTonePulse<n> is down
-
-    friend bool operator==(const PanelTelephone &, const PanelTelephone &) = default;
-};
-
-using SectionFieldTexts = std::array<QString, kMaxSectionFields>;
+// The panels' names for what their zone grid and telephone fields hold.
+using PanelZone = ZoneSettings;
+using PanelTelephone = TelephoneNumber;
 
 struct PanelSettings {
-    std::array<PanelZone, kMaxZones> zones;
+    ZoneList zones;
     // ud5 to ud12 by PanelSpinner; seconds, minutes, hours and days as the spinners show them.
     std::array<int, kSpinnerCount> spinners{10, 0, 0, 0, 0, 0, 0, 0};
     QString address;     // edAddress (8- and 16-zone)

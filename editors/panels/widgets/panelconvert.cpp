@@ -1,87 +1,53 @@
 // Panel editor: controls to settings and images.
 #include "paneleditor.h"
 
-#include "panelencoding.h"
-#include "panelsections.h"
+#include "accesscodesgroup.h"
+#include "sectionpages.h"
 #include "shell.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QSpinBox>
-#include <QToolButton>
+#include "telephonefield.h"
+#include "testreportgroup.h"
+#include "timinggroup.h"
+#include "zonegrid.h"
 
 namespace {
 
-const QString kAdjustedHint = QStringLiteral(
-    "У приладі записано значення, яке не можна показати; показано найближче допустиме");
+// The spinners ud5 to ud7 of the timing group, then ud8 to ud12 of the test report.
+template<typename Settings>
+auto timingValues(Settings &s)
+{
+    return std::span(s.spinners).template first<kTimingValueCount>();
+}
+
+template<typename Settings>
+auto testReportValues(Settings &s)
+{
+    return std::span(s.spinners).template subspan<kTimingValueCount, kTestReportFieldCount>();
+}
 
 } // namespace
 
 PanelSettings TPanelEditor::settings() const
 {
     PanelSettings s;
-    for (int z = 0; z < m_info.zoneCount; ++z) {
-        const ZoneRow &row = m_zones[z];
-        s.zones[z].detectorType = row.type->currentIndex();
-        s.zones[z].mode = row.mode->currentIndex();
-        for (int c = 0; c < kOutputColumnCount; ++c)
-            s.zones[z].outputs[c] = row.outputs[c]->isChecked();
-    }
-    for (int i = 0; i < kSpinnerCount; ++i)
-        s.spinners[i] = m_spinners[i]->value();
-    s.address = m_address ? m_address->text() : QString();
-    s.accessCode2 = m_code2->text();
-    s.accessCode3 = m_code3->text();
-    for (int n = 0; n < 2; ++n) {
-        s.objectNumbers[n] = m_objectNumbers[n]->text();
-        const Telephone &t = m_telephones[n];
-        s.telephones[n] = {t.edit->text(), t.edit->toolTip(), t.tonePulse->isChecked()};
-    }
-    for (int i = 0; i < kSectionCount; ++i) {
-        const Section &section = m_sections[i];
-        for (int k = 0; k < kMaxSectionFields; ++k) {
-            if (section.fields[k])
-                s.sectionFields[i][k] = section.fields[k]->text();
-        }
-        if (section.protocol)
-            s.protocols[telephoneOfSection(i)] = section.protocol->currentIndex();
-    }
+    m_zoneGrid->store(s.zones);
+    m_timing->store(timingValues(s), s.address);
+    m_testReport->store(testReportValues(s));
+    m_codes->store(s.accessCode2, s.accessCode3, s.objectNumbers);
+    for (std::size_t n = 0; n < m_telephones.size(); ++n)
+        s.telephones[n] = m_telephones[n]->value();
+    m_sections->store(s.sectionFields, s.protocols);
     return s;
 }
 
 void TPanelEditor::showSettings(const PanelSettings &s)
 {
-    for (int z = 0; z < m_info.zoneCount; ++z) {
-        ZoneRow &row = m_zones[z];
-        row.type->setCurrentIndex(s.zones[z].detectorType);
-        row.mode->setCurrentIndex(s.zones[z].mode);
-        for (int c = 0; c < kOutputColumnCount; ++c)
-            row.outputs[c]->setChecked(s.zones[z].outputs[c]);
-    }
-    for (int i = 0; i < kSpinnerCount; ++i)
-        m_spinners[i]->setValue(s.spinners[i]);
-    if (m_address)
-        m_address->setText(s.address);
-    m_code2->setText(s.accessCode2);
-    m_code3->setText(s.accessCode3);
-    for (int n = 0; n < 2; ++n) {
-        m_objectNumbers[n]->setText(s.objectNumbers[n]);
-        m_telephones[n].edit->setToolTip(s.telephones[n].codeString);
-        setToneState(n, s.telephones[n].tone, true);
-        m_telephones[n].edit->setText(s.telephones[n].text);
-    }
-    for (int i = 0; i < kSectionCount; ++i) {
-        Section &section = m_sections[i];
-        for (int k = 0; k < kMaxSectionFields; ++k) {
-            if (section.fields[k])
-                section.fields[k]->setText(s.sectionFields[i][k]);
-        }
-        if (section.protocol)
-            section.protocol->setCurrentIndex(s.protocols[telephoneOfSection(i)]);
-    }
-    CheckMode();
+    m_zoneGrid->load(s.zones);
+    m_timing->load(timingValues(s), s.address);
+    m_testReport->load(testReportValues(s));
+    m_codes->load(s.accessCode2, s.accessCode3, s.objectNumbers);
+    for (std::size_t n = 0; n < m_telephones.size(); ++n)
+        m_telephones[n]->load(s.telephones[n]);
+    m_sections->load(s.sectionFields, s.protocols);
 }
 
 void TPanelEditor::FillArrayByDataForEEPROM()
@@ -106,29 +72,14 @@ void TPanelEditor::FillByDataFromMemory()
     PanelSettings s = settings();
     const MemoryDecodeReport report = decodeMemory(m_panel, exchange().MemoryImage, s);
     showSettings(s);
-    markTestReport(report);
-}
-
-// A test-report byte the spinner cannot show as stored is shown as the nearest value and
-// marked, so the user does not take it for what the device holds.
-void TPanelEditor::markTestReport(const MemoryDecodeReport &report)
-{
-    for (int i = 0; i < kTestReportFieldCount; ++i)
-        markAdjusted(m_spinners[std::size_t(PanelSpinner::ReportHour) + i], report.testReportAdjusted[i]);
-}
-
-void TPanelEditor::markAdjusted(QWidget *control, bool adjusted)
-{
-    control->setStyleSheet(adjusted ? QStringLiteral("background: #ffd0d0;") : QString());
-    control->setToolTip(adjusted ? kAdjustedHint : QString());
-    control->setProperty("adjusted", adjusted);
+    m_testReport->markAdjusted(report.testReportAdjusted);
 }
 
 void TPanelEditor::ResetToDefault()
 {
     FillingControlsGuard filling(exchange());
     showFactorySettings();
-    m_common->setChecked(false);
+    m_sections->clearCommonCodes();
 }
 
 void TPanelEditor::showFactorySettings()
@@ -140,27 +91,21 @@ void TPanelEditor::showFactorySettings()
     constexpr int kAnyLaidOutVariant = 5;
     PanelSettings defaults;
     decodeEeprom(m_panel, kAnyLaidOutVariant, exchange().EepromImage, defaults);
-    markTestReport(decodeMemory(m_panel, exchange().MemoryImage, defaults));
+    const MemoryDecodeReport report = decodeMemory(m_panel, exchange().MemoryImage, defaults);
     showSettings(defaults);
+    m_testReport->markAdjusted(report.testReportAdjusted);
 }
 
 void TPanelEditor::applyVariant(quint8 variant)
 {
-    QSpinBox *lineFault = m_spinners[std::size_t(PanelSpinner::LineFault)];
     const bool known = variant >= 2 && variant <= 6;
     if (m_panel == PanelModel::SixteenZone || !known)
         return;
-    const bool lineFaultOn = variant != 2;
-    m_lineFaultLabel->setEnabled(lineFaultOn);
-    lineFault->setEnabled(lineFaultOn);
-    if (!lineFaultOn)
-        lineFault->setValue(0);
+    m_timing->setLineFaultSupported(variant != 2);
     if (m_panel == PanelModel::EightZone) {
-        const bool addressOn = variant >= 4;
-        m_addressLabel->setEnabled(addressOn);
-        m_address->setEnabled(addressOn);
+        m_timing->setAddressEnabled(variant >= 4);
         if (variant == 2)
-            m_address->setText(QStringLiteral("0"));
+            m_timing->clearAddress();
     }
 }
 

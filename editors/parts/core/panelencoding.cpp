@@ -118,6 +118,29 @@ QString hexWordText(quint16 value)
     return value == 0 ? QString() : upperHex(value, 4);
 }
 
+void writeAccessCode(QByteArray &image, int offset, const AccessCodeFormat &format,
+                     const QString &text)
+{
+    const int bytes = format.bytes();
+    const quint32 value = parseHex(text, 2 * bytes).value_or(format.emptyValue);
+    for (int i = 0; i < bytes; ++i)
+        putByte(image, offset + i, quint8(value >> (8 * (bytes - 1 - i))));
+}
+
+QString readAccessCode(const QByteArray &image, int offset, const AccessCodeFormat &format)
+{
+    QString text;
+    for (int i = 0; i < format.bytes(); ++i)
+        text += upperHex(byteAt(image, offset + i), 2);
+    if (isAllZeros(text))
+        return format.shownAsNumber ? QStringLiteral("0") : QString();
+    if (format.shownAsNumber)
+        return text.mid(std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c != u'0'; }) - text.cbegin());
+    if (text.size() > format.digits && text.startsWith(u'0'))
+        text.remove(0, 1);
+    return text;
+}
+
 QString addressText(quint8 value)
 {
     return upperHex(value, 2);

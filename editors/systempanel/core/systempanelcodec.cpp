@@ -1,6 +1,5 @@
 #include "systempanelcodec.h"
 
-#include "panelencoding.h"
 #include "systempanelmap.h"
 
 namespace {
@@ -11,84 +10,29 @@ constexpr PanelModel kLayoutOf = PanelModel::SixteenZone;
 constexpr TimingLayout kTiming{.lineFault = kLineFaultOffset, .siren = kSirenOffset,
                                .coincidence = kCoincidenceOffset};
 
-bool isDecimalDigit(QChar c)
+const PanelModelInfo &layoutInfo()
 {
-    return c >= u'0' && c <= u'9';
-}
-
-bool isDecimalPair(QStringView pair)
-{
-    return pair.size() == 2 && isDecimalDigit(pair[0]) && isDecimalDigit(pair[1]);
-}
-
-void writeAccessCode(QByteArray &image, int offset, const QString &text, const AccessCodeBytes &fallback)
-{
-    const AccessCodeBytes bytes = accessCodeBytes(text, fallback);
-    for (int i = 0; i < kAccessCodeBytes; ++i)
-        putByte(image, offset + i, bytes[std::size_t(i)]);
-}
-
-AccessCodeText readAccessCode(const QByteArray &image, int offset)
-{
-    AccessCodeBytes bytes{};
-    for (int i = 0; i < kAccessCodeBytes; ++i)
-        bytes[std::size_t(i)] = byteAt(image, offset + i);
-    return accessCodeText(bytes);
+    return panelModelInfo(kLayoutOf);
 }
 
 } // namespace
 
-AccessCodeBytes accessCodeBytes(const QString &text, const AccessCodeBytes &fallback)
-{
-    const QString digits = text.trimmed();
-    if (digits.isEmpty() || digits.size() > kAccessCodeDigits)
-        return fallback;
-    const QString padded = digits.rightJustified(kAccessCodeDigits, u'0');
-    AccessCodeBytes bytes{};
-    for (int i = 0; i < kAccessCodeBytes; ++i) {
-        const QStringView pair = QStringView(padded).mid(2 * i, 2);
-        bytes[std::size_t(i)] = isDecimalPair(pair) ? bcdByte(pair.toInt()) : fallback[std::size_t(i)];
-    }
-    return bytes;
-}
-
-AccessCodeText accessCodeText(const AccessCodeBytes &bytes)
-{
-    int value = 0;
-    bool exact = true;
-    for (quint8 byte : bytes) {
-        const BcdValue pair = decodeBcd(byte);
-        value = value * 100 + pair.value;
-        exact = exact && pair.valid;
-    }
-    return {QString::number(value), exact};
-}
-
 QByteArray encodeSystemPanelEeprom(const SystemPanelSettings &settings)
 {
     QByteArray image(kSystemPanelEepromSize, '\0');
-    encodeZoneGrid(zoneGridLayout(kLayoutOf), settings.panel, image);
-    encodeTiming(kTiming, settings.panel, image);
-    writeAccessCode(image, kAccessCode2Offset, settings.panel.accessCode2, kAccessCode2Fallback);
-    writeAccessCode(image, kAccessCode3Offset, settings.panel.accessCode3, kAccessCode3Fallback);
+    encodeZoneTable(layoutInfo().zoneTable, layoutInfo().zones(), settings.panel.zones, image);
+    writeTiming(kTiming, settings.panel, image);
+    writeAccessCode(image, kAccessCode2Offset, kSystemPanelAccessCode2, settings.panel.accessCode2);
+    writeAccessCode(image, kAccessCode3Offset, kSystemPanelAccessCode3, settings.panel.accessCode3);
     return image;
 }
 
-SystemPanelEepromReport decodeSystemPanelEeprom(const QByteArray &image, SystemPanelSettings &settings)
+void decodeSystemPanelEeprom(const QByteArray &image, SystemPanelSettings &settings)
 {
-    decodeZoneGrid(zoneGridLayout(kLayoutOf), image, settings.panel);
-    decodeTiming(kTiming, image, settings.panel);
-    SystemPanelEepromReport report;
-    const std::array<std::pair<int, QString *>, 2> codes{{
-        {kAccessCode2Offset, &settings.panel.accessCode2},
-        {kAccessCode3Offset, &settings.panel.accessCode3},
-    }};
-    for (std::size_t n = 0; n < codes.size(); ++n) {
-        const AccessCodeText code = readAccessCode(image, codes[n].first);
-        *codes[n].second = code.text;
-        report.accessCodeAdjusted[n] = !code.exact;
-    }
-    return report;
+    decodeZoneTable(layoutInfo().zoneTable, layoutInfo().zones(), image, settings.panel.zones);
+    readTiming(kTiming, image, settings.panel);
+    settings.panel.accessCode2 = readAccessCode(image, kAccessCode2Offset, kSystemPanelAccessCode2);
+    settings.panel.accessCode3 = readAccessCode(image, kAccessCode3Offset, kSystemPanelAccessCode3);
 }
 
 QByteArray encodeSystemPanelMemory(const SystemPanelSettings &settings)
@@ -109,7 +53,7 @@ MemoryDecodeReport decodeSystemPanelMemory(const QByteArray &image, SystemPanelS
 QByteArray defaultSystemPanelEeprom()
 {
     QByteArray image(kSystemPanelEepromSize, '\0');
-    writeZoneSet(image, zoneGridLayout(kLayoutOf).offsets[std::size_t(ZoneSet::Closed)], 2, 0xFFFF);
+    encodeZoneTable(layoutInfo().zoneTable, layoutInfo().zones(), ZoneList{}, image); // zones default to closed
     return image;
 }
 

@@ -17,30 +17,13 @@ struct SystemPanelSettings {
     friend bool operator==(const SystemPanelSettings &, const SystemPanelSettings &) = default;
 };
 
-// Access codes: six decimal digits in three bytes, two a byte, most significant first. A
-// pair that is not two decimal digits, and every pair of an empty field, stands for its
-// position's byte of the level's default code (the 16-zone panel's defaults 3 and 2735).
-inline constexpr int kAccessCodeBytes = 3;
-inline constexpr int kAccessCodeDigits = 2 * kAccessCodeBytes;
-using AccessCodeBytes = std::array<quint8, kAccessCodeBytes>;
-inline constexpr AccessCodeBytes kAccessCode2Fallback{0x00, 0x00, 0x03};
-inline constexpr AccessCodeBytes kAccessCode3Fallback{0x00, 0x27, 0x35};
-
-AccessCodeBytes accessCodeBytes(const QString &text, const AccessCodeBytes &fallback);
-
-struct AccessCodeText {
-    QString text; // without leading zeros; "0" for an all-zero code
-    bool exact;   // false: a nibble above 9, shown as 9
-};
-AccessCodeText accessCodeText(const AccessCodeBytes &bytes);
-
-// What the EEPROM image held that its controls cannot show as stored.
-struct SystemPanelEepromReport {
-    std::array<bool, 2> accessCodeAdjusted{}; // edCode2, edCode3
-};
+// Access codes: six decimal digits in three bytes, two a byte, most significant first, shown
+// as numbers; an empty field stands for the 16-zone panel's default codes, 3 and 2735.
+inline constexpr AccessCodeFormat kSystemPanelAccessCode2{6, 0x000003, true};
+inline constexpr AccessCodeFormat kSystemPanelAccessCode3{6, 0x002735, true};
 
 QByteArray encodeSystemPanelEeprom(const SystemPanelSettings &settings);
-SystemPanelEepromReport decodeSystemPanelEeprom(const QByteArray &image, SystemPanelSettings &settings);
+void decodeSystemPanelEeprom(const QByteArray &image, SystemPanelSettings &settings);
 QByteArray encodeSystemPanelMemory(const SystemPanelSettings &settings);
 MemoryDecodeReport decodeSystemPanelMemory(const QByteArray &image, SystemPanelSettings &settings);
 

@@ -2,6 +2,7 @@
 
 #include "systempanelcodec.h"
 #include "systempanelmap.h"
+#include "systempanelreport.h"
 
 namespace {
 
@@ -45,5 +46,11 @@ DeviceDefinition systemPanelDefinition()
     d.deviceWrite = [](quint8) { return deviceTransfer(TransferPlan::Direction::Write); };
     d.deviceRead = [](quint8, qint32) { return deviceTransfer(TransferPlan::Direction::Read); };
     d.factoryImages = [](quint8) { return factoryImages(); };
+    d.settingFields = [](const SettingsImages &images, quint8) {
+        SystemPanelSettings s;
+        decodeSystemPanelEeprom(images.eeprom, s);
+        decodeSystemPanelMemory(images.memory, s);
+        return systemPanelSettingFields(s);
+    };
     return d;
 }

@@ -36,6 +36,17 @@ int moduleShift(int module)
 
 } // namespace
 
+QString deviceSlotName(int slot, int type)
+{
+    if (slot == kPanelSlot)
+        return QStringLiteral("Корвел - 16.64П");
+    switch (type) {
+    case kSlotEightZone: return QStringLiteral("Корвел-8П");
+    case kSlotSixteenZone: return QStringLiteral("Корвел-16П");
+    default: return kEmptyNodeName;
+    }
+}
+
 TDeviceCollection::TDeviceCollection()
 {
     m_items[kPanelSlot].type = kSlotSixteenZone;

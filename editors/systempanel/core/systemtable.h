@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QByteArray>
-#include <QtGlobal>
+#include <QString>
 
 #include <array>
 
@@ -20,6 +20,11 @@ enum DeviceSlotType : quint8 {
     kSlotEightZone = 1,   // "Корвел-8П"
     kSlotSixteenZone = 2, // "Корвел-16П", and the panel itself
 };
+
+// What the system tree shows for a slot of the type, and for a present module.
+QString deviceSlotName(int slot, int type); // "Корвел - 16.64П" (slot 0), "Корвел-8П", "(пусто)"
+inline const QString kModuleName = QStringLiteral("РВМ-8");
+inline const QString kEmptyNodeName = QStringLiteral("(пусто)");
 
 using RelayMasks = std::array<quint8, 2 * kRelayCount>; // per relay: zones 1-8, then 9-16
 

@@ -1,22 +1,29 @@
 #include "systempaneleditor.h"
 
+#include "panelsections.h"
 #include "systempanelmap.h"
 #include "systempanelreport.h"
 #include "systemtreepage.h"
+#include "testreportgroup.h"
 
 #include <QCoreApplication>
-#include <QLineEdit>
 #include <QScrollArea>
 
 namespace {
 
-const PanelEditorLayout kLayout{Model::Korvel16_64p, PanelModel::SixteenZone, false, kAccessCodeDigits,
-                                kSystemPanelFirstSection};
+// The 16-zone panel's grid and sections (titled from section 19), six-digit codes, no system
+// address.
+PanelEditorLayout editorLayout()
+{
+    return {Model::Korvel16_64p, PanelModel::SixteenZone, false,
+            {kSystemPanelAccessCode2, kSystemPanelAccessCode3},
+            panelSectionTable(PanelModel::SixteenZone, kSystemPanelFirstSection)};
+}
 
 } // namespace
 
 TKorvelForm16_64p::TKorvelForm16_64p(Shell &shell, QWidget *parent)
-    : TPanelEditor(kLayout, shell, parent), m_system(new SystemTreePage)
+    : TPanelEditor(editorLayout(), shell, parent), m_system(new SystemTreePage)
 {
     m_systemArea = addPage(QStringLiteral("scrBoxPPKP"), QStringLiteral("btnPPKP"),
                            QStringLiteral("приписка ППКП"), m_system, [this] { m_system->selectPanelIfNone(); });
@@ -52,10 +59,8 @@ void TKorvelForm16_64p::FillArrayByDataForEEPROM()
 void TKorvelForm16_64p::FillByDataFromEEPROM()
 {
     SystemPanelSettings s = systemPanelSettings();
-    const SystemPanelEepromReport report = decodeSystemPanelEeprom(exchange().EepromImage, s);
+    decodeSystemPanelEeprom(exchange().EepromImage, s);
     showSettings(s.panel);
-    markAdjusted(findChild<QLineEdit *>(QStringLiteral("edCode2")), report.accessCodeAdjusted[0]);
-    markAdjusted(findChild<QLineEdit *>(QStringLiteral("edCode3")), report.accessCodeAdjusted[1]);
 }
 
 void TKorvelForm16_64p::FillArrayByDataForMemory()
@@ -68,7 +73,7 @@ void TKorvelForm16_64p::FillByDataFromMemory()
     SystemPanelSettings s = systemPanelSettings();
     const MemoryDecodeReport report = decodeSystemPanelMemory(exchange().MemoryImage, s);
     showSystemPanelSettings(s);
-    markTestReport(report);
+    testReport().markAdjusted(report.testReportAdjusted);
 }
 
 void TKorvelForm16_64p::showFactorySettings()

@@ -13,8 +13,6 @@
 
 namespace {
 
-const QString kEmptyNode = QStringLiteral("(пусто)");
-const QString kModuleNode = QStringLiteral("РВМ-8");
 constexpr int kNoIcon = -1;
 constexpr int kIconRole = Qt::UserRole; // the node's icon number, kNoIcon for none
 
@@ -34,12 +32,9 @@ QIcon nodeIcon(int icon)
 NodeLook slotLook(int slot, int type)
 {
     if (slot == 0)
-        return {QStringLiteral("Корвел - 16.64П"), 2};
-    switch (type) {
-    case kSlotEightZone: return {QStringLiteral("Корвел-8П"), 0};
-    case kSlotSixteenZone: return {QStringLiteral("Корвел-16П"), 1};
-    default: return {kEmptyNode, kNoIcon};
-    }
+        return {deviceSlotName(slot, type), 2};
+    const int icon = type == kSlotEightZone ? 0 : type == kSlotSixteenZone ? 1 : kNoIcon;
+    return {deviceSlotName(slot, type), icon};
 }
 
 void showLook(QTreeWidgetItem *node, const NodeLook &look)
@@ -207,7 +202,7 @@ void SystemTreePage::showSlot(int slot)
 void SystemTreePage::showModule(int module)
 {
     const bool present = m_table.modulePresent(module);
-    showLook(m_modules->topLevelItem(module), present ? NodeLook{kModuleNode, 3} : NodeLook{kEmptyNode, kNoIcon});
+    showLook(m_modules->topLevelItem(module), present ? NodeLook{kModuleName, 3} : NodeLook{kEmptyNodeName, kNoIcon});
 }
 
 int SystemTreePage::selectedSlot() const
@@ -265,7 +260,7 @@ void SystemTreePage::refreshRelayView()
         return;
     }
     m_deviceCaption->setText(QStringLiteral("%1. %2").arg(slot + 1).arg(m_devices->topLevelItem(slot)->text(0)));
-    m_moduleCaption->setText(QStringLiteral("%1. %2").arg(module + 1).arg(kModuleNode));
+    m_moduleCaption->setText(QStringLiteral("%1. %2").arg(module + 1).arg(kModuleName));
     for (std::size_t i = 8; i < m_zoneBoxes.size(); ++i)
         m_zoneBoxes[i]->setVisible(type != kSlotEightZone);
     m_relayView->show();
