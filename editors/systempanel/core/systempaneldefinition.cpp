@@ -32,8 +32,10 @@ SettingsImages factoryImages()
 
 DeviceDefinition systemPanelDefinition()
 {
-    DeviceDefinition d{Model::Korvel16_64p, kSystemPanelType, "TKorvelForm16_64p", "KorvelForm16_64p",
-                       kSystemPanelEepromSize, kSystemPanelMemorySize, {kSystemPanelVariant}};
+    DeviceDefinition d{.model = Model::Korvel16_64p, .typeCode = kSystemPanelType,
+                       .editorClass = "TKorvelForm16_64p", .component = "KorvelForm16_64p",
+                       .eepromSize = kSystemPanelEepromSize, .memorySize = kSystemPanelMemorySize,
+                       .acceptedVariants = {kSystemPanelVariant}};
     d.title = [](quint8) { return QStringLiteral("КОРВЕЛ-16.64П (KVL64P-2)"); };
     d.factoryFile = [](const QString &) { return QStringLiteral("adjustments/kvl64p-1.vaf"); };
     d.slotDescription = [](quint8 v) {
