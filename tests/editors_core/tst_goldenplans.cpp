@@ -4,6 +4,7 @@
 // program's own tables, so a wrong address there is invisible to them; here it is not.
 #include "paneldefinition.h"
 #include "goldenplan.h"
+#include "systempaneldefinition.h"
 
 #include <QTest>
 
@@ -15,11 +16,12 @@ Q_DECLARE_METATYPE(Build)
 namespace {
 
 const QString kPanelPlans = QStringLiteral(":/golden/panels.txt");
+const QString kSystemPanelPlans = QStringLiteral(":/golden/systempanel.txt");
 
 // Frame lengths do not depend on the image bytes; these images are large enough for
 // every panel model.
-const QByteArray kEeprom(28, '\x11');
-const QByteArray kMemory(512, '\x22');
+const QByteArray kEeprom(29, '\x11');
+const QByteArray kMemory(664, '\x22');
 
 // A configurator slot and the base the table adds to its slot-1 addresses.
 struct Slot {
@@ -58,9 +60,10 @@ QByteArray number(int value)
     return QByteArray::number(value);
 }
 
-void addRow(const QByteArray &name, const Build &build, const char *list, const char *base)
+void addRow(const QByteArray &name, const Build &build, const char *list, const char *base,
+            const QString &book = kPanelPlans)
 {
-    QTest::newRow(name.constData()) << build << QString::fromLatin1(list)
+    QTest::newRow(name.constData()) << build << book << QString::fromLatin1(list)
                                     << QString::fromLatin1(base);
 }
 
@@ -90,10 +93,12 @@ Build configuratorRead(PanelModel model, int slot)
     return planned([=](const DeviceDefinition &d) { return d.slotRead(0, slot); }, model);
 }
 
-const golden::PlanBook &panelPlans()
+const golden::PlanBook &plans(const QString &path)
 {
-    static const golden::PlanBook book = golden::PlanBook::load(kPanelPlans);
-    return book;
+    static QMap<QString, golden::PlanBook> books;
+    if (!books.contains(path))
+        books.insert(path, golden::PlanBook::load(path));
+    return books[path];
 }
 
 constexpr auto kFour = PanelModel::FourZone;
@@ -114,30 +119,34 @@ private:
     static void addDeviceReads();
     static void addConfiguratorWrites();
     static void addConfiguratorReads();
+    static void addSystemPanelTransfers();
 };
 
 void TstGoldenPlans::transfers_data()
 {
     QTest::addColumn<Build>("build");
+    QTest::addColumn<QString>("book");
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("base");
     addDeviceWrites();
     addDeviceReads();
     addConfiguratorWrites();
     addConfiguratorReads();
+    addSystemPanelTransfers();
 }
 
 // The built requests, decoded frame by frame, are the table's list, request for request.
 void TstGoldenPlans::transfers()
 {
     QFETCH(Build, build);
+    QFETCH(QString, book);
     QFETCH(QString, list);
     QFETCH(QString, base);
-    const golden::PlanBook &book = panelPlans();
-    QVERIFY2(book.error().isEmpty(), qPrintable(book.error()));
+    const golden::PlanBook &tables = plans(book);
+    QVERIFY2(tables.error().isEmpty(), qPrintable(tables.error()));
     QString error;
     const golden::Requests expected =
-        book.requests(list, {{QStringLiteral("base"), base}}, &error);
+        tables.requests(list, {{QStringLiteral("base"), base}}, &error);
     QVERIFY2(error.isEmpty(), qPrintable(list + QStringLiteral(": ") + error));
     QVERIFY(!expected.isEmpty());
     TPacketList built;
@@ -241,6 +250,20 @@ void TstGoldenPlans::addConfiguratorReads()
             addRow(rowName({modelName(model), "slot", number(s.number), "read"}),
                    configuratorRead(model, s.number), list, s.base);
     }
+}
+
+// The 16.64P panel has one firmware variant and reads alike at every speed.
+void TstGoldenPlans::addSystemPanelTransfers()
+{
+    const DeviceDefinition definition = systemPanelDefinition();
+    const auto built = [](const TransferPlan &plan) -> Build {
+        return [plan](TPacketList &list) { list = planRequests(plan, kEeprom, kMemory).list; };
+    };
+    addRow("16.64P variant 2 device write", built(definition.deviceWrite(2)), "device-write-64p", kNoBase,
+           kSystemPanelPlans);
+    for (int baudRate : {9600, 38400})
+        addRow("16.64P variant 2 device read at " + number(baudRate), built(definition.deviceRead(2, baudRate)),
+               "device-read-64p", kNoBase, kSystemPanelPlans);
 }
 
 QTEST_GUILESS_MAIN(TstGoldenPlans)

@@ -60,6 +60,34 @@ void TstSimFile::imageBytePlacement_data()
     QTest::newRow("16p-section-45-last") << Model::Korvel16p << M << 433 << mem << 0x4ACF;
     QTest::newRow("16p-after-the-sections") << Model::Korvel16p << M << 434 << mem << kUnmapped;
     QTest::newRow("16p-image-end") << Model::Korvel16p << M << 511 << mem << kUnmapped;
+    const auto P = Model::Korvel16_64p;
+    QTest::newRow("64p-eeprom-19") << P << E << 19 << ee << 19;
+    QTest::newRow("64p-line-fault-at-24") << P << E << 20 << ee << 0x18;
+    QTest::newRow("64p-coincidence-at-26") << P << E << 22 << ee << 0x1A;
+    QTest::newRow("64p-access-code-2-at-64") << P << E << 23 << ee << 0x40;
+    QTest::newRow("64p-access-code-3-last") << P << E << 28 << ee << 0x45;
+    QTest::newRow("64p-object-number-1") << P << M << 0 << mem << 0xAA00;
+    QTest::newRow("64p-object-number-2-low") << P << M << 3 << mem << 0xAA41;
+    QTest::newRow("64p-telephone-1") << P << M << 4 << mem << 0x6680;
+    QTest::newRow("64p-telephone-2-last") << P << M << 19 << mem << 0x66C7;
+    QTest::newRow("64p-test-message-last") << P << M << 24 << mem << 0x6704;
+    QTest::newRow("64p-unused-25") << P << M << 25 << mem << kUnmapped;
+    QTest::newRow("64p-unused-29") << P << M << 29 << mem << kUnmapped;
+    QTest::newRow("64p-section-19") << P << M << 30 << mem << 0xAA80;
+    QTest::newRow("64p-section-31-field-10") << P << M << 215 << mem << 0x6609;
+    QTest::newRow("64p-section-32-last") << P << M << 231 << mem << 0xAC8F;
+    QTest::newRow("64p-section-33") << P << M << 232 << mem << 0xAAC0;
+    QTest::newRow("64p-section-44") << P << M << 400 << mem << 0x6800;
+    QTest::newRow("64p-section-46-last") << P << M << 433 << mem << 0xACCF;
+    QTest::newRow("64p-module-1-relay-1-panel") << P << M << 434 << mem << 0x68C0;
+    QTest::newRow("64p-module-1-last") << P << M << 545 << mem << 0x692F;
+    QTest::newRow("64p-module-2-relay-1-panel") << P << M << 546 << mem << 0x6940;
+    QTest::newRow("64p-module-2-last") << P << M << 657 << mem << 0x69AF;
+    QTest::newRow("64p-slot-types-1-2") << P << M << 658 << mem << 0x6840;
+    QTest::newRow("64p-slot-types-5-6") << P << M << 660 << mem << 0x6842;
+    QTest::newRow("64p-modules") << P << M << 661 << mem << 0x6880;
+    QTest::newRow("64p-unused-662") << P << M << 662 << mem << kUnmapped;
+    QTest::newRow("64p-image-end") << P << M << 663 << mem << kUnmapped;
 }
 
 void TstSimFile::imageBytePlacement()

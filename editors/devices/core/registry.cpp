@@ -1,27 +1,12 @@
 #include "registry.h"
 
 #include "paneldefinition.h"
+#include "systempaneldefinition.h"
 
 namespace {
 
 // The models whose editors are still to come: what identification, the selection window,
 // settings files and the slot survey need of them.
-DeviceDefinition systemPanel()
-{
-    DeviceDefinition d{.model = Model::Korvel16_64p, .typeCode = 31,
-                       .editorClass = "TKorvelForm16_64p", .component = "KorvelForm16_64p",
-                       .eepromSize = 29, .memorySize = 664, .acceptedVariants = {2}};
-    d.title = [](quint8) { return QStringLiteral("КОРВЕЛ-16.64П (KVL64P-2)"); };
-    d.factoryFile = [](const QString &) { return QStringLiteral("adjustments/kvl64p-1.vaf"); };
-    d.slotDescription = [](quint8 v) {
-        return v == 2 ? QStringLiteral("- Корвел-16.64П (kvl64p-2)") : QStringLiteral("- Корвел-16.64П");
-    };
-    d.links = {{3, "KVL64P-2", "КОРВЕЛ - 16.64П", Model::Korvel16_64p, 2}};
-    d.firmwareName = "КОРВЕЛ-16.64П (KVL64P-";
-    d.takesConfiguratorTransfers = false;
-    return d;
-}
-
 DeviceDefinition gsmModule()
 {
     DeviceDefinition d{.model = Model::ZmuGsm, .typeCode = 26,
@@ -76,7 +61,7 @@ const QList<DeviceDefinition> &models()
 {
     static const QList<DeviceDefinition> list = {
         panelDefinition(PanelModel::FourZone), panelDefinition(PanelModel::EightZone),
-        panelDefinition(PanelModel::SixteenZone), systemPanel(), gsmModule(), gsm4Module(),
+        panelDefinition(PanelModel::SixteenZone), systemPanelDefinition(), gsmModule(), gsm4Module(),
         controlAndStartDevice(),
     };
     return list;

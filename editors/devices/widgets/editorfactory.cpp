@@ -1,6 +1,7 @@
 #include "editorfactory.h"
 
 #include "paneleditor.h"
+#include "systempaneleditor.h"
 
 namespace {
 
@@ -14,6 +15,7 @@ const EditorMaker kEditors[] = {
     {Model::Korvel4p, [](Shell &shell) -> EditorWindow * { return new TKorvelForm4p(shell); }},
     {Model::Korvel8p, [](Shell &shell) -> EditorWindow * { return new TKorvelForm8p(shell); }},
     {Model::Korvel16p, [](Shell &shell) -> EditorWindow * { return new TKorvelForm16p(shell); }},
+    {Model::Korvel16_64p, [](Shell &shell) -> EditorWindow * { return new TKorvelForm16_64p(shell); }},
 };
 
 } // namespace

@@ -12,8 +12,12 @@
 
 void TPanelEditor::PrepareToPrint()
 {
-    const ReportFileResult result = writePanelReport(QCoreApplication::applicationDirPath(), m_panel,
-                                                     editorVariant(), title(), settings());
+    openReport(writePanelReport(QCoreApplication::applicationDirPath(), m_panel, editorVariant(), title(),
+                                settings()));
+}
+
+void TPanelEditor::openReport(const ReportFileResult &result)
+{
     if (!result.ok()) {
         ShowError(kErrWriteFile);
         return;
