@@ -14,6 +14,7 @@
 #include "frame.h"
 #include "hexfile.h"
 #include "linkevents.h"
+#include "systempaneldefinition.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,7 +39,7 @@ struct Case {
     QString name;
     std::function<void(TPacketList &)> build;
     QList<int> baudRates = kBaudRates;
-    QStringList simulator; // vexsim's model options; none: its 16-zone panel
+    QStringList simulatorOptions = {}; // besides --baud; none: vexsim's 16-zone panel
 };
 
 struct Panel {
@@ -93,6 +94,21 @@ QList<Case> panelCases()
                       }});
     }
     return cases;
+}
+
+// The 16.64P panel's whole device read and write, as its editor plans them.
+QList<Case> systemPanelCases()
+{
+    const DeviceDefinition panel = systemPanelDefinition();
+    const QByteArray eeprom(panel.eepromSize, '\0');
+    const QByteArray memory(panel.memorySize, '\0');
+    const QStringList model{QStringLiteral("--model"), QStringLiteral("64p")};
+    return {{QStringLiteral("16.64P v2 device read"),
+             [=](TPacketList &list) { list = planRequests(panel.deviceRead(2, 38400), eeprom, memory).list; },
+             kBaudRates, model},
+            {QStringLiteral("16.64P v2 device write"),
+             [=](TPacketList &list) { list = planRequests(panel.deviceWrite(2), eeprom, memory).list; },
+             kBaudRates, model}};
 }
 
 struct Module {
@@ -175,7 +191,7 @@ QList<Case> allCases()
                                   list.AddReadMemory(kReadSize, kReadSize, i * kReadSize);
                               }
                           }}};
-    return cases + panelCases() + moduleCases() + firmwareCases();
+    return cases + panelCases() + systemPanelCases() + moduleCases() + firmwareCases();
 }
 
 // Bytes of the reply the device sends to `request`.
@@ -236,7 +252,7 @@ double runCase(const Case &benchCase, int baudRate)
 {
     QProcess vexsim;
     vexsim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vexsim"),
-                 QStringList{QStringLiteral("--baud"), QString::number(baudRate)} + benchCase.simulator);
+                 QStringList{QStringLiteral("--baud"), QString::number(baudRate)} + benchCase.simulatorOptions);
     if (!vexsim.waitForReadyRead(kStartWaitMs))
         return -1;
     ExchangeState state;

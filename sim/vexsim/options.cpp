@@ -65,10 +65,10 @@ struct Parser {
                             "rate"};
     QCommandLineOption load{{"l", "load"},
                             "Settings file (.vau/.vaf) to load into the device at start "
-                            "(4p, 8p, 16p, gsm and gsm4 so far).",
+                            "(4p, 8p, 16p, 64p, gsm and gsm4 so far).",
                             "file"};
     QCommandLineOption save{{"s", "save"},
-                            "Settings file to save the device into on exit (4p, 8p, 16p, gsm and gsm4 so far).",
+                            "Settings file to save the device into on exit (4p, 8p, 16p, 64p, gsm and gsm4 so far).",
                             "file"};
     QCommandLineOption faults{{"f", "faults"}, "Fault plan (see above).", "plan"};
     QCommandLineOption flipWrite{"flip-write",

@@ -73,6 +73,7 @@ private Q_SLOTS:
     void identifiesThroughSerialPort_data();
     void identifiesThroughSerialPort();
     void settingsFileLoadedAndSavedOnSigterm();
+    void systemPanelFileLoadedAndSaved();
 };
 
 void TstSimPty::identifiesThroughSerialPort_data()
@@ -119,6 +120,33 @@ void TstSimPty::settingsFileLoadedAndSavedOnSigterm()
     expected.replace(memoryStart + 25, 5, QByteArray(5, '\0'));
     expected.replace(memoryStart + 434, 78, QByteArray(78, '\0'));
     QCOMPARE(out.readAll(), expected);
+}
+
+// The 16.64P panel: 29 + 664 bytes; memory bytes 25 to 29 and 662 to 663 have no place in the
+// panel and come back as 0.
+void TstSimPty::systemPanelFileLoadedAndSaved()
+{
+    constexpr int kPanelEeprom = 29;
+    constexpr int kPanelMemory = 664;
+    QByteArray file = hexBytes("1F 02");
+    for (int i = 0; i < kPanelEeprom + kPanelMemory; ++i)
+        file.append(char(i * 7 + 1));
+    QTemporaryDir dir;
+    QFile in(dir.filePath("in64.vau"));
+    QVERIFY(in.open(QIODevice::WriteOnly) && in.write(file) == file.size());
+    in.close();
+    const QString saved = dir.filePath("out64.vau");
+
+    Vexsim vexsim;
+    QVERIFY(vexsim.start({"--model", "64p", "--load", in.fileName(), "--save", saved}));
+    QVERIFY(vexsim.stop());
+
+    QFile out(saved);
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    const int memoryStart = 2 + kPanelEeprom;
+    file.replace(memoryStart + 25, 5, QByteArray(5, '\0'));
+    file.replace(memoryStart + 662, 2, QByteArray(2, '\0'));
+    QCOMPARE(out.readAll(), file);
 }
 
 QTEST_GUILESS_MAIN(TstSimPty)

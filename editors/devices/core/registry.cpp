@@ -2,27 +2,12 @@
 
 #include "gsmdefinition.h"
 #include "paneldefinition.h"
+#include "systempaneldefinition.h"
 
 namespace {
 
-// The models whose editors are still to come: what identification, the selection window,
-// settings files and the slot survey need of them.
-DeviceDefinition systemPanel()
-{
-    DeviceDefinition d{.model = Model::Korvel16_64p, .typeCode = 31,
-                       .editorClass = "TKorvelForm16_64p", .component = "KorvelForm16_64p",
-                       .eepromSize = 29, .memorySize = 664, .acceptedVariants = {2}};
-    d.title = [](quint8) { return QStringLiteral("КОРВЕЛ-16.64П (KVL64P-2)"); };
-    d.factoryFile = [](const QString &) { return QStringLiteral("adjustments/kvl64p-1.vaf"); };
-    d.slotDescription = [](quint8 v) {
-        return v == 2 ? QStringLiteral("- Корвел-16.64П (kvl64p-2)") : QStringLiteral("- Корвел-16.64П");
-    };
-    d.links = {{3, "KVL64P-2", "КОРВЕЛ - 16.64П", Model::Korvel16_64p, 2}};
-    d.firmwareName = "КОРВЕЛ-16.64П (KVL64P-";
-    d.takesConfiguratorTransfers = false;
-    return d;
-}
-
+// The model whose editor is still to come: what identification, the selection window,
+// settings files and the slot survey need of it.
 DeviceDefinition controlAndStartDevice()
 {
     DeviceDefinition d{.model = Model::PKorvel24, .typeCode = 55,
@@ -42,8 +27,8 @@ const QList<DeviceDefinition> &models()
 {
     static const QList<DeviceDefinition> list = {
         panelDefinition(PanelModel::FourZone), panelDefinition(PanelModel::EightZone),
-        panelDefinition(PanelModel::SixteenZone), systemPanel(), gsmModuleDefinition(), gsm4ModuleDefinition(),
-        controlAndStartDevice(),
+        panelDefinition(PanelModel::SixteenZone), systemPanelDefinition(), gsmModuleDefinition(),
+        gsm4ModuleDefinition(), controlAndStartDevice(),
     };
     return list;
 }

@@ -26,7 +26,7 @@ struct DeviceRun {
     int length;
     int requestSize;
     RequestForm form = RequestForm::Chunked;
-    QByteArray constant; // written instead of image bytes when not empty (a fixed marker)
+    QByteArray constant = {}; // written instead of image bytes when not empty (a fixed marker)
 
     friend bool operator==(const DeviceRun &, const DeviceRun &) = default;
 };
@@ -55,7 +55,7 @@ struct SlotData {
     quint16 dataAddress;
     int imageOffset;
     int length;
-    QByteArray constant; // stored instead of image bytes when not empty
+    QByteArray constant = {}; // stored instead of image bytes when not empty
 
     friend bool operator==(const SlotData &, const SlotData &) = default;
 };

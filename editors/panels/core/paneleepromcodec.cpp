@@ -15,6 +15,8 @@ constexpr std::array<TimingField, 3> kTimingFields{{
     {&TimingLayout::coincidence, PanelSpinner::Coincidence, 10},
 }};
 
+} // namespace
+
 void writeTiming(const TimingLayout &layout, const PanelSettings &settings, QByteArray &image)
 {
     for (const TimingField &field : kTimingFields) {
@@ -38,8 +40,6 @@ void readTiming(const TimingLayout &layout, const QByteArray &image, PanelSettin
     if (layout.address >= 0)
         settings.address = addressText(byteAt(image, layout.address));
 }
-
-} // namespace
 
 QByteArray encodeEeprom(PanelModel model, int variant, const PanelSettings &settings)
 {

@@ -29,14 +29,14 @@ void addZones(QList<SettingField> &fields, PanelModel model, const PanelSettings
     }
 }
 
-void addTimes(QList<SettingField> &fields, PanelModel model, int variant, const PanelSettings &s)
+void addTimes(QList<SettingField> &fields, const PanelReportLayout &layout, const PanelSettings &s)
 {
     const auto spinner = [&s](PanelSpinner which, const char *unit) {
         return QString::number(s.spinner(which)) + u' ' + QString::fromUtf8(unit);
     };
     fields.append({kTimes, QStringLiteral("час виявлення збігу"), spinner(PanelSpinner::Coincidence, "сек")});
     fields.append({kTimes, QStringLiteral("час звучання ЗІ"), spinner(PanelSpinner::Siren, "сек")});
-    if (panelLineFaultSupported(model, variant))
+    if (layout.lineFault)
         fields.append({kTimes, QStringLiteral("час виявлення несправності лінії"),
                        spinner(PanelSpinner::LineFault, "хв")});
     fields.append({kTimes, QStringLiteral("перше тестове сповіщення"),
@@ -46,13 +46,13 @@ void addTimes(QList<SettingField> &fields, PanelModel model, int variant, const 
                        + u' ' + spinner(PanelSpinner::PeriodMinutes, "хв")});
 }
 
-void addCodes(QList<SettingField> &fields, PanelModel model, int variant, const PanelSettings &s)
+void addCodes(QList<SettingField> &fields, const PanelReportLayout &layout, const PanelSettings &s)
 {
     fields.append({kCodes, QStringLiteral("код доступу до другого рівня"), s.accessCode2});
     fields.append({kCodes, QStringLiteral("код доступу до третього рівня"), s.accessCode3});
     fields.append({kCodes, QStringLiteral("об'єктові номера приладу №1"), s.objectNumbers[0]});
     fields.append({kCodes, QStringLiteral("об'єктові номера приладу №2"), s.objectNumbers[1]});
-    if (model != PanelModel::FourZone && panelAddressSupported(model, variant))
+    if (layout.address == AddressLine::Shown)
         fields.append({kCodes, QStringLiteral("адреса в системі \"Корвел-16.64П\""), s.address});
     for (int n = 0; n < 2; ++n) {
         const PanelTelephone &t = s.telephones[std::size_t(n)];
@@ -61,8 +61,9 @@ void addCodes(QList<SettingField> &fields, PanelModel model, int variant, const 
     }
 }
 
-void addSections(QList<SettingField> &fields, PanelModel model, const PanelSettings &s)
+void addSections(QList<SettingField> &fields, const PanelReportLayout &layout, const PanelSettings &s)
 {
+    const PanelModel model = layout.tables;
     for (int i = 0; i < kSectionCount; ++i) {
         const QStringList captions = sectionFieldCaptions(model, i);
         for (int k = 1; k <= sectionFieldCount(model, i); ++k) {
@@ -70,7 +71,7 @@ void addSections(QList<SettingField> &fields, PanelModel model, const PanelSetti
                 ? protocolItems().value(s.protocols[std::size_t(telephoneOfSection(i))])
                 : s.sectionFields[std::size_t(i)][std::size_t(k - 1)];
             // Several fields of a section share a caption: the number tells them apart.
-            fields.append({kSections, QStringLiteral("%1, поле %2 (%3)").arg(sectionTitle(i)).arg(k).arg(captions.value(k - 1)),
+            fields.append({kSections, QStringLiteral("%1, поле %2 (%3)").arg(sectionTitle(i, layout.firstSectionNumber)).arg(k).arg(captions.value(k - 1)),
                            value});
         }
     }
@@ -80,10 +81,15 @@ void addSections(QList<SettingField> &fields, PanelModel model, const PanelSetti
 
 QList<SettingField> panelSettingFields(PanelModel model, int variant, const PanelSettings &settings)
 {
+    return panelSettingFields(panelReportLayout(model, variant, QString()), settings);
+}
+
+QList<SettingField> panelSettingFields(const PanelReportLayout &layout, const PanelSettings &settings)
+{
     QList<SettingField> fields;
-    addZones(fields, model, settings);
-    addTimes(fields, model, variant, settings);
-    addCodes(fields, model, variant, settings);
-    addSections(fields, model, settings);
+    addZones(fields, layout.tables, settings);
+    addTimes(fields, layout, settings);
+    addCodes(fields, layout, settings);
+    addSections(fields, layout, settings);
     return fields;
 }

@@ -101,6 +101,12 @@ bool MemoryDecodeReport::anyAdjusted() const
 QByteArray encodeMemory(PanelModel model, const PanelSettings &settings)
 {
     QByteArray image(panelModelInfo(model).memorySize, '\0');
+    writeMemory(model, settings, image);
+    return image;
+}
+
+void writeMemory(PanelModel model, const PanelSettings &settings, QByteArray &image)
+{
     for (std::size_t n = 0; n < kObjectNumberBlocks.size(); ++n)
         writeWord(image, headerOffset(kObjectNumberBlocks[n]),
                   hexWordValue(settings.objectNumbers[n], 0));
@@ -109,7 +115,6 @@ QByteArray encodeMemory(PanelModel model, const PanelSettings &settings)
                  telephoneBytes(settings.telephones[n].codeString));
     writeTestReport(settings, image);
     writeSections(model, settings, image);
-    return image;
 }
 
 MemoryDecodeReport decodeMemory(PanelModel model, const QByteArray &image,

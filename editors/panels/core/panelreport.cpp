@@ -68,10 +68,10 @@ QString spinnerText(const PanelSettings &settings, PanelSpinner spinner, const Q
     return QString::number(settings.spinner(spinner)) + u' ' + unit;
 }
 
-Lines timingLines(PanelModel model, int variant, const PanelSettings &settings)
+Lines timingLines(const PanelReportLayout &layout, const PanelSettings &settings)
 {
     const QString seconds = QStringLiteral("сек");
-    const QString lineFault = panelLineFaultSupported(model, variant)
+    const QString lineFault = layout.lineFault
         ? spinnerText(settings, PanelSpinner::LineFault, QStringLiteral("хв"))
         : notSupported();
     return {
@@ -103,7 +103,7 @@ QByteArray codeLine(const QString &caption, const QString &text)
     return rtfTabbed({caption, {}, text});
 }
 
-Lines codeLines(PanelModel model, int variant, const PanelSettings &settings)
+Lines codeLines(const PanelReportLayout &layout, const PanelSettings &settings)
 {
     Lines lines{
         codeLine(QStringLiteral("код доступу до другого рівня"), settings.accessCode2),
@@ -113,9 +113,8 @@ Lines codeLines(PanelModel model, int variant, const PanelSettings &settings)
         codeLine(QStringLiteral("перший телефонний номер"), settings.telephones[0].text),
         codeLine(QStringLiteral("другий телефонний номер"), settings.telephones[1].text),
     };
-    if (model != PanelModel::FourZone) {
-        const QString address =
-            panelAddressSupported(model, variant) ? settings.address : notSupported();
+    if (layout.address != AddressLine::None) {
+        const QString address = layout.address == AddressLine::Shown ? settings.address : notSupported();
         lines << rtfTabbed({QStringLiteral("адреса в системі \"Корвел-16.64П\""), address});
     }
     return lines;
@@ -131,8 +130,9 @@ QString fieldValue(const PanelSettings &settings, int sectionIndex, int field)
 }
 
 // Section s for the first telephone number beside section s + 14 for the second.
-Lines sectionPair(PanelModel model, int first, const PanelSettings &settings)
+Lines sectionPair(const PanelReportLayout &layout, int first, const PanelSettings &settings)
 {
+    const PanelModel model = layout.tables;
     const int second = first + kSectionsPerTelephone;
     const QStringList captions = sectionFieldCaptions(model, second);
     Lines fields;
@@ -142,7 +142,8 @@ Lines sectionPair(PanelModel model, int first, const PanelSettings &settings)
                              fieldValue(settings, second, field)});
     }
     return Lines{kParagraphEnd,
-                 kSectionTitlesFormat + rtfTabbed({sectionTitle(first), sectionTitle(second)}),
+                 kSectionTitlesFormat + rtfTabbed({sectionTitle(first, layout.firstSectionNumber),
+                                                       sectionTitle(second, layout.firstSectionNumber)}),
                  kSectionFieldsFormat}
         + rtfLineBreaks(fields);
 }
@@ -161,19 +162,32 @@ bool panelAddressSupported(PanelModel model, int variant)
     return model != PanelModel::EightZone || (variant != 2 && variant != 3);
 }
 
+PanelReportLayout panelReportLayout(PanelModel model, int variant, const QString &editorTitle)
+{
+    PanelReportLayout layout{model, reportTitle(editorTitle), panelLineFaultSupported(model, variant)};
+    if (model != PanelModel::FourZone)
+        layout.address = panelAddressSupported(model, variant) ? AddressLine::Shown : AddressLine::NotSupported;
+    return layout;
+}
+
 QByteArray panelReportRtf(PanelModel model, int variant, const QString &editorTitle,
                           const PanelSettings &settings)
 {
-    Lines lines = reportStart(reportTitle(editorTitle));
-    lines += zoneTable(model, settings);
+    return panelReportRtf(panelReportLayout(model, variant, editorTitle), settings);
+}
+
+QByteArray panelReportRtf(const PanelReportLayout &layout, const PanelSettings &settings)
+{
+    Lines lines = reportStart(layout.title);
+    lines += zoneTable(layout.tables, settings);
     lines += headedList(kEmptyLineHeading, QStringLiteral("ЧАСОВІ НАЛАШТУВАННЯ"),
-                        timingLines(model, variant, settings));
+                        timingLines(layout, settings));
     lines += headedList(kHeading, QStringLiteral("Параметри передачі тестового сповіщення"),
                         testReportLines(settings));
     lines += headedList(kEmptyLineHeading, QStringLiteral("КОДИ ДОСТУПУ"),
-                        codeLines(model, variant, settings));
+                        codeLines(layout, settings));
     for (int first = 0; first < kSectionsPerTelephone; ++first)
-        lines += sectionPair(model, first, settings);
+        lines += sectionPair(layout, first, settings);
     lines << kParagraphEnd << kDocumentEnd;
     return rtfDocument(lines);
 }

@@ -138,7 +138,9 @@ QString readAccessCode(const QByteArray &image, int offset, const AccessCodeForm
     for (int i = 0; i < format.bytes(); ++i)
         text += upperHex(byteAt(image, offset + i), 2);
     if (isAllZeros(text))
-        return {};
+        return format.shownAsNumber ? QStringLiteral("0") : QString();
+    if (format.shownAsNumber)
+        return text.mid(std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c != u'0'; }) - text.cbegin());
     if (text.size() > format.digits && text.startsWith(u'0'))
         text.remove(0, 1);
     return text;

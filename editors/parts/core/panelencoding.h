@@ -38,10 +38,13 @@ QString hexWordText(quint16 value);
 // Access code: up to `digits` decimal digits, the digits being the nibbles of (digits + 1) / 2
 // bytes, most significant first (a 5-digit code's first digit is the low nibble of the first
 // byte). Empty or unreadable text gives the code it stands for. Shown without the leading
-// padding nibble, and empty when every digit is 0.
+// padding nibble, and empty when every digit is 0; or, shown as a number, without any leading
+// zero and "0" when every digit is 0. Stored digits above 9 are shown as they are, so that the
+// code is written back unchanged.
 struct AccessCodeFormat {
     int digits;
     quint32 emptyValue;
+    bool shownAsNumber = false;
 
     int bytes() const { return (digits + 1) / 2; }
 };
