@@ -1,6 +1,7 @@
 // Settings files through the main window's commands and the real editors: layout and
 // sizes, choosing the editor by the file's type byte, refusals, safe saving, factory files.
 #include "editorfactory.h"
+#include "gsm4editor.h"
 #include "main.h"
 #include "paneleditor.h"
 #include "qtdialogs.h"
@@ -68,6 +69,7 @@ private Q_SLOTS:
     void savedFileLayout_data();
     void savedFileLayout();
     void saveAndOpenRoundTrip();
+    void gsm4FileAndFactorySettingsFollowByte53();
     void openChoosesEditorByType_data();
     void openChoosesEditorByType();
     void unknownTypeOpensNothing();
@@ -132,6 +134,9 @@ void TstSettingsFiles::savedFileLayout_data()
     QTest::newRow("8-zone-variant-6") << int(Model::Korvel8p) << 6 << 296 << QByteArray("\x16\x06");
     QTest::newRow("16-zone-variant-3") << int(Model::Korvel16p) << 3 << 542 << QByteArray("\x1E\x03");
     QTest::newRow("16.64P") << int(Model::Korvel16_64p) << 2 << 695 << QByteArray("\x1F\x02");
+    QTest::newRow("gsm-version-4") << int(Model::ZmuGsm) << 4 << 136 << QByteArray("\x1A\x04");
+    // A GSM.4 window records the module's firmware version, 1 until a write adopts 2.
+    QTest::newRow("s112-records-version-1") << int(Model::ZmuGsm4) << 2 << 188 << QByteArray("\x31\x01");
 }
 
 void TstSettingsFiles::savedFileLayout()
@@ -180,6 +185,33 @@ void TstSettingsFiles::saveAndOpenRoundTrip()
     QCOMPARE(back.sectionFields, s.sectionFields);
     QCOMPARE(back, s);
     QCOMPARE(reopened->windowTitle(), QStringLiteral("КОРВЕЛ-8П (KVL8P-5)   -   round.VAU"));
+}
+
+// The file's byte 53 picks the variant whatever the version byte says; the one factory
+// file holds the "ЗМУ-GSM.4" variant.
+void TstSettingsFiles::gsm4FileAndFactorySettingsFollowByte53()
+{
+    auto *editor = qobject_cast<TZMU_GSM4Form *>(m_form->openEditor(Model::ZmuGsm4, 2));
+    QVERIFY(editor);
+    Gsm4Settings s = editor->settings();
+    s.common.text(GprsField::Identifier) = QStringLiteral("123456");
+    s.eventCodes[12] = QStringLiteral("FFF");
+    editor->showSettings(s);
+    const QString path = m_dir->filePath("s112.vau");
+    save(path);
+    m_form->mdiArea()->closeAllSubWindows();
+    QCoreApplication::processEvents();
+    openFile(path);
+    auto *reopened = qobject_cast<TZMU_GSM4Form *>(m_form->activeEditor());
+    QVERIFY(reopened);
+    QCOMPARE(reopened->windowTitle(), QStringLiteral("ЗМУ-С112.4   -   s112.vau"));
+    QCOMPARE(reopened->settings().common.text(GprsField::Identifier), QStringLiteral("123456"));
+    QCOMPARE(reopened->settings().eventCodes[12], QStringLiteral("FFF"));
+
+    m_form->findChild<QAction *>("mnFA")->trigger();
+    QCOMPARE(m_dialogs->messages.size(), 0);
+    QCOMPARE(reopened->windowTitle(), QStringLiteral("ЗМУ-GSM.4   -   заводські налаштування"));
+    QCOMPARE(reopened->settings().common.text(GprsField::Identifier), QStringLiteral("0"));
 }
 
 void TstSettingsFiles::openChoosesEditorByType_data()
