@@ -125,6 +125,7 @@ private:
     bool openLinkBusy(const Operation &operation);
     bool openLinkQuiet(const Operation &operation);
     bool confirmWriteOf(const EditorWindow &window);
+    void refuseConfiguratorTransfer(const EditorWindow &window);
     void identifyFor(const Operation &operation);
     void dispatchIdentified(EditorWindow &window);
     void discardCutWrites();

@@ -169,11 +169,24 @@ void TMainForm::readSlot(int slot)
         m_link->ReadSlotHeader(this, configurator::slotHeaderAddress(slot));
 }
 
+// A model that keeps nothing in the configurator gets only its editor's refusal: nothing is
+// sent and nothing changes.
+void TMainForm::refuseConfiguratorTransfer(const EditorWindow &window)
+{
+    const QString refusal = window.configuratorRefusal();
+    if (!refusal.isEmpty())
+        dialogs().showMessage(Dialogs::Kind::Information, refusal);
+}
+
 void TMainForm::writeSlot(int slot)
 {
     m_slotNumber = slot;
     EditorWindow *window = activeEditor();
-    if (window && modelInfo(window->model()).takesConfiguratorTransfers && confirmWriteOf(*window))
+    if (!window)
+        return;
+    if (!modelInfo(window->model()).takesConfiguratorTransfers)
+        refuseConfiguratorTransfer(*window);
+    else if (confirmWriteOf(*window))
         window->LoadToConfigurator(slot);
 }
 
@@ -251,9 +264,10 @@ void TMainForm::ReadDevice()
     m_exchange.FirmwareVariant = found->variant;
     if (m_slotNumber == kSlotDevice)
         window->LoadFromDevice();
-    else if (!modelInfo(found->model).takesConfiguratorTransfers)
+    else if (!modelInfo(found->model).takesConfiguratorTransfers) {
         EndAnimation(); // the slot opens the editor; the model has no configurator transfer
-    else
+        refuseConfiguratorTransfer(*window);
+    } else
         window->LoadFromConfigurator(m_slotNumber);
 }
 

@@ -21,12 +21,12 @@ void setModelBehaviour(SimDevice &device, Model model)
     device.setWholeBlockReads(modelInfo(model).wholeBlockReads(device.variant()));
 }
 
-std::optional<QList<ImageSegment>> imageSegments(Model model)
+std::optional<QList<ImageSegment>> imageSegments(Model model, quint8 variant)
 {
     const DeviceDefinition &definition = modelInfo(model);
     if (!definition.segments)
         return std::nullopt;
-    return definition.segments();
+    return definition.segments(variant);
 }
 
 settingsfile::Images imagesOf(const SimDevice &device, const QList<ImageSegment> &segments,

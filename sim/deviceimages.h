@@ -10,8 +10,8 @@
 // A simulated device loaded from a settings file and saved into one, through the segments
 // of the model's definition (where the bytes of its two settings images live).
 
-// The segments of a model whose images are mapped, or nothing.
-std::optional<QList<ImageSegment>> imageSegments(Model model);
+// The segments of a model whose images are mapped, for a firmware variant, or nothing.
+std::optional<QList<ImageSegment>> imageSegments(Model model, quint8 variant);
 
 // The images as the device holds them, of the given sizes; image bytes outside every
 // segment are 0.

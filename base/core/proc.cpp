@@ -70,6 +70,12 @@ const KeyFilter &telephoneKeyFilter()
     return filter;
 }
 
+const KeyFilter &dialledKeyFilter()
+{
+    static const KeyFilter filter{isDigit, QStringLiteral("Потрібно вводити цифри")};
+    return filter;
+}
+
 const KeyFilter &addressKeyFilter()
 {
     static const KeyFilter filter{isAddressDigit,

@@ -39,6 +39,7 @@ struct KeyFilter {
 const KeyFilter &digitKeyFilter();     // 0..9
 const KeyFilter &hexKeyFilter();       // 0..9, A..F, a..f
 const KeyFilter &telephoneKeyFilter(); // 0..9, "+", "*"
+const KeyFilter &dialledKeyFilter();   // 0..9, for numbers without pause or dial-tone marks
 const KeyFilter &addressKeyFilter();   // 0 and 2..7
 
 bool isEditingKey(QChar key);

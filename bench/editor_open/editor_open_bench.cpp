@@ -1,5 +1,6 @@
 // Editor benchmark: time to create and show each panel editor and the 2/4's, and to fill it from a full
-// image (a read or a file load). Target: under 150 ms for the 16-zone editor.
+// image (a read or a file load). Targets: under 150 ms for the 16-zone editor, under 200 ms
+// for the 16.64P editor (the largest), creating and filling together.
 #include "dialogs.h"
 #include "editorfactory.h"
 #include "editorwindow.h"
@@ -45,8 +46,12 @@ int main(int argc, char *argv[])
         Model model;
         quint8 variant;
         const char *name;
-    } cases[] = {{Model::Korvel4p, 5, "4-zone"}, {Model::Korvel8p, 5, "8-zone"}, {Model::Korvel16p, 2, "16-zone"},
-                 {Model::PKorvel24, 1, "2/4"}};
+        const char *target;
+    } cases[] = {{Model::Korvel4p, 5, "4-zone", ""},
+                 {Model::Korvel8p, 5, "8-zone", ""},
+                 {Model::Korvel16p, 2, "16-zone", " (target: under 150 ms)"},
+                 {Model::Korvel16_64p, 2, "16.64P", " (target: create and fill under 200 ms)"},
+                 {Model::PKorvel24, 1, "2/4", ""}};
     for (const auto &c : cases) {
         QElapsedTimer timer;
         timer.start();
@@ -57,9 +62,10 @@ int main(int argc, char *argv[])
         timer.restart();
         editor->PrepareToLoad(QStringLiteral("full.vau"), file);
         QApplication::processEvents();
+        const double fillMs = elapsedMs(timer);
         out << c.name << " editor: create and show " << QString::number(openMs, 'f', 1)
-            << " ms, fill from image " << QString::number(elapsedMs(timer), 'f', 1)
-            << " ms (target for 16-zone: under 150 ms)\n";
+            << " ms, fill from image " << QString::number(fillMs, 'f', 1) << " ms, together "
+            << QString::number(openMs + fillMs, 'f', 1) << " ms" << c.target << "\n";
     }
     setDialogs(nullptr);
     return 0;

@@ -9,12 +9,14 @@
 #include "controlstartdefinition.h"
 #include "controlstartmap.h"
 #include "paneldefinition.h"
+#include "registry.h"
 #include "verification.h"
 #include "comport.h"
 #include "dialogs.h"
 #include "frame.h"
 #include "hexfile.h"
 #include "linkevents.h"
+#include "systempaneldefinition.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,7 +41,7 @@ struct Case {
     QString name;
     std::function<void(TPacketList &)> build;
     QList<int> baudRates = kBaudRates;
-    QStringList vexsimArguments = {}; // the device vexsim serves; none: its 16-zone panel
+    QStringList simulatorOptions = {}; // besides --baud; none: vexsim's 16-zone panel
 };
 
 struct Panel {
@@ -57,14 +59,13 @@ QByteArray eepromOf(const Panel &p) { return QByteArray(panelModelInfo(p.model).
 QByteArray memoryOf(const Panel &p) { return QByteArray(panelModelInfo(p.model).memorySize, '\0'); }
 
 // The write and then the reads that check it, as one exchange.
-TPacketList checkedWrite(const DeviceDefinition &d, quint8 variant, const SettingsImages &sent)
+void checkedWrite(TPacketList &list, const DeviceDefinition &d, quint8 variant, const SettingsImages &sent)
 {
     const TransferPlan write = d.deviceWrite(variant);
-    TPacketList list = planRequests(write, sent.eeprom, sent.memory).list;
+    list = planRequests(write, sent.eeprom, sent.memory).list;
     const Verification check = verificationOf(write, sent, d.deviceRead(variant, 38400));
     for (const PlanStep &step : check.reads.stages.first().steps)
         appendStep(list, TransferPlan::Direction::Read, step, {}, {});
-    return list;
 }
 
 QList<Case> panelCases()
@@ -82,8 +83,9 @@ QList<Case> panelCases()
                           appendDeviceWrite(list, blocks, PanelArea::Eeprom, eepromOf(p), memoryOf(p));
                           appendDeviceWrite(list, blocks, PanelArea::Memory, eepromOf(p), memoryOf(p));
                       }});
+        // The write and then the reads that check it, as one exchange.
         cases.append({name + QStringLiteral(" device write, checked"), [p](TPacketList &list) {
-                          list = checkedWrite(panelDefinition(p.model), quint8(p.variant), {eepromOf(p), memoryOf(p)});
+                          checkedWrite(list, panelDefinition(p.model), quint8(p.variant), {eepromOf(p), memoryOf(p)});
                       }});
         cases.append({name + QStringLiteral(" configurator write"), [p](TPacketList &list) {
                           appendConfiguratorWrite(list, configuratorWriteBlocks(p.model, p.variant, 1),
@@ -92,6 +94,59 @@ QList<Case> panelCases()
         cases.append({name + QStringLiteral(" configurator read"), [p](TPacketList &list) {
                           appendConfiguratorRead(list, configuratorReadBlocks(p.model, 1));
                       }});
+    }
+    return cases;
+}
+
+// The 16.64P panel's whole device read and write, as its editor plans them.
+QList<Case> systemPanelCases()
+{
+    const DeviceDefinition panel = systemPanelDefinition();
+    const QByteArray eeprom(panel.eepromSize, '\0');
+    const QByteArray memory(panel.memorySize, '\0');
+    const QStringList model{QStringLiteral("--model"), QStringLiteral("64p")};
+    return {{QStringLiteral("16.64P v2 device read"),
+             [=](TPacketList &list) { list = planRequests(panel.deviceRead(2, 38400), eeprom, memory).list; },
+             kBaudRates, model},
+            {QStringLiteral("16.64P v2 device write"),
+             [=](TPacketList &list) { list = planRequests(panel.deviceWrite(2), eeprom, memory).list; },
+             kBaudRates, model}};
+}
+
+struct Module {
+    const char *name;
+    Model model;
+    quint8 variant;
+    const char *simulator; // vexsim --model
+};
+
+const Module kModules[] = {{"GSM v1", Model::ZmuGsm, 1, "gsm"}, {"GSM.4", Model::ZmuGsm4, 1, "gsm4"}};
+
+// Both GSM modules' transfers, planned by their definitions as the editors plan them.
+QList<Case> moduleCases()
+{
+    QList<Case> cases;
+    for (const Module &m : kModules) {
+        const DeviceDefinition &d = modelInfo(m.model);
+        const QByteArray eeprom(d.eepromSize, '\0');
+        const QByteArray memory(d.memorySize, '\0');
+        const auto planned = [=](std::function<TransferPlan()> plan) {
+            return [=](TPacketList &list) { list = planRequests(plan(), eeprom, memory).list; };
+        };
+        const QString name = QString::fromLatin1(m.name);
+        const QStringList simulator{QStringLiteral("--model"), QString::fromLatin1(m.simulator),
+                                    QStringLiteral("--variant"), QString::number(m.variant)};
+        cases.append({name + QStringLiteral(" device read"),
+                      planned([=] { return d.deviceRead(m.variant, 38400); }), kBaudRates, simulator});
+        cases.append({name + QStringLiteral(" device write"),
+                      planned([=] { return d.deviceWrite(m.variant); }), kBaudRates, simulator});
+        cases.append({name + QStringLiteral(" device write, checked"),
+                      [=](TPacketList &list) { checkedWrite(list, d, m.variant, {eeprom, memory}); }, kBaudRates,
+                      simulator});
+        cases.append({name + QStringLiteral(" configurator write"),
+                      planned([=] { return d.slotWrite(m.variant, 1); }), kBaudRates, simulator});
+        cases.append({name + QStringLiteral(" configurator read"),
+                      planned([=] { return d.slotRead(m.variant, 1); }), kBaudRates, simulator});
     }
     return cases;
 }
@@ -106,18 +161,20 @@ QByteArray controlStartImage()
     return image;
 }
 
+// The 2/4's whole device read and write, as its editor plans them.
 QList<Case> controlStartCases()
 {
-    const QStringList device = {QStringLiteral("--model"), QStringLiteral("2/4")};
-    const auto planned = [](TransferPlan plan) {
-        return [plan](TPacketList &list) { list = planRequests(plan, QByteArray(), controlStartImage()).list; };
-    };
     const DeviceDefinition d = controlStartDefinition();
-    return {{QStringLiteral("2/4 device read"), planned(d.deviceRead(1, 38400)), kBaudRates, device},
-            {QStringLiteral("2/4 device write"), planned(d.deviceWrite(1)), kBaudRates, device},
+    const QByteArray memory = controlStartImage();
+    const QStringList simulator{QStringLiteral("--model"), QStringLiteral("2/4")};
+    return {{QStringLiteral("2/4 device read"),
+             [=](TPacketList &list) { list = planRequests(d.deviceRead(1, 38400), {}, memory).list; }, kBaudRates,
+             simulator},
+            {QStringLiteral("2/4 device write"),
+             [=](TPacketList &list) { list = planRequests(d.deviceWrite(1), {}, memory).list; }, kBaudRates,
+             simulator},
             {QStringLiteral("2/4 device write, checked"),
-             [d](TPacketList &list) { list = checkedWrite(d, 1, {QByteArray(), controlStartImage()}); }, kBaudRates,
-             device}};
+             [=](TPacketList &list) { checkedWrite(list, d, 1, {QByteArray(), memory}); }, kBaudRates, simulator}};
 }
 
 // 32 KiB of firmware from 0x0800 in 16-byte records, none of them erased (all 0xFF).
@@ -162,7 +219,7 @@ QList<Case> allCases()
                                   list.AddReadMemory(kReadSize, kReadSize, i * kReadSize);
                               }
                           }}};
-    return cases + panelCases() + controlStartCases() + firmwareCases();
+    return cases + panelCases() + systemPanelCases() + moduleCases() + controlStartCases() + firmwareCases();
 }
 
 // Bytes of the reply the device sends to `request`.
@@ -225,7 +282,7 @@ double runCase(const Case &benchCase, int baudRate)
 {
     QProcess vexsim;
     vexsim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vexsim"),
-                 QStringList{QStringLiteral("--baud"), QString::number(baudRate)} + benchCase.vexsimArguments);
+                 QStringList{QStringLiteral("--baud"), QString::number(baudRate)} + benchCase.simulatorOptions);
     if (!vexsim.waitForReadyRead(kStartWaitMs))
         return -1;
     ExchangeState state;

@@ -11,12 +11,12 @@ struct MappedModel {
     QList<ImageSegment> segments;
 };
 
-std::optional<MappedModel> mappedModel(quint8 typeCode)
+std::optional<MappedModel> mappedModel(quint8 typeCode, quint8 variant)
 {
     const std::optional<Model> model = modelByTypeCode(typeCode);
     if (!model)
         return std::nullopt;
-    std::optional<QList<ImageSegment>> segments = imageSegments(*model);
+    std::optional<QList<ImageSegment>> segments = imageSegments(*model, variant);
     if (!segments)
         return std::nullopt;
     return MappedModel{modelInfo(*model), *segments};
@@ -35,7 +35,7 @@ quint8 defaultVariant(quint8 typeCode)
 
 bool loadInto(SimDevice &device, const QString &path, QString &error)
 {
-    const std::optional<MappedModel> mapped = mappedModel(device.typeCode());
+    const std::optional<MappedModel> mapped = mappedModel(device.typeCode(), device.variant());
     if (!mapped) {
         error = notMapped(device.typeCode());
         return false;
@@ -76,7 +76,7 @@ std::unique_ptr<SimDevice> makeDevice(const VexsimOptions &options, QString &err
         setModelBehaviour(*device, *model);
     if (header && !loadInto(*device, options.loadFile, error))
         return nullptr;
-    if (!options.saveFile.isEmpty() && !mappedModel(type)) {
+    if (!options.saveFile.isEmpty() && !mappedModel(type, variant)) {
         error = notMapped(type);
         return nullptr;
     }
@@ -85,7 +85,7 @@ std::unique_ptr<SimDevice> makeDevice(const VexsimOptions &options, QString &err
 
 bool saveDevice(const SimDevice &device, const QString &path, QString &error)
 {
-    const std::optional<MappedModel> mapped = mappedModel(device.typeCode());
+    const std::optional<MappedModel> mapped = mappedModel(device.typeCode(), device.variant());
     if (!mapped) {
         error = notMapped(device.typeCode());
         return false;

@@ -65,10 +65,10 @@ struct Parser {
                             "rate"};
     QCommandLineOption load{{"l", "load"},
                             "Settings file (.vau/.vaf) to load into the device at start "
-                            "(4p, 8p, 16p and 2/4 so far).",
+                            "(every model).",
                             "file"};
     QCommandLineOption save{{"s", "save"},
-                            "Settings file to save the device into on exit (4p, 8p, 16p and 2/4 so far).",
+                            "Settings file to save the device into on exit (every model).",
                             "file"};
     QCommandLineOption faults{{"f", "faults"}, "Fault plan (see above).", "plan"};
     QCommandLineOption flipWrite{"flip-write",

@@ -333,6 +333,14 @@ void TstMainForm::identificationDispatch_data()
     QTest::newRow("slot-of-control-and-start-device-opens-only")
         << "mnConfOne" << hex("37 01") << QStringList{"VersionFirmware 1"} << "";
     QTest::newRow("erased-slot") << "mnConfFour" << hex("FF FF") << QStringList{} << "Версія не підтримується";
+    QTest::newRow("gsm-version-4")
+        << "mnReadDev" << hex("1A 04") << QStringList{"VersionFirmware 4", "LoadFromDevice"} << "";
+    QTest::newRow("gsm-version-3-unsupported")
+        << "mnReadDev" << hex("1A 03") << QStringList{} << "Версія не підтримується";
+    QTest::newRow("gsm4-version-2")
+        << "mnReadDev" << hex("31 02") << QStringList{"VersionFirmware 2", "LoadFromDevice"} << "";
+    QTest::newRow("slot-2-holds-gsm4")
+        << "mnConfTwo" << hex("31 01") << QStringList{"VersionFirmware 1", "LoadFromConfigurator 2"} << "";
 }
 
 void TstMainForm::identificationDispatch()
@@ -663,6 +671,10 @@ void TstMainForm::selectionLinksOpenEditors_data()
     QTest::newRow("KVL4P-4-is-variant-5") << QStringList{"Link7"} << "КОРВЕЛ-4П (KVL4P-4)" << 5;
     QTest::newRow("KVL8P-5.01-is-variant-6") << QStringList{"Link15"} << "КОРВЕЛ-8П (KVL8P-5)" << 6;
     QTest::newRow("second-variant-reuses-window") << QStringList{"Link1", "Link5"} << "КОРВЕЛ-8П (KVL8P-4)" << 4;
+    QTest::newRow("zmu-gsm-ver-3-is-version-1") << QStringList{"Link11"} << "ЗМУ-GSM" << 1;
+    QTest::newRow("zmu-gsm-ver-4-is-version-4") << QStringList{"Link12"} << "ЗМУ-GSM" << 4;
+    QTest::newRow("gsm4") << QStringList{"Link10"} << "ЗМУ-GSM.4" << 1;
+    QTest::newRow("s112-reuses-the-gsm4-window") << QStringList{"Link10", "Link13"} << "ЗМУ-С112.4" << 2;
 }
 
 void TstMainForm::selectionLinksOpenEditors()

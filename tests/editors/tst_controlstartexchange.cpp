@@ -3,10 +3,10 @@
 // leaves the device as it was read, the clock written as BCD, a configurator slot naming the
 // device, saving and printing.
 #include "controlstarteditor.h"
+#include "editorbench.h"
 #include "frame.h"
 #include "progress.h"
 #include "select.h"
-#include "simulatedmainform.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -61,7 +61,7 @@ void placeSettings(SimDevice &device)
 
 } // namespace
 
-class TstControlStartExchange : public QObject, private SimulatedMainForm
+class TstControlStartExchange : public QObject, private EditorBench
 {
     Q_OBJECT
 public Q_SLOTS:
@@ -92,13 +92,13 @@ private:
 
 void TstControlStartExchange::init()
 {
-    setUp();
+    startBench();
     m_opened.clear();
 }
 
 void TstControlStartExchange::cleanup()
 {
-    tearDown();
+    stopBench();
 }
 
 // A device whose clock goes on only when the test moves `m_now`.

@@ -1,29 +1,30 @@
 // Panel editors against the in-process simulator: identify and read each model, edit and
-// write back, write a configurator slot and apply it to a device, and the refusals.
-#include "comport.h"
+// write back, write a configurator slot and apply it to a device, and the refusals; the
+// 16.64P panel's editor with its system table likewise.
 #include "deviceimages.h"
-#include "panelencoding.h"
-#include "editorfactory.h"
+#include "editorbench.h"
 #include "frame.h"
-#include "main.h"
+#include "panelencoding.h"
 #include "paneleditor.h"
 #include "panelcodec.h"
 #include "proc.h"
 #include "progress.h"
-#include "scripteddialogs.h"
-#include "simconfigurator.h"
-#include "simdevice.h"
-#include "simendpoint.h"
-#include "simulatedmainform.h"
+#include "select.h"
 #include "slotapply.h"
+#include "systempaneleditor.h"
+#include "systemtreepage.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QSettings>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -61,9 +62,31 @@ PanelSettings distinctive(Model model)
     return s;
 }
 
+// The 16.64P panel with four panels (56 zones), both relay modules and a different mask for
+// every relay of every module and occupied slot.
+SystemPanelSettings distinctiveSystem()
+{
+    SystemPanelSettings s;
+    s.panel = distinctive(Model::Korvel16p);
+    s.panel.address.clear(); // the panel has no system address
+    s.panel.accessCode2 = "123456";
+    s.panel.accessCode3 = "0";
+    s.system.setSlotType(1, kSlotSixteenZone);
+    s.system.setSlotType(4, kSlotEightZone);
+    s.system.setSlotType(6, kSlotSixteenZone);
+    for (int module = 0; module < kModuleCount; ++module) {
+        s.system.addModule(module);
+        for (int slot : {0, 1, 4, 6}) {
+            for (int relay = 1; relay <= kRelayCount; ++relay)
+                s.system.setRelayZones(slot, module, relay, quint16(0x0101 * (slot * 16 + module * 8 + relay)));
+        }
+    }
+    return s;
+}
+
 } // namespace
 
-class TstPanelExchange : public QObject, private SimulatedMainForm
+class TstPanelExchange : public QObject, private EditorBench
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -79,6 +102,11 @@ private Q_SLOTS:
     void failingPortShowsError3();
     void failedReadIsNotTakenForSettings();
     void closeRefusedWhileExchangeRuns();
+    void systemPanelLinkOpensItsEditor();
+    void systemPanelReadEditWrite();
+    void systemPanelRefusesOtherDevices_data();
+    void systemPanelRefusesOtherDevices();
+    void systemPanelConfiguratorCommandsOnlyRefuse();
     void verifiedWrite_data();
     void verifiedWrite();
     void compareWithFileNamesField_data();
@@ -94,12 +122,12 @@ private:
 
 void TstPanelExchange::init()
 {
-    setUp();
+    startBench();
 }
 
 void TstPanelExchange::cleanup()
 {
-    tearDown();
+    stopBench();
 }
 
 void TstPanelExchange::readEditWrite_data()
@@ -126,7 +154,7 @@ void TstPanelExchange::readEditWrite()
     const PanelSettings wanted = distinctive(m);
     const settingsfile::Images images{encodeEeprom(panelOf(m), variant, wanted),
                                       encodeMemory(panelOf(m), wanted)};
-    putImages(images, *imageSegments(m), *m_device);
+    putImages(images, *imageSegments(m, quint8(variant)), *m_device);
 
     m_form->findChild<QAction *>("tbReadDev")->trigger();
     waitForEnd();
@@ -153,7 +181,8 @@ void TstPanelExchange::readEditWrite()
     QVERIFY(editor->windowTitle().endsWith(QStringLiteral("   -   записано і перевірено")));
     QCOMPARE(m_form->statusText(0), QStringLiteral("Записано і перевірено"));
     QCOMPARE(code->text(), QStringLiteral("9876"));
-    const settingsfile::Images written = imagesOf(*m_device, *imageSegments(m), info.eepromSize, info.memorySize);
+    const settingsfile::Images written =
+        imagesOf(*m_device, *imageSegments(m, quint8(variant)), info.eepromSize, info.memorySize);
     QCOMPARE(written.eeprom.mid(info.eepromSize - 4, 2), QByteArray("\x98\x76", 2));
     QCOMPARE(written.memory, images.memory);
 }
@@ -288,6 +317,121 @@ void TstPanelExchange::closeRefusedWhileExchangeRuns()
     QTRY_VERIFY(m_form->mdiArea()->subWindowList().isEmpty());
 }
 
+void TstPanelExchange::systemPanelLinkOpensItsEditor()
+{
+    m_form->showSelectWindow();
+    QTest::mouseClick(m_form->selectWindow()->findChild<SelectLink *>("Link3"), Qt::LeftButton);
+    QTRY_VERIFY(!m_form->selectWindow());
+    auto *editor = qobject_cast<TKorvelForm16_64p *>(m_form->activeEditor());
+    QVERIFY(editor);
+    QCOMPARE(editor->windowTitle(), QStringLiteral("КОРВЕЛ-16.64П (KVL64P-2)"));
+}
+
+// Requests, worked out from the panel's transfers. A whole read: 3 set-address requests and
+// 29 EEPROM byte reads, then 35 ranges of one set-address and one read, and the two relay-mask
+// ranges of one set-address and seven 16-byte reads. A write: 3 set-address requests and 5
+// EEPROM writes (20, 1, 1, 1, 6 bytes), 35 ranges of two requests, and the two mask ranges of
+// one set-address, 64 and 48 bytes. Each begins with the identification; the write reads the
+// device again first (it was read in this session) and reads back what it wrote.
+void TstPanelExchange::systemPanelReadEditWrite()
+{
+    constexpr int kWholeRead = 32 + 35 * 2 + 2 * 8;
+    constexpr int kReadRequests = 1 + kWholeRead;
+    constexpr int kWriteRequests = 1 + kWholeRead + (8 + 35 * 2 + 2 * 3) + kWholeRead;
+    const Model model = Model::Korvel16_64p;
+    makeSimulator(model, 2);
+    const SystemPanelSettings wanted = distinctiveSystem();
+    putImages({encodeSystemPanelEeprom(wanted), encodeSystemPanelMemory(wanted)}, *imageSegments(model, 2), *m_device);
+
+    m_form->findChild<QAction *>("tbReadDev")->trigger();
+    waitForEnd();
+    auto *editor = qobject_cast<TKorvelForm16_64p *>(m_form->activeEditor());
+    QVERIFY(editor);
+    QCOMPARE(editor->windowTitle(), QStringLiteral("КОРВЕЛ-16.64П (KVL64P-2)   -   завантажено з приладу"));
+    QCOMPARE(m_requests.size(), kReadRequests);
+    QCOMPARE(editor->systemPanelSettings(), wanted);
+
+    // Relay 7 of module 2 for the 8-zone panel in slot 4 gains zone 3; level-2 code 654321.
+    editor->btnPPKPClick();
+    auto *devices = editor->findChild<QTreeWidget *>("trvDevices");
+    auto *modules = editor->findChild<QTreeWidget *>("trvRVM");
+    devices->setCurrentItem(devices->topLevelItem(4));
+    modules->setCurrentItem(modules->topLevelItem(1));
+    editor->findChild<QTabBar *>("tbReleTabs")->setCurrentIndex(6);
+    editor->findChild<QCheckBox *>("ckb3")->click();
+    auto *code = editor->findChild<QLineEdit *>("edCode2");
+    code->setText("654321");
+    Q_EMIT code->textEdited(code->text());
+    m_requests.clear();
+    m_form->findChild<QAction *>("tbLoadDev")->trigger();
+    waitForEnd();
+    QCOMPARE(m_requests.size(), kWriteRequests);
+    QCOMPARE(m_device->read(SimArea::Eeprom, 0x40, 6)->toHex(), QByteArray("654321000000"));
+    // Module 2, relay 7, slot 4: 0x6940 + 14 x 6 + 2 x 4.
+    const quint8 before = quint8(4 * 16 + 8 + 7);
+    QCOMPARE(m_device->read(SimArea::Memory, 0x699C, 2)->toHex(), QByteArray::number(before ^ 0x04, 16) + "00");
+    SystemPanelSettings written = wanted;
+    written.panel.accessCode2 = "654321";
+    written.system.setRelayZones(4, 1, 7, quint16(before ^ 0x04));
+    const ModelInfo &info = modelInfo(model);
+    const settingsfile::Images images = imagesOf(*m_device, *imageSegments(model, 2), info.eepromSize, info.memorySize);
+    QCOMPARE(images.memory.toHex(), encodeSystemPanelMemory(written).toHex());
+    QCOMPARE(images.eeprom.toHex(), encodeSystemPanelEeprom(written).toHex());
+}
+
+void TstPanelExchange::systemPanelRefusesOtherDevices_data()
+{
+    QTest::addColumn<int>("model");
+    QTest::addColumn<int>("variant");
+    QTest::newRow("16-zone panel") << int(Model::Korvel16p) << 2;
+    QTest::newRow("16.64P panel of variant 3") << int(Model::Korvel16_64p) << 3;
+}
+
+void TstPanelExchange::systemPanelRefusesOtherDevices()
+{
+    QFETCH(int, model);
+    QFETCH(int, variant);
+    makeSimulator(Model(model), quint8(variant));
+    m_form->openEditor(Model::Korvel16_64p, 2);
+    m_form->findChild<QAction *>("tbLoadDev")->trigger();
+    waitForEnd();
+    QCOMPARE(m_dialogs->lastText(), QStringLiteral("Дані не відповідають типу приладу"));
+    QCOMPARE(m_requests.size(), 1); // the identification only
+}
+
+// Writing a slot from the editor shows only the refusal: nothing is sent and the images stay
+// as they were. A slot that names the panel opens its editor (as any slot does) and then gets
+// the same refusal instead of a read.
+void TstPanelExchange::systemPanelConfiguratorCommandsOnlyRefuse()
+{
+    const QString refusal = QStringLiteral("Ця опція не підтримується для КОРВЕЛ-16.64!");
+    makeSimulator(Model::Korvel16_64p, 2);
+    auto *editor = qobject_cast<TKorvelForm16_64p *>(m_form->openEditor(Model::Korvel16_64p, 2));
+    const QByteArray marker(29, '\x5A');
+    m_form->exchange().EepromImage = marker;
+    m_form->writeSlot(2);
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    QCOMPARE(m_dialogs->messages.last().kind, Dialogs::Kind::Information);
+    QCOMPARE(m_dialogs->lastText(), refusal);
+    QVERIFY(m_dialogs->questions.isEmpty());
+    QVERIFY(m_requests.isEmpty());
+    QVERIFY(!TProgressForm::instance() && editor->isIdle());
+    QCOMPARE(m_form->exchange().EepromImage, marker);
+
+    SlotDescriptor header;
+    header.record = 0x1040;
+    header.deviceType = 31;
+    header.variant = 2;
+    QVERIFY(m_configurator.write(0x1040, header.stored()));
+    m_form->readSlot(2);
+    waitForEnd();
+    QCOMPARE(m_form->activeEditor(), editor);
+    QCOMPARE(m_dialogs->messages.size(), 2);
+    QCOMPARE(m_dialogs->lastText(), refusal);
+    QCOMPARE(m_requests.size(), 1); // the slot header only
+    QVERIFY(m_form->findChild<QAction *>("mnReadDev")->isEnabled());
+}
+
 // A 16-zone editor holding distinctive settings and, typed by the user, `accessCode2`.
 TPanelEditor *TstPanelExchange::editedSixteenZone(const QString &accessCode2)
 {
@@ -405,7 +549,7 @@ void TstPanelExchange::resumedWriteEndsLikeUncutWrite()
     // After the identification, the first memory block from its set-address.
     QCOMPARE(m_requests.value(before + 1).mid(3, 1), QByteArray(1, char(frame::kCmdSetAddress)));
     const PanelSettings s = editor->settings();
-    const settingsfile::Images device = imagesOf(*m_device, *imageSegments(Model::Korvel16p), 28, 512);
+    const settingsfile::Images device = imagesOf(*m_device, *imageSegments(Model::Korvel16p, 2), 28, 512);
     QCOMPARE(device.eeprom, encodeEeprom(PanelModel::SixteenZone, 2, s));
     QCOMPARE(device.memory, encodeMemory(PanelModel::SixteenZone, s));
 }

@@ -5,19 +5,25 @@
 #include "paneleditor.h"
 #include "progress.h"
 #include "scripteddialogs.h"
+#include "systempaneleditor.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 
 namespace {
 
@@ -74,6 +80,9 @@ private Q_SLOTS:
     void captionMarksUserChangesOnly();
     void placementKeptPerEditor();
     void resetUnchecksCommon();
+    void systemPanelControls();
+    void systemPanelPages();
+    void systemPanelTreeEditsLeaveTheCaption();
 
 private:
     TPanelEditor *open(Model model, quint8 variant);
@@ -148,6 +157,7 @@ void TstPanelRules::typeModeExclusion_data()
     QTest::newRow("16-zone-variant-3") << int(Model::Korvel16p) << 3 << false;
     QTest::newRow("8-zone-variant-4") << int(Model::Korvel8p) << 4 << true;
     QTest::newRow("4-zone-variant-5") << int(Model::Korvel4p) << 5 << false;
+    QTest::newRow("16.64P as the 16-zone variant 2") << int(Model::Korvel16_64p) << 2 << true;
 }
 
 void TstPanelRules::typeModeExclusion()
@@ -396,6 +406,58 @@ void TstPanelRules::resetUnchecksCommon()
     QVERIFY(!child<QCheckBox>(e, "ckbCommon")->isChecked());
     QCOMPARE(child<QLineEdit>(e, "edCode2")->text(), QString());
     QCOMPARE(child<QComboBox>(e, "cbTypeMessage3")->currentIndex(), 0); // "замкнутий"
+}
+
+// The 16-zone panel's control names, with the sections titled 19 to 46, six-digit codes and
+// no system address; the common codes pair the same names.
+void TstPanelRules::systemPanelControls()
+{
+    TPanelEditor *e = open(Model::Korvel16_64p, 2);
+    QCOMPARE(child<QGroupBox>(e, "grBox1")->title(), QStringLiteral("Секція 19 – Коди пожежної тривоги"));
+    QCOMPARE(child<QGroupBox>(e, "grBox28")->title(), QStringLiteral("Секція 46 – Інші коди"));
+    QCOMPARE(child<QListWidget>(e, "lstBoxSection2")->item(12)->text(), QStringLiteral("Секція 45 – Параметри"));
+    for (const char *name : {"edS181", "edS1816", "edS4516", "cbTypeMessage16", "ckbE16"})
+        QVERIFY2(e->findChild<QWidget *>(name), name);
+    QVERIFY(e->findChild<QComboBox *>("cbS441"));
+    QVERIFY(!e->findChild<QLineEdit *>("edAddress"));
+    QCOMPARE(child<QLineEdit>(e, "edCode2")->maxLength(), 6);
+    e->btnAdditionalClick();
+    child<QCheckBox>(e, "ckbCommon")->click();
+    typeInto(child<QLineEdit>(e, "edS4516"), "e");
+    QCOMPARE(child<QLineEdit>(e, "edS3116")->text(), QStringLiteral("e"));
+}
+
+void TstPanelRules::systemPanelPages()
+{
+    auto *e = qobject_cast<TKorvelForm16_64p *>(open(Model::Korvel16_64p, 2));
+    auto *devices = child<QTreeWidget>(e, "trvDevices");
+    devices->setCurrentItem(nullptr);
+    QTest::mouseClick(child<QPushButton>(e, "btnPPKP"), Qt::LeftButton);
+    QVERIFY(child<QScrollArea>(e, "scrBoxPPKP")->isVisible());
+    QVERIFY(!child<QScrollArea>(e, "scrBoxBasic")->isVisible());
+    QVERIFY(!child<QScrollArea>(e, "scrBoxAdditional")->isVisible());
+    QCOMPARE(devices->currentItem(), devices->topLevelItem(0));
+    QTest::mouseClick(child<QPushButton>(e, "btnAdditional"), Qt::LeftButton);
+    QVERIFY(child<QScrollArea>(e, "scrBoxAdditional")->isVisible());
+    QVERIFY(!child<QScrollArea>(e, "scrBoxPPKP")->isVisible());
+}
+
+void TstPanelRules::systemPanelTreeEditsLeaveTheCaption()
+{
+    auto *e = qobject_cast<TKorvelForm16_64p *>(open(Model::Korvel16_64p, 2));
+    e->btnPPKPClick();
+    auto *devices = child<QTreeWidget>(e, "trvDevices");
+    devices->setCurrentItem(devices->topLevelItem(1));
+    e->findChild<QAction *>("AddT16P")->trigger();
+    auto *modules = child<QTreeWidget>(e, "trvRVM");
+    modules->setCurrentItem(modules->topLevelItem(0));
+    e->findChild<QAction *>("AddRVM")->trigger();
+    child<QCheckBox>(e, "ckb12")->click();
+    QCOMPARE(e->systemPanelSettings().system.relayZones(1, 0, 1), quint16(0x0800));
+    QCOMPARE(e->windowTitle(), QStringLiteral("КОРВЕЛ-16.64П (KVL64P-2)"));
+    e->btnBasicClick();
+    child<QCheckBox>(e, "ckbA3")->click();
+    QCOMPARE(e->windowTitle(), QStringLiteral("КОРВЕЛ-16.64П (KVL64P-2)   -   змінено користувачем"));
 }
 
 QTEST_MAIN(TstPanelRules)

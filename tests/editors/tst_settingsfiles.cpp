@@ -1,11 +1,13 @@
 // Settings files through the main window's commands and the real editors: layout and
 // sizes, choosing the editor by the file's type byte, refusals, safe saving, factory files.
 #include "editorfactory.h"
+#include "gsm4editor.h"
 #include "main.h"
 #include "paneleditor.h"
 #include "qtdialogs.h"
 #include "registry.h"
 #include "scripteddialogs.h"
+#include "systempaneleditor.h"
 
 #include <QAction>
 #include <QDir>
@@ -67,6 +69,7 @@ private Q_SLOTS:
     void savedFileLayout_data();
     void savedFileLayout();
     void saveAndOpenRoundTrip();
+    void gsm4FileAndFactorySettingsFollowByte53();
     void openChoosesEditorByType_data();
     void openChoosesEditorByType();
     void unknownTypeOpensNothing();
@@ -80,6 +83,9 @@ private Q_SLOTS:
     void factorySettings_data();
     void factorySettings();
     void missingFactoryFile();
+    void systemPanelRoundTrip();
+    void systemPanelFactorySettings();
+    void systemPanelCodeWithHexDigitKept();
 
 private:
     TPanelEditor *open(Model model, quint8 variant)
@@ -127,6 +133,10 @@ void TstSettingsFiles::savedFileLayout_data()
     QTest::newRow("4-zone-variant-4") << int(Model::Korvel4p) << 4 << 231 << QByteArray("\x17\x04");
     QTest::newRow("8-zone-variant-6") << int(Model::Korvel8p) << 6 << 296 << QByteArray("\x16\x06");
     QTest::newRow("16-zone-variant-3") << int(Model::Korvel16p) << 3 << 542 << QByteArray("\x1E\x03");
+    QTest::newRow("16.64P") << int(Model::Korvel16_64p) << 2 << 695 << QByteArray("\x1F\x02");
+    QTest::newRow("gsm-version-4") << int(Model::ZmuGsm) << 4 << 136 << QByteArray("\x1A\x04");
+    // A GSM.4 window records the module's firmware version, 1 until a write adopts 2.
+    QTest::newRow("s112-records-version-1") << int(Model::ZmuGsm4) << 2 << 188 << QByteArray("\x31\x01");
 }
 
 void TstSettingsFiles::savedFileLayout()
@@ -175,6 +185,33 @@ void TstSettingsFiles::saveAndOpenRoundTrip()
     QCOMPARE(back.sectionFields, s.sectionFields);
     QCOMPARE(back, s);
     QCOMPARE(reopened->windowTitle(), QStringLiteral("КОРВЕЛ-8П (KVL8P-5)   -   round.VAU"));
+}
+
+// The file's byte 53 picks the variant whatever the version byte says; the one factory
+// file holds the "ЗМУ-GSM.4" variant.
+void TstSettingsFiles::gsm4FileAndFactorySettingsFollowByte53()
+{
+    auto *editor = qobject_cast<TZMU_GSM4Form *>(m_form->openEditor(Model::ZmuGsm4, 2));
+    QVERIFY(editor);
+    Gsm4Settings s = editor->settings();
+    s.common.text(GprsField::Identifier) = QStringLiteral("123456");
+    s.eventCodes[12] = QStringLiteral("FFF");
+    editor->showSettings(s);
+    const QString path = m_dir->filePath("s112.vau");
+    save(path);
+    m_form->mdiArea()->closeAllSubWindows();
+    QCoreApplication::processEvents();
+    openFile(path);
+    auto *reopened = qobject_cast<TZMU_GSM4Form *>(m_form->activeEditor());
+    QVERIFY(reopened);
+    QCOMPARE(reopened->windowTitle(), QStringLiteral("ЗМУ-С112.4   -   s112.vau"));
+    QCOMPARE(reopened->settings().common.text(GprsField::Identifier), QStringLiteral("123456"));
+    QCOMPARE(reopened->settings().eventCodes[12], QStringLiteral("FFF"));
+
+    m_form->findChild<QAction *>("mnFA")->trigger();
+    QCOMPARE(m_dialogs->messages.size(), 0);
+    QCOMPARE(reopened->windowTitle(), QStringLiteral("ЗМУ-GSM.4   -   заводські налаштування"));
+    QCOMPARE(reopened->settings().common.text(GprsField::Identifier), QStringLiteral("0"));
 }
 
 void TstSettingsFiles::openChoosesEditorByType_data()
@@ -404,6 +441,76 @@ void TstSettingsFiles::missingFactoryFile()
     open(Model::Korvel4p, 2);
     m_form->findChild<QAction *>("mnFA")->trigger();
     QCOMPARE(m_dialogs->lastText(), QStringLiteral("Не знайдено файлу заводських налаштувань"));
+}
+
+// Every kind of setting, the system table included, comes back from the file; the unused
+// image bytes are saved as 0.
+void TstSettingsFiles::systemPanelRoundTrip()
+{
+    auto *editor = qobject_cast<TKorvelForm16_64p *>(m_form->openEditor(Model::Korvel16_64p, 2));
+    QVERIFY(editor);
+    SystemPanelSettings s = editor->systemPanelSettings();
+    s.panel.accessCode2 = "120034";
+    s.panel.zones[12].outputs[2] = true;
+    s.panel.spinners = {60, 990, 99, 1, 2, 3, 4, 5};
+    s.panel.telephones[1] = {"0442+5", "0442B5D000000000", false};
+    s.panel.sectionFields[27][15] = "7F";
+    s.system.setSlotType(2, kSlotEightZone);
+    s.system.setSlotType(3, kSlotSixteenZone);
+    s.system.addModule(1);
+    s.system.setRelayZones(3, 1, 8, 0xC003);
+    s.system.setRelayZones(0, 1, 1, 0x0100);
+    editor->showSystemPanelSettings(s);
+    const QString path = m_dir->filePath("system.vau");
+    save(path);
+    const QByteArray bytes = readAll(path);
+    QCOMPARE(bytes.size(), 695);
+    const int memory = 2 + 29;
+    QCOMPARE(bytes.mid(memory + 25, 5), QByteArray(5, '\0'));
+    // Slot 2 in the high nibble of 658, slot 3 in the low nibble of 659, module 2 in 661.
+    QCOMPARE(bytes.mid(memory + 658, 6).toHex(), QByteArray("100200100000"));
+    m_form->mdiArea()->closeAllSubWindows();
+    QCoreApplication::processEvents();
+    openFile(path);
+    auto *reopened = qobject_cast<TKorvelForm16_64p *>(m_form->activeEditor());
+    QVERIFY(reopened);
+    QCOMPARE(reopened->systemPanelSettings(), s);
+    QCOMPARE(reopened->windowTitle(), QStringLiteral("КОРВЕЛ-16.64П (KVL64P-2)   -   system.vau"));
+}
+
+// kvl64p-1.vaf, made by the build: every zone "замкнутий", both codes 0, no remote panel.
+void TstSettingsFiles::systemPanelFactorySettings()
+{
+    auto *editor = qobject_cast<TKorvelForm16_64p *>(m_form->openEditor(Model::Korvel16_64p, 2));
+    SystemPanelSettings edited = editor->systemPanelSettings();
+    edited.system.setSlotType(5, kSlotSixteenZone);
+    edited.panel.accessCode3 = "99";
+    editor->showSystemPanelSettings(edited);
+    m_form->findChild<QAction *>("mnFA")->trigger();
+    QCOMPARE(m_dialogs->messages.size(), 0);
+    QCOMPARE(editor->windowTitle(), QStringLiteral("КОРВЕЛ-16.64П (KVL64P-2)   -   заводські налаштування"));
+    const SystemPanelSettings factory = editor->systemPanelSettings();
+    QCOMPARE(factory.panel.accessCode2, QStringLiteral("0"));
+    QCOMPARE(factory.panel.accessCode3, QStringLiteral("0"));
+    QCOMPARE(factory.panel.zones[15].detectorType, int(kDetectorClosed));
+    QCOMPARE(factory.panel.spinner(PanelSpinner::Coincidence), 10);
+    QCOMPARE(factory.system, TDeviceCollection());
+}
+
+// A level-2 code 1A 00 03 (not decimal) shows as stored and is saved back unchanged.
+void TstSettingsFiles::systemPanelCodeWithHexDigitKept()
+{
+    QByteArray file = QByteArray("\x1F\x02", 2) + QByteArray(29 + 664, '\0');
+    file.replace(2 + 23, 3, QByteArray::fromHex("1A0003"));
+    const QString path = m_dir->filePath("odd-code.vau");
+    writeFile(path, file);
+    openFile(path);
+    auto *editor = qobject_cast<TKorvelForm16_64p *>(m_form->activeEditor());
+    QVERIFY(editor);
+    QCOMPARE(editor->findChild<QLineEdit *>("edCode2")->text(), QStringLiteral("1A0003"));
+    const QString saved = m_dir->filePath("saved.vau");
+    save(saved);
+    QCOMPARE(readAll(saved).mid(2 + 23, 3).toHex(), QByteArray("1a0003"));
 }
 
 QTEST_MAIN(TstSettingsFiles)

@@ -1,12 +1,14 @@
-// Every request of every panel transfer and of the control-and-start device's transfers,
-// decoded frame by frame, against the request lists written by hand from the documented
-// memory maps in golden/panels.txt and golden/controlstart.txt (format:
+// Every request of every panel, GSM module and 2/4 transfer, decoded frame by frame, against the
+// request lists written by hand from the documented memory maps in golden/ (format:
 // tests/support/goldenplan.h). The end-to-end tests load the simulator through the
 // program's own tables, so a wrong address there is invisible to them; here it is not.
 #include "controlstartdefinition.h"
 #include "controlstartmap.h"
-#include "paneldefinition.h"
 #include "goldenplan.h"
+#include "gsmdefinition.h"
+#include "gsmplans.h"
+#include "paneldefinition.h"
+#include "systempaneldefinition.h"
 
 #include <QTest>
 
@@ -18,12 +20,14 @@ Q_DECLARE_METATYPE(Build)
 namespace {
 
 const QString kPanelPlans = QStringLiteral(":/golden/panels.txt");
+const QString kSystemPanelPlans = QStringLiteral(":/golden/systempanel.txt");
+const QString kGsmPlans = QStringLiteral(":/golden/gsm.txt");
 const QString kControlStartPlans = QStringLiteral(":/golden/controlstart.txt");
 
 // Frame lengths do not depend on the image bytes; these images are large enough for
-// every panel model.
-const QByteArray kEeprom(28, '\x11');
-const QByteArray kMemory(512, '\x22');
+// every model.
+const QByteArray kEeprom(54, '\x11');
+const QByteArray kMemory(664, '\x22');
 
 // A configurator slot and the base the table adds to its slot-1 addresses.
 struct Slot {
@@ -62,11 +66,17 @@ QByteArray number(int value)
     return QByteArray::number(value);
 }
 
+// `version`: the variant the list's configurator descriptors record ($v).
 void addRow(const QByteArray &name, const Build &build, const char *list, const char *base,
-            const QString &book = kPanelPlans)
+            const QString &book = kPanelPlans, const char *version = "0")
 {
-    QTest::newRow(name.constData()) << build << QString::fromLatin1(list)
-                                    << QString::fromLatin1(base) << book;
+    QTest::newRow(name.constData()) << build << book << QString::fromLatin1(list)
+                                    << QString::fromLatin1(base) << QString::fromLatin1(version);
+}
+
+Build built(const TransferPlan &plan)
+{
+    return [plan](TPacketList &list) { list = planRequests(plan, kEeprom, kMemory).list; };
 }
 
 // Every list is built from the model's transfer plan, as the editors build theirs.
@@ -103,7 +113,7 @@ const golden::PlanBook &plans(const QString &path)
     return books[path];
 }
 
-// A memory image of the device with its clock bytes set, or left at zero (no clock write).
+// A memory image of the 2/4 with its clock bytes set, or left at zero (no clock write).
 QByteArray controlStartImage(bool clockSet)
 {
     QByteArray image(controlstart::kMemorySize, '\x22');
@@ -140,19 +150,26 @@ private:
     static void addDeviceReads();
     static void addConfiguratorWrites();
     static void addConfiguratorReads();
+    static void addSystemPanelTransfers();
+    static void addGsmTransfers();
+    static void addGsm4Transfers();
     static void addControlStartTransfers();
 };
 
 void TstGoldenPlans::transfers_data()
 {
     QTest::addColumn<Build>("build");
+    QTest::addColumn<QString>("book");
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("base");
-    QTest::addColumn<QString>("book");
+    QTest::addColumn<QString>("version");
     addDeviceWrites();
     addDeviceReads();
     addConfiguratorWrites();
     addConfiguratorReads();
+    addSystemPanelTransfers();
+    addGsmTransfers();
+    addGsm4Transfers();
     addControlStartTransfers();
 }
 
@@ -160,14 +177,15 @@ void TstGoldenPlans::transfers_data()
 void TstGoldenPlans::transfers()
 {
     QFETCH(Build, build);
+    QFETCH(QString, book);
     QFETCH(QString, list);
     QFETCH(QString, base);
-    QFETCH(QString, book);
-    const golden::PlanBook &plan = plans(book);
-    QVERIFY2(plan.error().isEmpty(), qPrintable(plan.error()));
+    QFETCH(QString, version);
+    const golden::PlanBook &tables = plans(book);
+    QVERIFY2(tables.error().isEmpty(), qPrintable(tables.error()));
     QString error;
     const golden::Requests expected =
-        plan.requests(list, {{QStringLiteral("base"), base}}, &error);
+        tables.requests(list, {{QStringLiteral("base"), base}, {QStringLiteral("v"), version}}, &error);
     QVERIFY2(error.isEmpty(), qPrintable(list + QStringLiteral(": ") + error));
     QVERIFY(!expected.isEmpty());
     TPacketList built;
@@ -273,16 +291,68 @@ void TstGoldenPlans::addConfiguratorReads()
     }
 }
 
+// The 16.64P panel has one firmware variant and reads alike at every speed.
+void TstGoldenPlans::addSystemPanelTransfers()
+{
+    const DeviceDefinition definition = systemPanelDefinition();
+    addRow("16.64P variant 2 device write", built(definition.deviceWrite(2)), "device-write-64p", kNoBase,
+           kSystemPanelPlans);
+    for (int baudRate : {9600, 38400})
+        addRow("16.64P variant 2 device read at " + number(baudRate), built(definition.deviceRead(2, baudRate)),
+               "device-read-64p", kNoBase, kSystemPanelPlans);
+}
+
+void TstGoldenPlans::addGsmTransfers()
+{
+    const DeviceDefinition gsm = gsmModuleDefinition();
+    struct Version {
+        quint8 number;
+        const char *write;
+        const char *read;
+        const char *slot;
+    };
+    const Version versions[] = {{1, "gsm-device-write-v12", "gsm-device-read-v12", "gsm-slot-write-v12"},
+                                {2, "gsm-device-write-v12", "gsm-device-read-v12", "gsm-slot-write-v12"},
+                                {4, "gsm-device-write-v4", "gsm-device-read-v4", "gsm-slot-write-v4"}};
+    for (const Version &v : versions) {
+        const QByteArray name = "GSM version " + number(v.number);
+        addRow(name + " device write", built(gsm.deviceWrite(v.number)), v.write, kNoBase, kGsmPlans);
+        addRow(name + " device read", built(gsm.deviceRead(v.number, 19200)), v.read, kNoBase, kGsmPlans);
+        for (const Slot &s : kSlots)
+            addRow(name + " slot " + number(s.number) + " write", built(gsm.slotWrite(v.number, s.number)), v.slot,
+                   s.base, kGsmPlans, number(v.number).constData());
+    }
+    for (const Slot &s : kSlots)
+        addRow("GSM slot " + number(s.number) + " read", built(gsm.slotRead(1, s.number)), "gsm-slot-read", s.base,
+               kGsmPlans);
+}
+
+void TstGoldenPlans::addGsm4Transfers()
+{
+    const DeviceDefinition gsm4 = gsm4ModuleDefinition();
+    for (const quint8 variant : {quint8(1), quint8(2)}) {
+        const QByteArray name = "GSM.4 variant " + number(variant);
+        addRow(name + " device write", built(gsm4.deviceWrite(variant)), "gsm4-device-write", kNoBase, kGsmPlans);
+        addRow(name + " device read", built(gsm4.deviceRead(variant, 9600)), "gsm4-device-read", kNoBase, kGsmPlans);
+        for (const Slot &s : kSlots) {
+            addRow(name + " slot " + number(s.number) + " write", built(gsm4.slotWrite(variant, s.number)),
+                   "gsm4-slot-write", s.base, kGsmPlans, "1");
+            addRow(name + " slot " + number(s.number) + " read", built(gsm4.slotRead(variant, s.number)),
+                   "gsm4-slot-read", s.base, kGsmPlans);
+        }
+    }
+    addRow("GSM.4 slot write after adopting version 2", built(gsm4SlotWrite(Gsm4Variant::Gsm4, 2, 4)),
+           "gsm4-slot-write", "0xC0", kGsmPlans, "2");
+}
+
 // The clock write goes only with a date to set; the device's read order does not depend on
 // the firmware variant or the port's speed.
 void TstGoldenPlans::addControlStartTransfers()
 {
-    addRow("2/4 device write", controlStartTransfer(true, true), "device-write", kNoBase,
-           kControlStartPlans);
+    addRow("2/4 device write", controlStartTransfer(true, true), "device-write", kNoBase, kControlStartPlans);
     addRow("2/4 device write leaves the clock alone", controlStartTransfer(true, false),
            "device-write-without-clock", kNoBase, kControlStartPlans);
-    addRow("2/4 device read", controlStartTransfer(false, true), "device-read", kNoBase,
-           kControlStartPlans);
+    addRow("2/4 device read", controlStartTransfer(false, true), "device-read", kNoBase, kControlStartPlans);
 }
 
 QTEST_GUILESS_MAIN(TstGoldenPlans)

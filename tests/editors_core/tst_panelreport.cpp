@@ -1,5 +1,6 @@
 #include "panelreport.h"
 #include "rtfexpected.h"
+#include "systempanelreport.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -59,8 +60,9 @@ QStringList sampleTimingAndReport(const QString &lineFault)
     };
 }
 
-// The fourteen section pairs of sampleSettings(), with the captions of the field tables.
-QStringList sampleSections(PanelModel model)
+// The fourteen section pairs of sampleSettings(), with the captions of the field tables;
+// the section titles are numbered from `firstNumber`.
+QStringList sampleSections(PanelModel model, int firstNumber = 18)
 {
     const QHash<QPair<int, int>, QString> values{
         {{18, 1}, "1A"}, {{32, 4}, "FF"}, {{30, 1}, "20BPS"}, {{44, 1}, "Contact ID"}};
@@ -68,8 +70,8 @@ QStringList sampleSections(PanelModel model)
     for (int first = 18; first <= 31; ++first) {
         const int second = first + 14;
         lines << R"(\par \pard)"
-              << R"(\par \tx4828\b«)" + sectionTitle(first - 18) + R"(»\tab«)"
-                     + sectionTitle(second - 18) + "»"
+              << R"(\par \tx4828\b«)" + sectionTitle(first - 18, firstNumber) + R"(»\tab«)"
+                     + sectionTitle(second - 18, firstNumber) + "»"
               << R"(\par \pard\tx284\tx3692\tx5112\tx8520\b0)";
         const QStringList captions = sectionFieldCaptions(model, second - 18);
         for (int k = 1; k <= captions.size(); ++k) {
@@ -118,6 +120,8 @@ private Q_SLOTS:
     void fileName_data();
     void fileName();
     void rtfReaderRecoversTheTexts();
+    void systemPanelDocument();
+    void systemPanelFields();
 };
 
 void TestPanelReport::initTestCase()
@@ -274,6 +278,56 @@ void TestPanelReport::rtfReaderRecoversTheTexts()
                                 QStringLiteral("Пожежна тривога в зоні 8"),
                                 QStringLiteral("Contact ID"), QStringLiteral("Zö")})
         QVERIFY2(html.contains(text), qPrintable(text));
+}
+
+// The 16-zone report with the 16.64P panel's title and file, its six-digit codes, no
+// system-address line, and sections 19/33 up to 32/46.
+void TestPanelReport::systemPanelDocument()
+{
+    PanelSettings settings = sampleSettings();
+    settings.accessCode3 = QStringLiteral("123456");
+    QStringList lines{kRtfProlog, kRtfColours, kRtfTitle + "«КОРВЕЛ - 16.64П (KVL16.64P-1)»",
+                      kHeadings + R"(«АЗПЗ3»\tab«АЗПЗ4»\tab«"ОПОВ"»)",
+                      kRtfBullets + kZoneTabs + R"(\tx8946\b0)"};
+    lines << R"(\tab«1»\tab«комбінований»\tab«по двох зонах»\tab«так»\tab«ні»\tab«так»\tab«ні»\tab«ні»\)"
+          << R"(\tab«2»\tab«замкнутий»\tab«по двох зонах»\tab«ні»\tab«ні»\tab«ні»\tab«ні»\tab«так»\)";
+    lines += plainZones(3, 16) + sampleTimingAndReport("5 хв");
+    lines.replace(lines.indexOf(R"(«код доступу до третього рівня»\tab\tab\)"),
+                  R"(«код доступу до третього рівня»\tab\tab«123456»\)");
+    lines << R"(«другий телефонний номер»\tab\tab)";
+    lines += sampleSections(PanelModel::SixteenZone, 19);
+    const QByteArray expected = expectedRtfDocument(lines);
+    QCOMPARE(systemPanelReportRtf(settings), expected);
+    QVERIFY(expected.contains(expandRtf("«Секція 19 – Коди пожежної тривоги»\\tab«Секція 33 – Коди пожежної тривоги»")));
+    QVERIFY(expected.contains(expandRtf("«Секція 32 – Інші коди»\\tab«Секція 46 – Інші коди»")));
+
+    QTemporaryDir folder;
+    const ReportFileResult result = writeSystemPanelReport(folder.path(), settings);
+    QVERIFY(result.ok());
+    QCOMPARE(result.path, folder.filePath("KORVEL-16.64P.rtf"));
+}
+
+// What verification and comparison name: the panel's fields without a system address, the
+// sections numbered from 19, and the system table.
+void TestPanelReport::systemPanelFields()
+{
+    SystemPanelSettings settings;
+    settings.system.setSlotType(2, kSlotEightZone);
+    settings.system.addModule(1);
+    settings.system.setRelayZones(2, 1, 4, 0x0081);
+    const QList<SettingField> fields = systemPanelSettingFields(settings);
+    const QString table = QStringLiteral("Приписка ППКП");
+    QVERIFY(fields.contains(SettingField{table, "прилад 3", "Корвел-8П"}));
+    QVERIFY(fields.contains(SettingField{table, "прилад 7", "(пусто)"}));
+    QVERIFY(fields.contains(SettingField{table, "РВМ-8 №1", "ні"}));
+    QVERIFY(fields.contains(SettingField{table, "РВМ-8 №2, реле 4, прилад 3", "1, 8"}));
+    QVERIFY(fields.contains(SettingField{table, "РВМ-8 №2, реле 1, прилад 1", ""}));
+    const auto named = [&fields](const QString &start) {
+        return std::any_of(fields.begin(), fields.end(), [&](const SettingField &f) { return f.name.startsWith(start); });
+    };
+    QVERIFY(named("Секція 19 – Коди пожежної тривоги, поле 1"));
+    QVERIFY(!named("Секція 18"));
+    QVERIFY(!named("адреса в системі"));
 }
 
 QTEST_APPLESS_MAIN(TestPanelReport)

@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -125,6 +126,7 @@ private Q_SLOTS:
     void accessCodeBytes_data();
     void accessCodeBytes();
     void telephoneFieldOwnsItsCodeString();
+    void dialledTelephoneFieldFillsItsCodeString();
     void timingLoadsWithoutChange();
 };
 
@@ -398,6 +400,24 @@ void TstParts::telephoneFieldOwnsItsCodeString()
     QCOMPARE(field.value().codeString, QStringLiteral("E12B34D000000000"));
     QCOMPARE(Controls(&field).get<QLineEdit>("edTelNum2")->toolTip(), field.value().codeString);
     QCOMPARE(changed.count(), 1);
+}
+
+// The GSM.4 module's numbers: digits only, the code string the text filled with "D".
+void TstParts::dialledTelephoneFieldFillsItsCodeString()
+{
+    TelephoneField field({1, QStringLiteral("1-й"), TelephoneStyle::Dialled, 18});
+    field.show();
+    QVERIFY(!field.findChild<QToolButton *>());
+    auto *edit = Controls(&field).get<QLineEdit>("edTelNum1");
+    QCOMPARE(edit->maxLength(), 18);
+    const TelephoneNumber read{QStringLiteral("12"), QStringLiteral("12D000000000000000"), false};
+    field.load(read);
+    QCOMPARE(field.value(), read); // what the module holds stays until the number is edited
+    QTest::keyClicks(edit, "3");
+    QCOMPARE(field.value().codeString, QStringLiteral("123DDDDDDDDDDDDDDD"));
+    edit->clear();
+    Q_EMIT edit->textEdited(QString());
+    QCOMPARE(field.value().codeString, QString(18, u'D'));
 }
 
 void TstParts::timingLoadsWithoutChange()

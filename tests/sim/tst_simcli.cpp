@@ -36,7 +36,7 @@ void TstSimCli::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     QVERIFY(!writeFile("short16p.vau", QByteArray::fromHex("1E02") + QByteArray(539, '\0')).isEmpty());
-    QVERIFY(!writeFile("panel64.vau", QByteArray::fromHex("1F02") + QByteArray(693, '\0')).isEmpty());
+    QVERIFY(!writeFile("type200.vau", QByteArray::fromHex("C801") + QByteArray(203, '\0')).isEmpty());
     QVERIFY(!writeFile("one-byte.vau", QByteArray::fromHex("1E")).isEmpty());
 }
 
@@ -60,8 +60,8 @@ void TstSimCli::badOptionsExitWithTwo_data()
         << QStringList{"--load", m_dir.filePath("short16p.vau")} << "shorter";
     QTest::newRow("settings-file-without-header")
         << QStringList{"--load", m_dir.filePath("one-byte.vau")} << "cannot read";
-    QTest::newRow("settings-file-of-unmapped-model")
-        << QStringList{"--load", m_dir.filePath("panel64.vau")} << "not supported";
+    QTest::newRow("settings-file-of-unknown-type")
+        << QStringList{"--load", m_dir.filePath("type200.vau")} << "not supported";
     QTest::newRow("settings-file-of-other-model")
         << QStringList{"--model", "8p", "--load", m_dir.filePath("short16p.vau")} << "--model";
     QTest::newRow("save-for-a-model-without-layout")

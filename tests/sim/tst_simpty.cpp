@@ -70,16 +70,30 @@ class TstSimPty : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void identifiesThroughSerialPort_data();
     void identifiesThroughSerialPort();
     void settingsFileLoadedAndSavedOnSigterm();
+    void systemPanelFileLoadedAndSaved();
     void controlStartDeviceServesCodeBlockAndClock();
 };
 
+void TstSimPty::identifiesThroughSerialPort_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reply");
+    QTest::newRow("4-zone-variant-3") << QStringList{"--model", "4p", "--variant", "3", "--baud", "9600"}
+                                      << "C6 01 07 07 17 03 7C";
+    QTest::newRow("gsm-version-4") << QStringList{"--model", "gsm", "--variant", "4"} << "C6 01 07 07 1A 04 76";
+    QTest::newRow("gsm4-version-2") << QStringList{"--model", "gsm4", "--variant", "2"} << "C6 01 07 07 31 02 49";
+}
+
 void TstSimPty::identifiesThroughSerialPort()
 {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reply);
     Vexsim vexsim;
-    QVERIFY(vexsim.start({"--model", "4p", "--variant", "3", "--baud", "9600"}));
-    QCOMPARE(vexsim.exchange("C6 01 07 07 00 00 1C", 7), hexBytes("C6 01 07 07 17 03 7C"));
+    QVERIFY(vexsim.start(arguments));
+    QCOMPARE(vexsim.exchange("C6 01 07 07 00 00 1C", 7), hexBytes(reply));
     QVERIFY(vexsim.stop());
 }
 
@@ -107,6 +121,33 @@ void TstSimPty::settingsFileLoadedAndSavedOnSigterm()
     expected.replace(memoryStart + 25, 5, QByteArray(5, '\0'));
     expected.replace(memoryStart + 434, 78, QByteArray(78, '\0'));
     QCOMPARE(out.readAll(), expected);
+}
+
+// The 16.64P panel: 29 + 664 bytes; memory bytes 25 to 29 and 662 to 663 have no place in the
+// panel and come back as 0.
+void TstSimPty::systemPanelFileLoadedAndSaved()
+{
+    constexpr int kPanelEeprom = 29;
+    constexpr int kPanelMemory = 664;
+    QByteArray file = hexBytes("1F 02");
+    for (int i = 0; i < kPanelEeprom + kPanelMemory; ++i)
+        file.append(char(i * 7 + 1));
+    QTemporaryDir dir;
+    QFile in(dir.filePath("in64.vau"));
+    QVERIFY(in.open(QIODevice::WriteOnly) && in.write(file) == file.size());
+    in.close();
+    const QString saved = dir.filePath("out64.vau");
+
+    Vexsim vexsim;
+    QVERIFY(vexsim.start({"--model", "64p", "--load", in.fileName(), "--save", saved}));
+    QVERIFY(vexsim.stop());
+
+    QFile out(saved);
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    const int memoryStart = 2 + kPanelEeprom;
+    file.replace(memoryStart + 25, 5, QByteArray(5, '\0'));
+    file.replace(memoryStart + 662, 2, QByteArray(2, '\0'));
+    QCOMPARE(out.readAll(), file);
 }
 
 // A 2/4 settings file (type 55, variant 1, no EEPROM, 203 memory bytes) with the code block

@@ -62,7 +62,7 @@ DeviceDefinition controlStartDefinition()
     d.slotDescription = [](quint8) { return QStringLiteral(" (не визначено)"); };
     d.links = {{14, "kvl24-1", "ПУіЗ КОРВЕЛ-2/4", Model::PKorvel24, 1}};
     d.takesConfiguratorTransfers = false;
-    d.segments = segments;
+    d.segments = [](quint8) { return segments(); };
     d.deviceWrite = [](quint8) { return deviceTransfer(TransferPlan::Direction::Write); };
     d.deviceRead = [](quint8, qint32) { return deviceTransfer(TransferPlan::Direction::Read); };
     d.settingFields = [](const SettingsImages &images, quint8) {

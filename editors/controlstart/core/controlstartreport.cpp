@@ -7,8 +7,9 @@ namespace controlstart {
 
 namespace {
 
+using namespace rtfpiece;
+
 constexpr char kZoneTabStops[] = R"(\tx426\tx1704\tx3408\tx5254\tx6106\tx7100)";
-constexpr char kParagraphEnd[] = R"(\par \pard)";
 constexpr char kSectionTitleFormat[] = R"(\par \b)";
 constexpr char kSectionFieldsFormat[] = R"(\par \pard\tx284\tx3692\b0)";
 
@@ -76,20 +77,20 @@ QStringList supplyItems()
 
 QByteArray reportRtf(const Settings &settings)
 {
-    RtfLines lines = reportHead(kReportTitle);
+    RtfLines lines = reportStart(kReportTitle);
     lines += zoneTable(settings);
     for (int d = 0; d < kDirectionCount; ++d)
-        lines += reportHeadedList(true, directionHeading(d).toUpper(), directionLines(settings.directions[std::size_t(d)]));
-    lines += reportHeadedList(true, QStringLiteral("ЧАСОВІ НАЛАШТУВАННЯ"),
-                              reportTimingLines(settings.times, reportValue(settings.times[2], QStringLiteral("хв"))));
-    lines += reportHeadedList(false, QStringLiteral("Параметри передачі тестового сповіщення"),
-                              reportTestReportLines(settings.testReport));
-    lines += reportHeadedList(true, QStringLiteral("КОДИ ДОСТУПУ"),
-                              reportCodeLines(settings.accessCode2, settings.accessCode3, settings.objectNumbers,
-                                              settings.telephones));
+        lines += headedList(kEmptyLineHeading, directionHeading(d).toUpper(), directionLines(settings.directions[std::size_t(d)]));
+    lines += headedList(kEmptyLineHeading, QStringLiteral("ЧАСОВІ НАЛАШТУВАННЯ"),
+                        reportTimingLines(settings.times, reportValue(settings.times[2], QStringLiteral("хв"))));
+    lines += headedList(kHeading, QStringLiteral("Параметри передачі тестового сповіщення"),
+                        reportTestReportLines(settings.testReport));
+    lines += headedList(kEmptyLineHeading, QStringLiteral("КОДИ ДОСТУПУ"),
+                        reportCodeLines(settings.accessCode2, settings.accessCode3, settings.objectNumbers,
+                                        settings.telephones));
     for (int i = 0; i < kSectionCount; ++i)
         lines += sectionLines(settings, i);
-    lines += reportEnd();
+    lines << kParagraphEnd << kDocumentEnd;
     return rtfDocument(lines);
 }
 

@@ -1,72 +1,17 @@
 #include "registry.h"
 
 #include "controlstartdefinition.h"
+#include "gsmdefinition.h"
 #include "paneldefinition.h"
-
-namespace {
-
-// The models whose editors are still to come: what identification, the selection window,
-// settings files and the slot survey need of them.
-DeviceDefinition systemPanel()
-{
-    DeviceDefinition d{.model = Model::Korvel16_64p, .typeCode = 31,
-                       .editorClass = "TKorvelForm16_64p", .component = "KorvelForm16_64p",
-                       .eepromSize = 29, .memorySize = 664, .acceptedVariants = {2}};
-    d.title = [](quint8) { return QStringLiteral("КОРВЕЛ-16.64П (KVL64P-2)"); };
-    d.factoryFile = [](const QString &) { return QStringLiteral("adjustments/kvl64p-1.vaf"); };
-    d.slotDescription = [](quint8 v) {
-        return v == 2 ? QStringLiteral("- Корвел-16.64П (kvl64p-2)") : QStringLiteral("- Корвел-16.64П");
-    };
-    d.links = {{3, "KVL64P-2", "КОРВЕЛ - 16.64П", Model::Korvel16_64p, 2}};
-    d.firmwareName = "КОРВЕЛ-16.64П (KVL64P-";
-    d.takesConfiguratorTransfers = false;
-    return d;
-}
-
-DeviceDefinition gsmModule()
-{
-    DeviceDefinition d{.model = Model::ZmuGsm, .typeCode = 26,
-                       .editorClass = "TZMU_GSMForm", .component = "ZMU_GSMForm",
-                       .eepromSize = 2, .memorySize = 132, .acceptedVariants = {1, 2, 4}};
-    d.title = [](quint8) { return QStringLiteral("ЗМУ-GSM"); };
-    d.factoryFile = [](const QString &) { return QStringLiteral("adjustments/zmugsm-1.vaf"); };
-    d.slotDescription = [](quint8 v) {
-        return v == 1 ? QStringLiteral("- ЗМУ-GSM (zmu_gsm-1)") : QStringLiteral("- ЗМУ-GSM");
-    };
-    d.links = {{11, "zmu-gsm ver. 3", "ЗМУ-GSM", Model::ZmuGsm, 1},
-               {12, "zmu-gsm ver. 4", "ЗМУ-GSM", Model::ZmuGsm, 4}};
-    return d;
-}
-
-DeviceDefinition gsm4Module()
-{
-    DeviceDefinition d{.model = Model::ZmuGsm4, .typeCode = 49,
-                       .editorClass = "TZMU_GSM4Form", .component = "ZMU_GSM4Form",
-                       .eepromSize = 54, .memorySize = 132, .acceptedVariants = {1, 2}};
-    d.title = [](quint8 v) {
-        return v == 1 ? QStringLiteral("ЗМУ-GSM.4") : v == 2 ? QStringLiteral("ЗМУ-С112.4") : QString();
-    };
-    d.factoryFile = [](const QString &) { return QStringLiteral("adjustments/zmugsm4-1.vaf"); };
-    d.slotDescription = [](quint8 v) {
-        if (v == 1 || v == 2)
-            return QStringLiteral("- ЗМУ-GSM.4 (zmu_gsm.4-%1)").arg(v);
-        return QStringLiteral("- ЗМУ-GSM.4");
-    };
-    d.links = {{10, "GSM.4-1(2)", "ЗМУ-GSM.4", Model::ZmuGsm4, 1},
-               {13, "S112.4-1(2)", "ЗМУ-GSM.4", Model::ZmuGsm4, 2}};
-    d.firmwareName = "ЗМУ-GSM.4 (ZMUGSM-";
-    return d;
-}
-
-} // namespace
+#include "systempaneldefinition.h"
 
 // In the order of the Model enumeration.
 const QList<DeviceDefinition> &models()
 {
     static const QList<DeviceDefinition> list = {
         panelDefinition(PanelModel::FourZone), panelDefinition(PanelModel::EightZone),
-        panelDefinition(PanelModel::SixteenZone), systemPanel(), gsmModule(), gsm4Module(),
-        controlStartDefinition(),
+        panelDefinition(PanelModel::SixteenZone), systemPanelDefinition(), gsmModuleDefinition(),
+        gsm4ModuleDefinition(), controlStartDefinition(),
     };
     return list;
 }

@@ -71,7 +71,7 @@ struct DeviceDefinition {
     bool hasReport = true;
 
     // The memory map and the transfers; absent for a model without an editor yet.
-    std::function<QList<ImageSegment>()> segments = {};
+    std::function<QList<ImageSegment>(quint8 variant)> segments = {};
     std::function<TransferPlan(quint8 editorVariant)> deviceWrite = {};
     std::function<TransferPlan(quint8 firmwareVariant, qint32 baudRate)> deviceRead = {};
     // The variant recorded in a configurator slot.

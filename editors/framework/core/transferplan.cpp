@@ -128,6 +128,18 @@ PlannedExchange planRequests(const TransferPlan &plan, const QByteArray &eepromI
     return planned;
 }
 
+TPacketList::Descriptor blockDescriptor(quint16 record, quint16 data, quint16 deviceAddress,
+                                        ImageArea area, int count)
+{
+    TPacketList::Descriptor d;
+    d.record = record;
+    d.data = data;
+    d.deviceAddress = deviceAddress;
+    d.area = quint8(area);
+    d.count = quint8(count);
+    return d;
+}
+
 void chainDescriptors(QList<TPacketList::Descriptor> &descriptors, quint16 end)
 {
     for (qsizetype i = 0; i < descriptors.size(); ++i)

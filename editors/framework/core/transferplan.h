@@ -26,7 +26,7 @@ struct DeviceRun {
     int length;
     int requestSize;
     RequestForm form = RequestForm::Chunked;
-    QByteArray constant; // written instead of image bytes when not empty (a fixed marker)
+    QByteArray constant = {}; // written instead of image bytes when not empty (a fixed marker)
 
     friend bool operator==(const DeviceRun &, const DeviceRun &) = default;
 };
@@ -57,7 +57,7 @@ struct SlotData {
     quint16 dataAddress;
     int imageOffset;
     int length;
-    QByteArray constant; // stored instead of image bytes when not empty
+    QByteArray constant = {}; // stored instead of image bytes when not empty
 
     friend bool operator==(const SlotData &, const SlotData &) = default;
 };
@@ -94,6 +94,11 @@ PlannedExchange planRequests(const TransferPlan &plan, const QByteArray &eepromI
 // Appends the requests of one step.
 void appendStep(TPacketList &list, TransferPlan::Direction direction, const PlanStep &step,
                 const QByteArray &eepromImage, const QByteArray &memoryImage);
+
+// The descriptor of `count` bytes kept at configurator address `data` for `deviceAddress`;
+// type, variant and next address are left to the caller.
+TPacketList::Descriptor blockDescriptor(quint16 record, quint16 data, quint16 deviceAddress,
+                                        ImageArea area, int count);
 
 // Sets each descriptor's next address to the following one's record; the last points to
 // `end` (below 0x1000: no descriptor is stored there).

@@ -54,7 +54,10 @@ public:
             read.form = own->form;
         }
         const ImageArea scratch = run.area;
-        read.imageOffset = reserve(scratch, bytesOf(run.area, run.imageOffset, read.length, run.constant));
+        const QByteArray sent = bytesOf(run.area, run.imageOffset, run.length, run.constant);
+        overwriteEarlier(run.area, run.deviceAddress, sent);
+        read.imageOffset = reserve(scratch, sent.left(read.length));
+        m_written.append({run.area, run.deviceAddress, read.imageOffset, read.length});
         // A whole-block answer may be longer than the bytes checked: room for it.
         if (read.form == RequestForm::ShortRead)
             imageOf(m_expected, scratch).append(QByteArray(own->length - read.length, '\0'));
@@ -107,6 +110,20 @@ private:
         return imageOf(m_sent, area).mid(offset, length).leftJustified(length, '\0');
     }
 
+    // A later write that lands on bytes an earlier one wrote (a block running into the
+    // next) leaves its own bytes there: the earlier range is expected to read them.
+    void overwriteEarlier(ImageArea area, int address, const QByteArray &bytes)
+    {
+        for (const WrittenRange &w : m_written) {
+            if (w.area != area)
+                continue;
+            const int first = std::max(address, w.deviceAddress);
+            const int end = std::min(address + int(bytes.size()), w.deviceAddress + w.length);
+            for (int a = first; a < end; ++a)
+                imageOf(m_expected, area)[w.scratchOffset + a - w.deviceAddress] = bytes.at(a - address);
+        }
+    }
+
     int reserve(ImageArea scratch, const QByteArray &bytes)
     {
         QByteArray &image = imageOf(m_expected, scratch);
@@ -121,8 +138,17 @@ private:
         m_ranges.append({scratch, offset, length, fromImage, source, sourceOffset, label});
     }
 
+    // Device bytes checked so far, by the space they were written to.
+    struct WrittenRange {
+        ImageArea area;
+        int deviceAddress;
+        int scratchOffset;
+        int length;
+    };
+
     const SettingsImages &m_sent;
     const TransferPlan &m_readPlan;
+    QList<WrittenRange> m_written;
     QList<PlanStep> m_steps;
     SettingsImages m_expected;
     QList<VerifiedRange> m_ranges;

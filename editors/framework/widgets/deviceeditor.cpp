@@ -131,6 +131,11 @@ void TDeviceEditor::LoadToConfigurator(int slot)
     m_transfers->writeSlot(slot);
 }
 
+TDeviceEditor::SlotWrite TDeviceEditor::slotWrite(int slot) const
+{
+    return {definition().slotWrite(m_variant, slot), definition().slotVariant(m_variant)};
+}
+
 void TDeviceEditor::LoadFromConfigurator(int slot)
 {
     m_transfers->readSlot(slot);
@@ -177,7 +182,7 @@ void TDeviceEditor::PrepareToSave(const QString &fileName)
 {
     FillArrayByDataForEEPROM();
     FillArrayByDataForMemory();
-    const settingsfile::Header header{modelInfo(m_model).typeCode, m_variant};
+    const settingsfile::Header header{modelInfo(m_model).typeCode, recordedVersion()};
     if (!settingsfile::write(fileName, header, exchange().EepromImage, eepromSize(),
                              exchange().MemoryImage, memorySize()))
         ShowError(kErrWriteFile);

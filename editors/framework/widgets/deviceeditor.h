@@ -70,6 +70,13 @@ protected:
     // Takes `variant` as the editor's own (title and enabling) keeping every control.
     void adoptVariant(quint8 variant);
 
+    // The variant byte of a settings file of these settings: the editor variant, unless the
+    // model keeps the module's firmware version apart from its variant.
+    virtual quint8 recordedVersion() const { return m_variant; }
+    // TransferHost: by default the definition's slot write for the editor variant.
+    using SlotWrite = TransferHost::SlotWrite;
+    SlotWrite slotWrite(int slot) const override;
+
     void fillControlsFromImages();
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;

@@ -100,9 +100,9 @@ void EditorTransfers::writeDevice()
 void EditorTransfers::writeSlot(int slot)
 {
     m_host.encodeImages();
-    const DeviceDefinition &d = m_host.definition();
-    m_shell.exchange().FirmwareVariant = d.slotVariant(m_host.editorVariant());
-    startWrite({{Operation::Kind::WriteSlot, slot}, d.slotWrite(m_host.editorVariant(), slot), images()});
+    const TransferHost::SlotWrite write = m_host.slotWrite(slot);
+    m_shell.exchange().FirmwareVariant = write.recordedVariant;
+    startWrite({{Operation::Kind::WriteSlot, slot}, write.plan, images()});
 }
 
 void EditorTransfers::startWrite(const Write &write)

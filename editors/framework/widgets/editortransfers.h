@@ -29,6 +29,12 @@ public:
     virtual void showState(const QString &state) = 0;
     // The controls now hold what the device holds.
     virtual void holdSettings() = 0;
+    // A write to configurator slot `slot`: its plan and the variant the slot records.
+    struct SlotWrite {
+        TransferPlan plan;
+        quint8 recordedVariant;
+    };
+    virtual SlotWrite slotWrite(int slot) const = 0;
 };
 
 // An editor's exchanges with a device or a configurator slot, all planned by the model's

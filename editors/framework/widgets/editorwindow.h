@@ -46,6 +46,9 @@ public:
     // this editor's model, and names the file in the caption.
     virtual void PrepareToLoad(const QString &fileName, const settingsfile::Contents &file) = 0;
     virtual void PrepareToPrint() = 0;
+    // What the editor says to a configurator command when its model takes no configurator
+    // transfers; empty: it says nothing.
+    virtual QString configuratorRefusal() const { return {}; }
 
     // Sets the window caption (the title, or the title with a suffix).
     virtual void setCaption(const QString &caption) = 0;

@@ -58,13 +58,8 @@ DeviceBlock memoryReadBlock(const MemoryBlock &block, const MemoryReadRule &rule
 TPacketList::Descriptor descriptor(quint16 record, quint16 data, quint16 deviceAddress,
                                    quint16 next, PanelArea area, int count)
 {
-    TPacketList::Descriptor d;
-    d.record = record;
-    d.data = data;
-    d.deviceAddress = deviceAddress;
+    TPacketList::Descriptor d = blockDescriptor(record, data, deviceAddress, area, count);
     d.next = next;
-    d.area = quint8(area);
-    d.count = quint8(count);
     return d;
 }
 

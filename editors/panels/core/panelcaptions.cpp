@@ -104,6 +104,11 @@ QStringList otherCaptions(PanelModel model)
 
 QString sectionTitle(int sectionIndex)
 {
+    return sectionTitle(sectionIndex, kFirstSection);
+}
+
+QString sectionTitle(int sectionIndex, int firstNumber)
+{
     static const std::array<QString, kSectionsPerTelephone> subjects{
         QStringLiteral("Коди пожежної тривоги"),
         QStringLiteral("Коди відміни пожежної тривоги"),
@@ -123,7 +128,7 @@ QString sectionTitle(int sectionIndex)
     if (!isSectionIndex(sectionIndex))
         return {};
     return QStringLiteral("Секція %1 – %2")
-        .arg(sectionNumber(sectionIndex))
+        .arg(firstNumber + sectionIndex)
         .arg(subjects[std::size_t(sectionIndex % kSectionsPerTelephone)]);
 }
 

@@ -19,6 +19,10 @@ inline constexpr AccessCodeFormat kPanelAccessCode3{4, 0x2735};
 // encoding, and the timing settings are left as they were when decoding.
 QByteArray encodeEeprom(PanelModel model, int variant, const PanelSettings &settings);
 void decodeEeprom(PanelModel model, int variant, const QByteArray &image, PanelSettings &settings);
+// The timing bytes alone (and the system address where the layout has one), for the models
+// whose times are the panels'.
+void writeTiming(const TimingLayout &layout, const PanelSettings &settings, QByteArray &image);
+void readTiming(const TimingLayout &layout, const QByteArray &image, PanelSettings &settings);
 
 // Test-report bytes that could not be shown as stored: not valid BCD, or beyond the spinner's
 // range. Each such spinner shows the nearest value it can hold.
@@ -29,6 +33,9 @@ struct MemoryDecodeReport {
 };
 
 QByteArray encodeMemory(PanelModel model, const PanelSettings &settings);
+// The same bytes into an image that may be larger than the model's (its other bytes are
+// left as they are).
+void writeMemory(PanelModel model, const PanelSettings &settings, QByteArray &image);
 MemoryDecodeReport decodeMemory(PanelModel model, const QByteArray &image,
                                 PanelSettings &settings);
 

@@ -127,7 +127,7 @@ DeviceDefinition withPanelTransfers(DeviceDefinition d, PanelModel panel)
     d.eepromSize = info.eepromSize;
     d.memorySize = info.memorySize;
     d.readMemorySize = info.deviceReadMemorySize;
-    d.segments = [panel] { return segmentsOf(panel); };
+    d.segments = [panel](quint8) { return segmentsOf(panel); };
     d.deviceWrite = [panel](quint8 variant) {
         return deviceTransfer(TransferPlan::Direction::Write, deviceWriteBlocks(panel, variant));
     };

@@ -9,6 +9,8 @@ TimingOffsets timingOffsets(const TimingLayout &layout)
     return {layout.coincidence, layout.siren, layout.lineFault};
 }
 
+} // namespace
+
 void writeTiming(const TimingLayout &layout, const PanelSettings &settings, QByteArray &image)
 {
     writeTimingValues(image, timingOffsets(layout), settings.timing());
@@ -22,8 +24,6 @@ void readTiming(const TimingLayout &layout, const QByteArray &image, PanelSettin
     if (layout.address >= 0)
         settings.address = addressText(byteAt(image, layout.address));
 }
-
-} // namespace
 
 QByteArray encodeEeprom(PanelModel model, int variant, const PanelSettings &settings)
 {

@@ -1,22 +1,27 @@
 #include "panelfields.h"
 
 #include "alarmfields.h"
-#include "panelreport.h"
 
 QList<SettingField> panelSettingFields(PanelModel model, int variant, const PanelSettings &settings)
 {
-    const PanelModelInfo &info = panelModelInfo(model);
+    return panelSettingFields(panelReportLayout(model, variant, QString()), settings);
+}
+
+QList<SettingField> panelSettingFields(const PanelReportLayout &layout, const PanelSettings &settings)
+{
+    const PanelModelInfo &info = panelModelInfo(layout.tables);
     QList<FieldColumn> columns;
     for (int c = 0; c < kOutputColumnCount; ++c)
         columns.append({c, info.columnCaptions.value(c)});
     QList<SettingField> fields;
     appendZoneFields(fields, info.zones(), settings.zones, columns);
-    appendTimingFields(fields, settings.timing(), panelLineFaultSupported(model, variant));
+    appendTimingFields(fields, settings.timing(), layout.lineFault);
     appendTestReportFields(fields, settings.testReport());
     appendCodeFields(fields, settings.accessCode2, settings.accessCode3, settings.objectNumbers);
-    if (model != PanelModel::FourZone && panelAddressSupported(model, variant))
+    if (layout.address == AddressLine::Shown)
         fields.append({kCodesGroup, QStringLiteral("адреса в системі \"Корвел-16.64П\""), settings.address});
     appendTelephoneFields(fields, settings.telephones);
-    appendSectionFields(fields, panelSectionTable(model), settings.sectionFields, settings.protocols);
+    appendSectionFields(fields, panelSectionTable(layout.tables, layout.firstSectionNumber), settings.sectionFields,
+                        settings.protocols);
     return fields;
 }

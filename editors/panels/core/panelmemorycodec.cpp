@@ -24,13 +24,18 @@ bool MemoryDecodeReport::anyAdjusted() const
 QByteArray encodeMemory(PanelModel model, const PanelSettings &settings)
 {
     QByteArray image(panelModelInfo(model).memorySize, '\0');
+    writeMemory(model, settings, image);
+    return image;
+}
+
+void writeMemory(PanelModel model, const PanelSettings &settings, QByteArray &image)
+{
     writeObjectNumbers(image, kObjectNumberOffsets, settings.objectNumbers);
     for (std::size_t n = 0; n < kTelephoneOffsets.size(); ++n)
         writeTelephone(image, kTelephoneOffsets[n], settings.telephones[n]);
     writeTestReport(image, headerOffset(HeaderBlock::TestReport), settings.testReport());
     writeSections(image, kSectionsImageOffset, panelSectionTable(model), settings.sectionFields,
                   settings.protocols);
-    return image;
 }
 
 MemoryDecodeReport decodeMemory(PanelModel model, const QByteArray &image,

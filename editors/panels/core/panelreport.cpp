@@ -6,10 +6,11 @@ namespace {
 
 using Lines = RtfLines;
 
+using namespace rtfpiece;
+
 constexpr char kZoneTabStops[] = R"(\tx426\tx1704\tx3408\tx5254\tx6106\tx7100\tx7952)";
 constexpr char kLastZoneTabStop16[] = R"(\tx8946)";
 constexpr char kLastZoneTabStop[] = R"(\tx8804)"; // 4- and 8-zone
-constexpr char kParagraphEnd[] = R"(\par \pard)";
 constexpr char kSectionTitlesFormat[] = R"(\par \tx4828\b)";
 constexpr char kSectionFieldsFormat[] = R"(\par \pard\tx284\tx3692\tx5112\tx8520\b0)";
 
@@ -48,21 +49,20 @@ Lines zoneTable(PanelModel model, const PanelSettings &settings)
     return reportZoneTable(table, panelModelInfo(model).zones(), settings.zones);
 }
 
-Lines timingLines(PanelModel model, int variant, const PanelSettings &settings)
+Lines timingLines(const PanelReportLayout &layout, const PanelSettings &settings)
 {
-    const QString lineFault = panelLineFaultSupported(model, variant)
+    const QString lineFault = layout.lineFault
         ? reportValue(settings.spinner(PanelSpinner::LineFault), QStringLiteral("хв"))
         : notSupported();
     return reportTimingLines(settings.timing(), lineFault);
 }
 
-Lines codeLines(PanelModel model, int variant, const PanelSettings &settings)
+Lines codeLines(const PanelReportLayout &layout, const PanelSettings &settings)
 {
     Lines lines = reportCodeLines(settings.accessCode2, settings.accessCode3, settings.objectNumbers,
                                   settings.telephones);
-    if (model != PanelModel::FourZone) {
-        const QString address =
-            panelAddressSupported(model, variant) ? settings.address : notSupported();
+    if (layout.address != AddressLine::None) {
+        const QString address = layout.address == AddressLine::Shown ? settings.address : notSupported();
         lines << rtfTabbed({QStringLiteral("адреса в системі \"Корвел-16.64П\""), address});
     }
     return lines;
@@ -78,8 +78,9 @@ QString fieldValue(const PanelSettings &settings, int sectionIndex, int field)
 }
 
 // Section s for the first telephone number beside section s + 14 for the second.
-Lines sectionPair(PanelModel model, int first, const PanelSettings &settings)
+Lines sectionPair(const PanelReportLayout &layout, int first, const PanelSettings &settings)
 {
+    const PanelModel model = layout.tables;
     const int second = first + kSectionsPerTelephone;
     const QStringList captions = sectionFieldCaptions(model, second);
     Lines fields;
@@ -89,7 +90,8 @@ Lines sectionPair(PanelModel model, int first, const PanelSettings &settings)
                              fieldValue(settings, second, field)});
     }
     return Lines{kParagraphEnd,
-                 kSectionTitlesFormat + rtfTabbed({sectionTitle(first), sectionTitle(second)}),
+                 kSectionTitlesFormat + rtfTabbed({sectionTitle(first, layout.firstSectionNumber),
+                                                       sectionTitle(second, layout.firstSectionNumber)}),
                  kSectionFieldsFormat}
         + rtfLineBreaks(fields);
 }
@@ -108,18 +110,33 @@ bool panelAddressSupported(PanelModel model, int variant)
     return model != PanelModel::EightZone || (variant != 2 && variant != 3);
 }
 
+PanelReportLayout panelReportLayout(PanelModel model, int variant, const QString &editorTitle)
+{
+    PanelReportLayout layout{model, reportTitle(editorTitle), panelLineFaultSupported(model, variant)};
+    if (model != PanelModel::FourZone)
+        layout.address = panelAddressSupported(model, variant) ? AddressLine::Shown : AddressLine::NotSupported;
+    return layout;
+}
+
 QByteArray panelReportRtf(PanelModel model, int variant, const QString &editorTitle,
                           const PanelSettings &settings)
 {
-    Lines lines = reportHead(reportTitle(editorTitle));
-    lines += zoneTable(model, settings);
-    lines += reportHeadedList(true, QStringLiteral("ЧАСОВІ НАЛАШТУВАННЯ"), timingLines(model, variant, settings));
-    lines += reportHeadedList(false, QStringLiteral("Параметри передачі тестового сповіщення"),
-                              reportTestReportLines(settings.testReport()));
-    lines += reportHeadedList(true, QStringLiteral("КОДИ ДОСТУПУ"), codeLines(model, variant, settings));
+    return panelReportRtf(panelReportLayout(model, variant, editorTitle), settings);
+}
+
+QByteArray panelReportRtf(const PanelReportLayout &layout, const PanelSettings &settings)
+{
+    Lines lines = reportStart(layout.title);
+    lines += zoneTable(layout.tables, settings);
+    lines += headedList(kEmptyLineHeading, QStringLiteral("ЧАСОВІ НАЛАШТУВАННЯ"),
+                        timingLines(layout, settings));
+    lines += headedList(kHeading, QStringLiteral("Параметри передачі тестового сповіщення"),
+                        reportTestReportLines(settings.testReport()));
+    lines += headedList(kEmptyLineHeading, QStringLiteral("КОДИ ДОСТУПУ"),
+                        codeLines(layout, settings));
     for (int first = 0; first < kSectionsPerTelephone; ++first)
-        lines += sectionPair(model, first, settings);
-    lines += reportEnd();
+        lines += sectionPair(layout, first, settings);
+    lines << kParagraphEnd << kDocumentEnd;
     return rtfDocument(lines);
 }
 

@@ -17,6 +17,19 @@ bool panelAddressSupported(PanelModel model, int variant);
 QByteArray panelReportRtf(PanelModel model, int variant, const QString &editorTitle,
                           const PanelSettings &settings);
 
+// What sets one report (and its named fields) apart from another beyond the settings, for
+// every editor whose zone grid and sections are laid out as a panel's.
+enum class AddressLine { None, NotSupported, Shown };
+struct PanelReportLayout {
+    PanelModel tables;     // zone grid, output columns and section fields
+    QString title;         // as printed
+    bool lineFault = true; // false: the firmware has no line-fault time
+    AddressLine address = AddressLine::None;
+    int firstSectionNumber = kFirstSection;
+};
+PanelReportLayout panelReportLayout(PanelModel model, int variant, const QString &editorTitle);
+QByteArray panelReportRtf(const PanelReportLayout &layout, const PanelSettings &settings);
+
 // "KORVEL-16P.rtf", "KORVEL-8P2.rtf" to "KORVEL-8P4.rtf", "KORVEL-4P2.rtf", "KORVEL-4P4.rtf";
 // the other 4- and 8-zone variants share "KORVEL-4P.rtf" and "KORVEL-8P.rtf".
 QString panelReportFileName(PanelModel model, int variant);

@@ -128,6 +128,16 @@ bool isProtocolField(int sectionIndex, int field)
         && sectionIndex % kSectionsPerTelephone == kProtocolSectionBase && field == 1;
 }
 
+SectionTable panelSectionTable(PanelModel model, int firstNumber)
+{
+    SectionTable table = panelSectionTable(model);
+    for (int i = 0; i < table.sections.size(); ++i) {
+        table.sections[i].number = firstNumber + i;
+        table.sections[i].title = sectionTitle(i, firstNumber);
+    }
+    return table;
+}
+
 const SectionTable &panelSectionTable(PanelModel model)
 {
     static const std::array<SectionTable, 3> tables{buildSectionTable(PanelModel::FourZone),

@@ -51,8 +51,12 @@ bool isProtocolField(int sectionIndex, int field);
 
 // List item of lstBoxSection1/2 and caption of the section's group box.
 QString sectionTitle(int sectionIndex);
+// The same for a panel whose sections are numbered from `firstNumber` on.
+QString sectionTitle(int sectionIndex, int firstNumber);
 // Captions of fields 1 to sectionFieldCount.
 QStringList sectionFieldCaptions(PanelModel model, int sectionIndex);
 // Sections 18 to 31 on the first page, 32 to 45 on the second; the protocol fields are the
 // list fields, sections 30 and 44 in this order.
 const SectionTable &panelSectionTable(PanelModel model);
+// The same sections titled from section `firstNumber` on; their controls keep the panel's names.
+SectionTable panelSectionTable(PanelModel model, int firstNumber);

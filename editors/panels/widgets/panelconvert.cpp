@@ -59,6 +59,12 @@ void TPanelEditor::FillByDataFromMemory()
 void TPanelEditor::ResetToDefault()
 {
     FillingControlsGuard filling(exchange());
+    showFactorySettings();
+    m_sections->clearCommonCodes();
+}
+
+void TPanelEditor::showFactorySettings()
+{
     exchange().EepromImage = defaultEepromImage(m_panel);
     exchange().MemoryImage = QByteArray(memorySize(), '\0');
     // Zero timing bytes read alike in every layout; any variant that has one will do, so
@@ -69,7 +75,6 @@ void TPanelEditor::ResetToDefault()
     const MemoryDecodeReport report = decodeMemory(m_panel, exchange().MemoryImage, defaults);
     showSettings(defaults);
     m_testReport->markAdjusted(report.testReportAdjusted);
-    m_sections->clearCommonCodes();
 }
 
 void TPanelEditor::applyVariant(quint8 variant)

@@ -15,14 +15,16 @@
 
 namespace {
 
-Model registryModel(PanelModel panel)
+PanelEditorLayout panelLayout(PanelModel panel)
 {
+    const AccessCodesConfig codes{kPanelAccessCode2, kPanelAccessCode3};
+    const SectionTable &sections = panelSectionTable(panel);
     switch (panel) {
-    case PanelModel::FourZone: return Model::Korvel4p;
-    case PanelModel::EightZone: return Model::Korvel8p;
+    case PanelModel::FourZone: return {Model::Korvel4p, panel, false, codes, sections};
+    case PanelModel::EightZone: return {Model::Korvel8p, panel, true, codes, sections};
     case PanelModel::SixteenZone: break;
     }
-    return Model::Korvel16p;
+    return {Model::Korvel16p, panel, true, codes, sections};
 }
 
 // The 4- and 8-zone panels show which relay no zone switches: column D is "РЕЛ 1", E "РЕЛ 2".
@@ -41,26 +43,22 @@ ZoneGridConfig zoneGridConfig(const PanelModelInfo &info)
 } // namespace
 
 TPanelEditor::TPanelEditor(PanelModel panel, Shell &shell, QWidget *parent)
-    : TDeviceEditor(registryModel(panel), shell, parent), m_panel(panel), m_info(panelModelInfo(panel))
+    : TPanelEditor(panelLayout(panel), shell, parent)
 {
-    m_basic = createScrolledPage(createBasicPage(), QStringLiteral("scrBoxBasic"));
-    m_additional = createScrolledPage(createAdditionalPage(), QStringLiteral("scrBoxAdditional"));
+}
 
-    auto *btnBasic = new QPushButton(QStringLiteral("Основні налаштування"), this);
-    btnBasic->setObjectName(QStringLiteral("btnBasic"));
-    auto *btnAdditional = new QPushButton(QStringLiteral("Додаткові налаштування"), this);
-    btnAdditional->setObjectName(QStringLiteral("btnAdditional"));
-    connect(btnBasic, &QPushButton::clicked, this, &TPanelEditor::btnBasicClick);
-    connect(btnAdditional, &QPushButton::clicked, this, &TPanelEditor::btnAdditionalClick);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(btnBasic);
-    buttons->addWidget(btnAdditional);
-    buttons->addStretch();
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(buttons);
-    layout->addWidget(m_basic, 1);
-    layout->addWidget(m_additional, 1);
+TPanelEditor::TPanelEditor(const PanelEditorLayout &layout, Shell &shell, QWidget *parent)
+    : TDeviceEditor(layout.model, shell, parent), m_layout(layout), m_panel(layout.tables),
+      m_info(panelModelInfo(layout.tables))
+{
+    m_pageButtons = new QHBoxLayout;
+    m_pageButtons->addStretch();
+    auto *pages = new QVBoxLayout(this);
+    pages->addLayout(m_pageButtons);
+    m_basic = addPage(QStringLiteral("scrBoxBasic"), QStringLiteral("btnBasic"),
+                      QStringLiteral("Основні налаштування"), createBasicPage());
+    m_additional = addPage(QStringLiteral("scrBoxAdditional"), QStringLiteral("btnAdditional"),
+                           QStringLiteral("Додаткові налаштування"), createAdditionalPage());
     btnBasicClick();
 
     markChangesOf(m_zoneGrid);
@@ -78,7 +76,7 @@ QWidget *TPanelEditor::createBasicPage()
     m_zoneGrid = new ZoneGrid(zoneGridConfig(m_info));
     m_zoneGrid->setExclusionRule([this] { return exclusionApplies(); });
     connect(m_zoneGrid, &ZoneGrid::modesChanged, this, &TPanelEditor::CheckMode);
-    m_timing = new TimingGroup({.systemAddress = m_panel != PanelModel::FourZone});
+    m_timing = new TimingGroup({.systemAddress = m_layout.systemAddress});
     m_testReport = new TestReportGroup;
 
     auto *page = new QWidget;
@@ -94,8 +92,8 @@ QWidget *TPanelEditor::createBasicPage()
 
 QWidget *TPanelEditor::createAdditionalPage()
 {
-    m_codes = new AccessCodesGroup({kPanelAccessCode2, kPanelAccessCode3});
-    m_sections = new SectionPages(panelSectionTable(m_panel));
+    m_codes = new AccessCodesGroup(m_layout.accessCodes);
+    m_sections = new SectionPages(m_layout.sections);
 
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
@@ -121,16 +119,38 @@ bool TPanelEditor::exclusionApplies() const
     return m_panel == PanelModel::SixteenZone ? v == 2 : v >= 2 && v <= 4;
 }
 
+QScrollArea *TPanelEditor::addPage(const QString &areaName, const QString &buttonName,
+                                   const QString &caption, QWidget *page, const std::function<void()> &shown)
+{
+    QScrollArea *area = createScrolledPage(page, areaName);
+    area->hide();
+    static_cast<QVBoxLayout *>(layout())->addWidget(area, 1);
+    m_pageAreas.append(area);
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(buttonName);
+    m_pageButtons->insertWidget(int(m_pageAreas.size()) - 1, button);
+    connect(button, &QPushButton::clicked, this, [this, area, shown] {
+        showPage(area);
+        if (shown)
+            shown();
+    });
+    return area;
+}
+
+void TPanelEditor::showPage(QScrollArea *area)
+{
+    for (QScrollArea *page : std::as_const(m_pageAreas))
+        page->setVisible(page == area);
+}
+
 void TPanelEditor::btnBasicClick()
 {
-    m_basic->show();
-    m_additional->hide();
+    showPage(m_basic);
 }
 
 void TPanelEditor::btnAdditionalClick()
 {
-    m_basic->hide();
-    m_additional->show();
+    showPage(m_additional);
 }
 
 TKorvelForm4p::TKorvelForm4p(Shell &shell, QWidget *parent)

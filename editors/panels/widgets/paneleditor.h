@@ -1,11 +1,14 @@
 #pragma once
 
+#include "accesscodesgroup.h"
 #include "deviceeditor.h"
 #include "panelcodec.h"
+#include "sectiontable.h"
 
 #include <array>
+#include <functional>
 
-class AccessCodesGroup;
+class QHBoxLayout;
 class QScrollArea;
 class SectionPages;
 class TelephoneGroup;
@@ -13,8 +16,18 @@ class TestReportGroup;
 class TimingGroup;
 class ZoneGrid;
 
-// The editor of the 4-, 8- and 16-zone panels, assembled from the editor parts. Controls
-// carry the names the section and zone rules compose (cbMode3, ckbE16, grBox7, edS181, cbS301).
+// What an editor assembled as a panel's takes from its model.
+struct PanelEditorLayout {
+    Model model;                 // of the window
+    PanelModel tables;           // zone grid and output columns laid out as this panel's
+    bool systemAddress;          // edAddress
+    AccessCodesConfig accessCodes;
+    SectionTable sections;
+};
+
+// The editor of the 4-, 8- and 16-zone panels, assembled from the editor parts, and the base
+// of the editors laid out as a panel. Controls carry the names the section and zone rules
+// compose (cbMode3, ckbE16, grBox7, edS181, cbS301).
 class TPanelEditor : public TDeviceEditor
 {
     Q_OBJECT
@@ -34,6 +47,19 @@ public:
     void btnAdditionalClick();
 
 protected:
+    TPanelEditor(const PanelEditorLayout &layout, Shell &shell, QWidget *parent);
+
+    // A page beside the basic and additional ones, in its scroll area, with the button that
+    // shows it and then runs `shown`.
+    QScrollArea *addPage(const QString &areaName, const QString &buttonName, const QString &caption,
+                         QWidget *page, const std::function<void()> &shown = {});
+    // Shows the page and hides the others.
+    void showPage(QScrollArea *area);
+    // Puts the model's factory settings into the images and the controls (change marks off).
+    virtual void showFactorySettings();
+    AccessCodesGroup &accessCodes() const { return *m_codes; }
+    TestReportGroup &testReport() const { return *m_testReport; }
+
     void FillArrayByDataForEEPROM() override;
     void FillByDataFromEEPROM() override;
     void FillArrayByDataForMemory() override;
@@ -46,6 +72,7 @@ private:
     QWidget *createAdditionalPage();
     bool exclusionApplies() const;
 
+    PanelEditorLayout m_layout;
     PanelModel m_panel;
     const PanelModelInfo &m_info;
     ZoneGrid *m_zoneGrid = nullptr;
@@ -56,6 +83,8 @@ private:
     SectionPages *m_sections = nullptr;
     QScrollArea *m_basic = nullptr;
     QScrollArea *m_additional = nullptr;
+    QList<QScrollArea *> m_pageAreas;
+    QHBoxLayout *m_pageButtons = nullptr;
 };
 
 class TKorvelForm4p : public TPanelEditor

@@ -2,21 +2,13 @@
 // system's RTF viewer for printing.
 #include "paneleditor.h"
 
-#include "dialogs.h"
 #include "panelreport.h"
-#include "proc.h"
+#include "reportviewer.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QUrl>
 
 void TPanelEditor::PrepareToPrint()
 {
-    const ReportFileResult result = writePanelReport(QCoreApplication::applicationDirPath(), m_panel,
-                                                     editorVariant(), title(), settings());
-    if (!result.ok()) {
-        ShowError(kErrWriteFile);
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(result.path));
+    openReport(writePanelReport(QCoreApplication::applicationDirPath(), m_panel, editorVariant(), title(),
+                                settings()));
 }

@@ -98,6 +98,11 @@ void writeWord(QByteArray &image, int offset, quint16 value)
     putByte(image, offset + 1, quint8(value));
 }
 
+std::optional<quint32> hexValue(const QString &text, int maxDigits)
+{
+    return parseHex(text, maxDigits);
+}
+
 quint8 hexPairValue(const QString &text)
 {
     return quint8(parseHex(text, 2).value_or(0));
@@ -133,7 +138,9 @@ QString readAccessCode(const QByteArray &image, int offset, const AccessCodeForm
     for (int i = 0; i < format.bytes(); ++i)
         text += upperHex(byteAt(image, offset + i), 2);
     if (isAllZeros(text))
-        return {};
+        return format.shownAsNumber ? QStringLiteral("0") : QString();
+    if (format.shownAsNumber)
+        return text.mid(std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c != u'0'; }) - text.cbegin());
     if (text.size() > format.digits && text.startsWith(u'0'))
         text.remove(0, 1);
     return text;
@@ -176,41 +183,61 @@ QString telephoneCodeString(const QString &text, bool tone)
     return digits;
 }
 
-QByteArray telephoneBytes(const QString &codeString)
+QByteArray packedHexDigits(const QString &digits, int bytes, NibbleOrder order)
 {
-    QByteArray bytes(kTelephoneBytes, '\0');
-    const bool wellFormed = codeString.size() == kTelephoneDigits
-        && std::all_of(codeString.begin(), codeString.end(),
-                       [](QChar c) { return hexDigitValue(c) >= 0; });
+    QByteArray packed(bytes, '\0');
+    const bool wellFormed = digits.size() == 2 * bytes
+        && std::all_of(digits.begin(), digits.end(), [](QChar c) { return hexDigitValue(c) >= 0; });
     if (!wellFormed)
-        return bytes;
-    for (int i = 0; i < kTelephoneBytes; ++i) {
-        const int low = hexDigitValue(codeString.at(2 * i));
-        const int high = hexDigitValue(codeString.at(2 * i + 1));
-        bytes[i] = char(high << 4 | low);
+        return packed;
+    const bool lowFirst = order == NibbleOrder::LowFirst;
+    for (int i = 0; i < bytes; ++i) {
+        const int first = hexDigitValue(digits.at(2 * i));
+        const int second = hexDigitValue(digits.at(2 * i + 1));
+        packed[i] = char(lowFirst ? second << 4 | first : first << 4 | second);
     }
-    return bytes;
+    return packed;
 }
 
-QString telephoneCodeStringAt(const QByteArray &image, int offset)
+QString hexDigitsAt(const QByteArray &image, int offset, int bytes, NibbleOrder order)
 {
+    const bool lowFirst = order == NibbleOrder::LowFirst;
     QString digits;
-    for (int i = 0; i < kTelephoneBytes; ++i) {
+    for (int i = 0; i < bytes; ++i) {
         const quint8 byte = byteAt(image, offset + i);
-        digits += hexDigit(byte);
-        digits += hexDigit(byte >> 4);
+        digits += hexDigit(lowFirst ? byte : byte >> 4);
+        digits += hexDigit(lowFirst ? byte >> 4 : byte);
     }
     return digits;
 }
 
-TelephoneDisplay telephoneDisplay(const QString &codeString)
+QString digitsBeforeEnd(const QString &digits)
 {
-    QString number = codeString.toUpper();
+    QString number = digits.toUpper();
     const qsizetype end = number.indexOf(kEndDigit);
     if (end >= 0)
         number.truncate(end);
-    if (isAllZeros(number))
-        return TelephoneDisplay{QString(), false};
+    return isAllZeros(number) ? QString() : number;
+}
+
+QString endFilledDigits(const QString &text, int digits)
+{
+    return text.leftJustified(digits, kEndDigit, true);
+}
+
+QByteArray telephoneBytes(const QString &codeString)
+{
+    return packedHexDigits(codeString, kTelephoneBytes, NibbleOrder::LowFirst);
+}
+
+QString telephoneCodeStringAt(const QByteArray &image, int offset)
+{
+    return hexDigitsAt(image, offset, kTelephoneBytes, NibbleOrder::LowFirst);
+}
+
+TelephoneDisplay telephoneDisplay(const QString &codeString)
+{
+    QString number = digitsBeforeEnd(codeString);
     number.replace(kPauseDigit, kPauseKey).replace(kDialToneDigit, kDialToneKey);
     const bool tone = number.contains(kToneDigit);
     number.remove(kToneDigit);

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 // Field encodings of the panel images. Readers treat bytes beyond an image's end as 0;
 // writers ignore positions outside the image.
 
@@ -20,6 +22,9 @@ void writeZoneSet(QByteArray &image, int offset, int width, quint16 zones);
 quint16 readWord(const QByteArray &image, int offset);
 void writeWord(QByteArray &image, int offset, quint16 value);
 
+// The value of 1 to `maxDigits` hexadecimal digits and nothing else.
+std::optional<quint32> hexValue(const QString &text, int maxDigits);
+
 // Hex pair: a byte edited as up to two hexadecimal digits; empty or unreadable text gives 0.
 // Shown as two upper-case digits, or empty for 0.
 quint8 hexPairValue(const QString &text);
@@ -33,10 +38,13 @@ QString hexWordText(quint16 value);
 // Access code: up to `digits` decimal digits, the digits being the nibbles of (digits + 1) / 2
 // bytes, most significant first (a 5-digit code's first digit is the low nibble of the first
 // byte). Empty or unreadable text gives the code it stands for. Shown without the leading
-// padding nibble, and empty when every digit is 0.
+// padding nibble, and empty when every digit is 0; or, shown as a number, without any leading
+// zero and "0" when every digit is 0. Stored digits above 9 are shown as they are, so that the
+// code is written back unchanged.
 struct AccessCodeFormat {
     int digits;
     quint32 emptyValue;
+    bool shownAsNumber = false;
 
     int bytes() const { return (digits + 1) / 2; }
 };
@@ -55,6 +63,20 @@ struct BcdValue {
     bool valid; // both nibbles were decimal digits
 };
 BcdValue decodeBcd(quint8 byte);
+
+// Hexadecimal digits packed two to a byte, the first of each pair in the low or the high
+// nibble. A string that is not 2 x `bytes` hexadecimal digits packs as zero bytes.
+enum class NibbleOrder { LowFirst, HighFirst };
+QByteArray packedHexDigits(const QString &digits, int bytes, NibbleOrder order);
+// The 2 x `bytes` upper-case digits held by the image bytes from `offset`.
+QString hexDigitsAt(const QByteArray &image, int offset, int bytes, NibbleOrder order);
+// The dialled part of a telephone's digits: those before the first end digit "D" (all of
+// them when there is none); empty when they are all 0.
+QString digitsBeforeEnd(const QString &digits);
+
+// The code string of a number typed as digits only: its digits followed by the end digit
+// "D" up to `digits` (cut to `digits`).
+QString endFilledDigits(const QString &text, int digits);
 
 // Telephone code string: 16 hexadecimal digits packed into 8 bytes, digit 1 in the low nibble
 // of byte 0. Digits: 0 to 9 dialled, B pause 2 s ("+"), C wait for the dial tone ("*"),

@@ -2,21 +2,10 @@
 
 namespace {
 
-constexpr char kProlog[] =
-    R"({\rtf1\ansi\ansicpg1251\deff0\deflang1049{\fonttbl)"
-    R"({\f0\fnil\fcharset204{\*\fname Times New Roman;}Times New Roman CYR;})"
-    R"({\f1\fnil\fcharset0 Times New Roman;}{\f2\fnil\fcharset2 Symbol;}})";
-constexpr char kColourTable[] = R"({\colortbl ;\red0\green0\blue255;})";
-constexpr char kTitleFormat[] = R"(\viewkind4\uc1\pard\qc\cf1\b\f0\fs32)"; // centred, blue, bold
+using namespace rtfpiece;
+
 constexpr char kZoneHeadingsFormat[] =
     R"(\par \pard\tx1136\tx3408\tx5112\tx5964\tx6816\tx7810\tx8662\cf0\fs20)";
-constexpr char kBulleted[] =
-    R"(\par \pard{\pntext\f1\'B7\tab}{\*\pn\pnlvlblt\pnf1\pnindent0{\pntxtb\'B7}}\fi-200\li200)";
-constexpr char kNotBold[] = R"(\b0)";
-constexpr char kParagraphEnd[] = R"(\par \pard)";
-constexpr char kEmptyLineHeading[] = R"(\par \b)";
-constexpr char kHeading[] = R"(\b)";
-constexpr char kDocumentEnd[] = R"(\par })";
 
 QByteArray zoneLine(int zone, const ZoneSettings &settings, const QList<int> &columns)
 {
@@ -28,16 +17,6 @@ QByteArray zoneLine(int zone, const ZoneSettings &settings, const QList<int> &co
 }
 
 } // namespace
-
-RtfLines reportHead(const QString &title)
-{
-    return {kProlog, kColourTable, kTitleFormat + rtfEscaped(title)};
-}
-
-RtfLines reportEnd()
-{
-    return {kParagraphEnd, kDocumentEnd};
-}
 
 RtfLines reportZoneTable(const ReportZoneTable &table, ZoneRange zones, const ZoneList &settings)
 {
@@ -56,13 +35,6 @@ QString reportYesNo(bool on)
 QString reportValue(int value, const QString &unit)
 {
     return QString::number(value) + u' ' + unit;
-}
-
-RtfLines reportHeadedList(bool spaced, const QString &heading, const RtfLines &items)
-{
-    return RtfLines{kParagraphEnd, (spaced ? kEmptyLineHeading : kHeading) + rtfEscaped(heading),
-                    QByteArray(kBulleted) + kNotBold}
-        + rtfLineBreaks(items);
 }
 
 RtfLines reportTimingLines(std::span<const int, kTimingValueCount> values, const QString &lineFault)

@@ -8,14 +8,9 @@
 #include <array>
 #include <span>
 
-// The pieces of the settings reports that the alarm devices share, in one RTF style: the
-// head with the title, the zone table, bold headings over bulleted lists, the timing, the
-// test-report and the access-code lines, and the end.
+// The lines of the settings reports that the alarm devices share, in the style of
+// rtfpiece: the zone table, the timing, the test-report and the access-code lines.
 using RtfLines = QList<QByteArray>;
-
-// Prolog, colour table and the title, centred, blue and bold.
-RtfLines reportHead(const QString &title);
-RtfLines reportEnd();
 
 // Column headings, then per zone its number, detector type, mode and "так" or "ні" for each
 // of the `columns` (OutputColumn indices), bulleted at the tab stops.
@@ -29,9 +24,6 @@ RtfLines reportZoneTable(const ReportZoneTable &table, ZoneRange zones, const Zo
 QString reportYesNo(bool on);
 // "12 сек"
 QString reportValue(int value, const QString &unit);
-
-// A bold heading, after an empty line when `spaced`, over a bulleted list of the lines.
-RtfLines reportHeadedList(bool spaced, const QString &heading, const RtfLines &items);
 
 // ud5 and ud6 in seconds, then the line-fault line with `lineFault` as its value.
 RtfLines reportTimingLines(std::span<const int, kTimingValueCount> values, const QString &lineFault);

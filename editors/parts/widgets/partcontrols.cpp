@@ -20,6 +20,15 @@ QLineEdit *createNamedEdit(const QString &name, int maxLength)
     return edit;
 }
 
+void markAdjusted(QWidget *control, bool adjusted, const QString &hint)
+{
+    const QString style =
+        QStringLiteral("%1 { background: #ffd0d0; }").arg(QLatin1String(control->metaObject()->className()));
+    control->setStyleSheet(adjusted ? style : QString());
+    control->setToolTip(adjusted ? hint : QString());
+    control->setProperty("adjusted", adjusted);
+}
+
 QSpinBox *createNamedSpinner(int number, const SpinnerRange &range)
 {
     auto *spin = new QSpinBox;

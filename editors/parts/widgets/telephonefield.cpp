@@ -11,29 +11,36 @@
 #include <QToolButton>
 
 TelephoneField::TelephoneField(const TelephoneFieldConfig &config, QWidget *parent)
-    : QWidget(parent)
+    : QWidget(parent), m_config(config)
 {
     const int n = config.number;
-    m_edit = createNamedEdit(QStringLiteral("edTelNum%1").arg(n), kTelephoneDigits);
-    KeyFilterInstaller::install(m_edit, telephoneKeyFilter());
-    m_pause = createButton(QStringLiteral("sbPause%1").arg(n), QStringLiteral("пауза"),
-                           QStringLiteral("Пауза 2 сек  (\"B\")"));
-    m_findSignal = createButton(QStringLiteral("sbFindSignal%1").arg(n), QStringLiteral("пошук"),
-                                QStringLiteral("Пошук сигналу  (\"C\")"));
-    m_tonePulse = createButton(QStringLiteral("sbTonePulse%1").arg(n), QStringLiteral("імп"),
-                               QStringLiteral("Тональний набор  (\"E\")"));
-    m_tonePulse->setCheckable(true);
+    const bool dialled = config.style == TelephoneStyle::Dialled;
+    m_edit = createNamedEdit(QStringLiteral("edTelNum%1").arg(n), dialled ? config.digits : kTelephoneDigits);
+    KeyFilterInstaller::install(m_edit, dialled ? dialledKeyFilter() : telephoneKeyFilter());
     connect(m_edit, &QLineEdit::textEdited, this, &TelephoneField::edited);
-    connect(m_pause, &QToolButton::clicked, this, [this] { insertMark(u'+'); });
-    connect(m_findSignal, &QToolButton::clicked, this, [this] { insertMark(u'*'); });
-    connect(m_tonePulse, &QToolButton::clicked, this, &TelephoneField::toneClicked);
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(new QLabel(config.caption), 0, 0, 1, 4);
     grid->addWidget(m_edit, 1, 0);
-    grid->addWidget(m_pause, 1, 1);
-    grid->addWidget(m_findSignal, 1, 2);
+    if (!dialled)
+        createButtons(n, grid);
+}
+
+void TelephoneField::createButtons(int n, QGridLayout *grid)
+{
+    QToolButton *pause = createButton(QStringLiteral("sbPause%1").arg(n), QStringLiteral("пауза"),
+                                      QStringLiteral("Пауза 2 сек  (\"B\")"));
+    QToolButton *findSignal = createButton(QStringLiteral("sbFindSignal%1").arg(n), QStringLiteral("пошук"),
+                                           QStringLiteral("Пошук сигналу  (\"C\")"));
+    m_tonePulse = createButton(QStringLiteral("sbTonePulse%1").arg(n), QStringLiteral("імп"),
+                               QStringLiteral("Тональний набор  (\"E\")"));
+    m_tonePulse->setCheckable(true);
+    connect(pause, &QToolButton::clicked, this, [this] { insertMark(u'+'); });
+    connect(findSignal, &QToolButton::clicked, this, [this] { insertMark(u'*'); });
+    connect(m_tonePulse, &QToolButton::clicked, this, &TelephoneField::toneClicked);
+    grid->addWidget(pause, 1, 1);
+    grid->addWidget(findSignal, 1, 2);
     grid->addWidget(m_tonePulse, 1, 3);
     setToneState(false, true);
 }
@@ -53,13 +60,14 @@ QToolButton *TelephoneField::createButton(const QString &name, const QString &te
 void TelephoneField::load(const TelephoneNumber &number)
 {
     setCodeString(number.codeString);
-    setToneState(number.tone, true);
+    if (m_tonePulse)
+        setToneState(number.tone, true);
     m_edit->setText(number.text);
 }
 
 TelephoneNumber TelephoneField::value() const
 {
-    return {m_edit->text(), m_codeString, m_tonePulse->isChecked()};
+    return {m_edit->text(), m_codeString, m_tonePulse && m_tonePulse->isChecked()};
 }
 
 void TelephoneField::setCodeString(const QString &codeString)
@@ -70,7 +78,10 @@ void TelephoneField::setCodeString(const QString &codeString)
 
 void TelephoneField::rebuildCodeString()
 {
-    setCodeString(telephoneCodeString(m_edit->text(), m_tonePulse->isChecked()));
+    if (m_config.style == TelephoneStyle::Dialled)
+        setCodeString(endFilledDigits(m_edit->text(), m_config.digits));
+    else
+        setCodeString(telephoneCodeString(m_edit->text(), m_tonePulse->isChecked()));
 }
 
 void TelephoneField::edited()

@@ -54,10 +54,6 @@ void TestReportGroup::store(std::span<int, kTestReportFieldCount> values) const
 
 void TestReportGroup::markAdjusted(const std::array<bool, kTestReportFieldCount> &adjusted)
 {
-    for (std::size_t i = 0; i < m_spinners.size(); ++i) {
-        QSpinBox *spin = m_spinners[i];
-        spin->setStyleSheet(adjusted[i] ? QStringLiteral("QSpinBox { background: #ffd0d0; }") : QString());
-        spin->setToolTip(adjusted[i] ? kAdjustedHint : QString());
-        spin->setProperty("adjusted", adjusted[i]);
-    }
+    for (std::size_t i = 0; i < m_spinners.size(); ++i)
+        ::markAdjusted(m_spinners[i], adjusted[i], kAdjustedHint);
 }

@@ -1,4 +1,4 @@
-#include "simulatedmainform.h"
+#include "editorbench.h"
 
 #include "comport.h"
 #include "deviceimages.h"
@@ -12,7 +12,7 @@
 #include <QSettings>
 #include <QTest>
 
-void SimulatedMainForm::setUp()
+void EditorBench::startBench()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QDir::setCurrent(m_dir->path());
@@ -41,7 +41,7 @@ void SimulatedMainForm::setUp()
     });
 }
 
-void SimulatedMainForm::tearDown()
+void EditorBench::stopBench()
 {
     m_form.reset();
     TProgressForm::closeAll();
@@ -52,13 +52,13 @@ void SimulatedMainForm::tearDown()
     m_dir.reset();
 }
 
-void SimulatedMainForm::storeBaud(int baud)
+void EditorBench::storeBaud(int baud)
 {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, "VexLoad", "ComPort");
     store.setValue("BaudRate", QString::number(baud));
 }
 
-void SimulatedMainForm::makeSimulator(Model model, quint8 variant)
+void EditorBench::makeSimulator(Model model, quint8 variant)
 {
     m_device = std::make_unique<SimDevice>(modelInfo(model).typeCode, variant);
     setModelBehaviour(*m_device, model);
@@ -69,7 +69,7 @@ void SimulatedMainForm::makeSimulator(Model model, quint8 variant)
     });
 }
 
-void SimulatedMainForm::waitForEnd()
+void EditorBench::waitForEnd()
 {
     QTRY_VERIFY_WITH_TIMEOUT(!TProgressForm::instance() && !m_form->link(), 60000);
     QTRY_VERIFY_WITH_TIMEOUT(!m_form->activeEditor() || m_form->activeEditor()->isIdle(), 60000);
