@@ -254,7 +254,7 @@ void SystemTreePage::refreshRelayView()
     if (module < 0)
         return;
     const int slot = selectedSlot();
-    const int type = slot < 0 ? kSlotEmpty : m_table.item(slot).type;
+    const int type = slot < 0 ? int(kSlotEmpty) : int(m_table.item(slot).type);
     if (!m_table.modulePresent(module) || type == kSlotEmpty) {
         m_relayView->hide();
         return;
