@@ -13,8 +13,8 @@ struct ClockSettings {
     bool write = false;      // chbWriteClock "Перезаписати час"
     bool systemTime = false; // rbSystemClock "Системний час", else rbUserClock "Вказаний час"
     QDateTime userTime;      // DevDate and DevTime
-    QString deviceText;      // lbClockDev: the device's clock as last read
-    QString readAtText;      // lbGetClock: the computer's time when it was read
+    QString deviceText = {}; // lbClockDev: the device's clock as last read
+    QString readAtText = {}; // lbGetClock: the computer's time when it was read
 
     friend bool operator==(const ClockSettings &, const ClockSettings &) = default;
 };
