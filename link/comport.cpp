@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QSerialPort>
+#include <QSet>
 #include <algorithm>
 
 namespace {
@@ -61,7 +62,31 @@ TMainCPort::~TMainCPort()
 {
     m_timer.stop();
     if (m_transport)
-        m_transport->close();
+        closeTransport();
+}
+
+void TMainCPort::closeTransport()
+{
+    auto *serial = qobject_cast<QSerialPort *>(m_transport.get());
+    if (serial && serial->isOpen() && m_savedSerialFlags)
+        restoreSerialFlags(int(serial->handle()), *std::exchange(m_savedSerialFlags, std::nullopt), m_flagsAccess);
+    m_transport->close();
+}
+
+// A driver that refuses (a pseudo-terminal, a driver without the flag) is noted once per
+// port in the log; the link goes on as it is.
+void TMainCPort::askForLowLatency()
+{
+    auto *serial = qobject_cast<QSerialPort *>(m_transport.get());
+    if (!serial)
+        return;
+    m_savedSerialFlags = requestLowLatency(int(serial->handle()), m_flagsAccess);
+    static QSet<QString> noted;
+    if (!m_savedSerialFlags && !noted.contains(m_settings.port)) {
+        noted.insert(m_settings.port);
+        WriteLog(QStringLiteral("Порт \"%1\" без режиму малої затримки: драйвер його не підтримує").arg(m_settings.port),
+                 kModule, QStringLiteral("OpenPort"));
+    }
 }
 
 void TMainCPort::LoadSettings()
@@ -72,12 +97,13 @@ void TMainCPort::LoadSettings()
 bool TMainCPort::OpenPort()
 {
     if (m_transport->isOpen())
-        m_transport->close();
+        closeTransport();
     if (auto *serial = qobject_cast<QSerialPort *>(m_transport.get()))
         m_settings.applyTo(*serial);
     // QSerialPort opens the device exclusively (it takes the lock other programs honour).
     if (m_transport->open(QIODevice::ReadWrite)) {
         m_lastError.clear();
+        askForLowLatency();
         return true;
     }
     m_lastError = m_transport->errorString();

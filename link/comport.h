@@ -2,6 +2,7 @@
 
 #include "exchangeoutcome.h"
 #include "exchangestate.h"
+#include "lowlatency.h"
 #include "packets.h"
 #include "portsettings.h"
 
@@ -43,6 +44,8 @@ public:
     // Opens the port exclusively (closing it first if open). The system's reason for a
     // failure is logged and kept in lastError().
     bool OpenPort();
+    // How the serial driver's flags are reached (the system's, unless a test says otherwise).
+    void setSerialFlagsAccess(SerialFlagsAccess access) { m_flagsAccess = std::move(access); }
     QString lastError() const { return m_lastError; }
 
     void SendFrame(const QByteArray &frame);
@@ -92,10 +95,14 @@ private:
     void disarmTimer();
     void post(QEvent::Type type);
     void purge();
+    void askForLowLatency();
+    void closeTransport();
     void onReadyRead();
 
     ExchangeState &m_state;
     std::unique_ptr<QIODevice> m_transport;
+    SerialFlagsAccess m_flagsAccess = SerialFlagsAccess::system();
+    std::optional<int> m_savedSerialFlags; // the driver's flags before low-latency mode
     PortSettings m_settings;
     QString m_lastError;
     QPointer<QObject> m_window;

@@ -1,5 +1,6 @@
 #include "simline.h"
 
+#include "adapterlatency.h"
 #include "simendpoint.h"
 
 #include <QThread>
@@ -47,11 +48,29 @@ void SimLine::receive(const QByteArray &bytes)
         m_idleTimer.stop();
     qint64 due = std::max(m_receiveFreeNs, m_transmitFreeNs);
     for (const ReplyPiece &piece : pieces) {
-        due += piece.delayMs * kNsPerMs + wireNs(piece.bytes.size());
-        m_queue.enqueue({due, piece.bytes});
+        const qint64 start = due + piece.delayMs * kNsPerMs;
+        due = start + wireNs(piece.bytes.size());
+        enqueue(start, piece.bytes);
     }
     m_transmitFreeNs = due;
     arm();
+}
+
+void SimLine::setAdapterLatency(int ms)
+{
+    m_adapterLatencyNs = qint64(ms) * kNsPerMs;
+}
+
+// A piece whose first byte starts on the wire at `startNs` leaves when its last byte has
+// gone, or, through an adapter, as the adapter hands its bytes on.
+void SimLine::enqueue(qint64 startNs, const QByteArray &bytes)
+{
+    if (m_adapterLatencyNs <= 0) {
+        m_queue.enqueue({startNs + wireNs(bytes.size()), bytes});
+        return;
+    }
+    for (const AdapterDelivery &d : heldByAdapter(bytes, startNs + m_byteNs, m_byteNs, m_adapterLatencyNs))
+        m_queue.enqueue({d.atNs, d.bytes});
 }
 
 void SimLine::arm()

@@ -24,6 +24,9 @@ public:
 
     explicit SimLine(SimEndpoint &endpoint, int baudRate = 0, QObject *parent = nullptr);
 
+    // Reply bytes pass a USB-to-serial adapter with this latency timer (0: none).
+    void setAdapterLatency(int ms);
+
     void receive(const QByteArray &bytes);
     // No reply piece is waiting to be sent.
     bool idle() const { return m_queue.isEmpty(); }
@@ -41,9 +44,11 @@ private:
     void arm();
     void sendDue();
     void waitUntil(qint64 dueNs) const;
+    void enqueue(qint64 startNs, const QByteArray &bytes);
 
     SimEndpoint &m_endpoint;
     qint64 m_byteNs; // wire time of one byte; 0 without pacing
+    qint64 m_adapterLatencyNs = 0;
     QElapsedTimer m_clock;
     qint64 m_receiveFreeNs = 0;  // when the last received byte has fully arrived
     qint64 m_transmitFreeNs = 0; // when the last queued byte has fully left

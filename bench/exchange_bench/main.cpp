@@ -211,6 +211,27 @@ QList<Case> firmwareCases()
              kFirmwareBaudRates}};
 }
 
+// The 16-zone read and write through a USB adapter as it comes (16 ms latency timer) and in
+// low-latency mode (1 ms): the timer is paid on every request.
+QList<Case> adapterCases()
+{
+    QList<Case> cases;
+    const DeviceDefinition d = panelDefinition(PanelModel::SixteenZone);
+    const QByteArray eeprom(d.eepromSize, '\0');
+    const QByteArray memory(d.memorySize, '\0');
+    for (const int latency : {16, 1}) {
+        const QStringList options{QStringLiteral("--latency"), QString::number(latency)};
+        const QString adapter = QStringLiteral(" through an adapter, %1 ms").arg(latency);
+        cases.append({QStringLiteral("16-zone v2 device read") + adapter,
+                      [d](TPacketList &list) { list = planRequests(d.deviceRead(2, 38400), {}, {}).list; },
+                      {38400, 115200}, options});
+        cases.append({QStringLiteral("16-zone v2 device write") + adapter,
+                      [d, eeprom, memory](TPacketList &list) { list = planRequests(d.deviceWrite(2), eeprom, memory).list; },
+                      {38400, 115200}, options});
+    }
+    return cases;
+}
+
 QList<Case> allCases()
 {
     QList<Case> cases = {{QStringLiteral("500 x (set-address + 16-byte read)"), [](TPacketList &list) {
@@ -219,7 +240,8 @@ QList<Case> allCases()
                                   list.AddReadMemory(kReadSize, kReadSize, i * kReadSize);
                               }
                           }}};
-    return cases + panelCases() + systemPanelCases() + moduleCases() + controlStartCases() + firmwareCases();
+    return cases + panelCases() + systemPanelCases() + moduleCases() + controlStartCases() + firmwareCases()
+           + adapterCases();
 }
 
 // Bytes of the reply the device sends to `request`.

@@ -54,6 +54,7 @@ int serve(const VexsimOptions &options, SimDevice &device)
     if (options.verbose)
         endpoint.setTraceObserver([&clock](const TraceEntry &e) { printTrace(clock, e); });
     SimLine line(endpoint, options.baudRate);
+    line.setAdapterLatency(options.adapterLatencyMs);
     PtyServer server(line);
     QString error;
     if (!server.open(error) || !quitOnStopSignals(error)) {

@@ -71,6 +71,10 @@ struct Parser {
                             "Settings file to save the device into on exit (every model).",
                             "file"};
     QCommandLineOption faults{{"f", "faults"}, "Fault plan (see above).", "plan"};
+    QCommandLineOption latency{"latency",
+                               "Hold reply bytes as a USB-to-serial adapter does: until MS ms after the first "
+                               "byte held, or until its 62-byte buffer is full (16: an adapter as it comes, "
+                               "1: one in low-latency mode).", "MS"};
     QCommandLineOption flipWrite{"flip-write",
                                  "Store write request N (counting writes from 1) with bit 0 of its first byte flipped, "
                                  "as a device whose memory fails would.", "N"};
@@ -81,7 +85,7 @@ struct Parser {
     Parser()
     {
         parser.setApplicationDescription(QString::fromLatin1(kDescription));
-        parser.addOptions({model, variant, noConfigurator, baud, load, save, faults, flipWrite, verbose, help});
+        parser.addOptions({model, variant, noConfigurator, baud, load, save, faults, latency, flipWrite, verbose, help});
     }
 };
 
@@ -116,6 +120,12 @@ QString takeValues(const Parser &p, VexsimOptions &options)
         if (!plan.plan)
             return QStringLiteral("bad fault plan: %1").arg(plan.error);
         options.faults = *plan.plan;
+    }
+    if (p.parser.isSet(p.latency)) {
+        const std::optional<int> ms = parseUserNumber(p.parser.value(p.latency), 0, 255);
+        if (!ms)
+            return valueError("latency", p.parser.value(p.latency), "milliseconds 0 to 255");
+        options.adapterLatencyMs = *ms;
     }
     if (p.parser.isSet(p.flipWrite)) {
         const std::optional<int> n = parseUserNumber(p.parser.value(p.flipWrite), 1, 1000000);

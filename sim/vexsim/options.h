@@ -12,6 +12,7 @@ struct VexsimOptions {
     std::optional<quint8> variant;  // --variant; nothing: the loaded file's, else the model's first
     bool configurator = true;
     int baudRate = 0; // 0: no pacing
+    int adapterLatencyMs = 0; // --latency: a USB adapter's latency timer on the reply path
     QString loadFile;
     QString saveFile;
     FaultPlan faults;
