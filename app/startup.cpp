@@ -3,12 +3,13 @@
 #include "about.h"
 #include "editorfactory.h"
 #include "firsthinstancerunning.h"
+#include "log.h"
 #include "main.h"
 #include "programmator.h"
 #include "qtdialogs.h"
+#include "writablefolders.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTimer>
@@ -16,6 +17,15 @@
 namespace {
 
 constexpr int kSplashMs = 1000;
+
+// option.ini's path; the log follows it into the user's folders when the program's folder
+// cannot be written (an installed program).
+QString prepareWritableFolders()
+{
+    const WritableFolders folders = writableFolders(QCoreApplication::applicationDirPath());
+    setLogBaseFolder(folders.logBase);
+    return folders.optionIni;
+}
 
 void bringForward(TMainForm &form)
 {
@@ -42,8 +52,7 @@ int startVexloader(QApplication &app, const std::function<void(TMainForm &)> &sh
     splashShown.start();
 
     // Built while the splash is up (still hidden), so the window appears as the splash goes.
-    const QString iniPath = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("option.ini"));
-    TMainForm mainForm(iniPath);
+    TMainForm mainForm(prepareWritableFolders());
     qtDialogs.setParentWindow(&mainForm);
     mainForm.setEditorFactory(createEditor);
     mainForm.setHexOpener([&mainForm](const QString &path) { showProgrammer(mainForm)->OpenHex(path); });

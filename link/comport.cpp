@@ -144,6 +144,8 @@ void TMainCPort::onReadyRead()
 void TMainCPort::OnPacket(const QByteArray &block)
 {
     m_accumulator.append(block);
+    if (m_accumulator.size() > frame::kMaxSize)
+        dropOverflow();
     if (m_accumulator.size() < 3 || frame::byteAt(m_accumulator, 2) != m_accumulator.size())
         return;
     const QByteArray reply = std::exchange(m_accumulator, QByteArray());
@@ -152,14 +154,48 @@ void TMainCPort::OnPacket(const QByteArray &block)
         handleReply(reply);
 }
 
+// No frame is longer than kMaxSize, so gathered bytes that pass it hold no reply as they
+// stand: they go up to the first later start byte that can still begin a frame (all of them
+// when there is none), and what is dropped is logged. Garbage between sends thus never grows
+// memory, and a good reply that comes in the same block as the garbage still frames.
+void TMainCPort::dropOverflow()
+{
+    qsizetype start = m_accumulator.indexOf(char(frame::kStartByte), 1);
+    while (start >= 0 && !canBeginFrame(start))
+        start = m_accumulator.indexOf(char(frame::kStartByte), start + 1);
+    const qsizetype dropped = start < 0 ? m_accumulator.size() : start;
+    WriteLog(QStringLiteral("Відкинуто %1 байт поза кадром: ").arg(dropped)
+                 + hexFrame(m_accumulator.left(std::min<qsizetype>(dropped, frame::kMaxSize))),
+             kModule, kProcedure);
+    m_accumulator.remove(0, dropped);
+}
+
+// A start byte at `index` can begin a frame while its length byte has not arrived yet, or
+// when that byte names at least a minimal frame and no fewer bytes than are held from there
+// (so what is kept is never longer than a frame).
+bool TMainCPort::canBeginFrame(qsizetype index) const
+{
+    const qsizetype held = m_accumulator.size() - index;
+    if (held < 3)
+        return true;
+    const int length = frame::byteAt(m_accumulator, index + 2);
+    return length >= frame::kMinSize && length >= held;
+}
+
+bool TMainCPort::refusedWhileRunning()
+{
+    if (!running())
+        return false;
+    WriteLog(QStringLiteral("Обмін уже триває: новий (%1) не розпочато").arg(m_operation.name()),
+             kModule, QStringLiteral("Start"));
+    return true;
+}
+
 bool TMainCPort::Start(QObject *window, const TPacketList *list)
 {
     Q_ASSERT(list && !list->isEmpty());
-    if (running()) {
-        WriteLog(QStringLiteral("Обмін уже триває: новий (%1) не розпочато").arg(m_operation.name()),
-                 kModule, QStringLiteral("Start"));
+    if (refusedWhileRunning())
         return false;
-    }
     m_window = window;
     m_list = list;
     m_current = 0;
@@ -172,8 +208,12 @@ bool TMainCPort::Start(QObject *window, const TPacketList *list)
     return true;
 }
 
+// The list a failed exchange ran may be the one replaced here: the link lets go of it first.
 void TMainCPort::startOwnList(QObject *window, const std::function<void(TPacketList &)> &build)
 {
+    if (refusedWhileRunning())
+        return;
+    m_list = nullptr;
     m_ownList = std::make_unique<TPacketList>();
     build(*m_ownList);
     Start(window, m_ownList.get());
@@ -199,14 +239,16 @@ void TMainCPort::ClearConfigurator(QObject *window)
     startOwnList(window, [](TPacketList &l) { l.AddClearConfigurator(); });
 }
 
+// The request is not answered, so no list is run: the frame is sent and the end posted.
 void TMainCPort::RegularMode(QObject *window)
 {
-    if (running())
+    if (refusedWhileRunning())
         return;
+    m_list = nullptr;
     m_window = window;
-    m_ownList = std::make_unique<TPacketList>();
-    m_ownList->AddRegularMode();
-    SendFrame(m_ownList->at(0).Data);
+    TPacketList request;
+    request.AddRegularMode();
+    SendFrame(request.at(0).Data);
     QTimer::singleShot(kRegularModeDelayMs, this, [this] { post(linkevent::EndRegularMode); });
 }
 

@@ -66,6 +66,8 @@ public:
     // In manual mode the reply timer never fires by itself; a test calls OnTimeout().
     void setManualTimer(bool manual) { m_manualTimer = manual; }
     bool replyTimerArmed() const { return m_timerArmed; }
+    // Reply bytes gathered and not yet framed; never more than the longest frame.
+    qsizetype gatheredSize() const { return m_accumulator.size(); }
 
     bool running() const { return m_list != nullptr && !m_failure; }
     int currentIndex() const { return m_current; }
@@ -83,6 +85,9 @@ Q_SIGNALS:
 
 private:
     void init();
+    bool refusedWhileRunning();
+    void dropOverflow();
+    bool canBeginFrame(qsizetype index) const;
     void startOwnList(QObject *window, const std::function<void(TPacketList &)> &build);
     void handleReply(const QByteArray &reply);
     void discardReply(const QByteArray &reply);

@@ -126,6 +126,10 @@ private Q_SLOTS:
     void secondStartIsRefused();
     void failureNamesItsCause_data();
     void failureNamesItsCause();
+    void regularModeTwiceOnOneLink_data();
+    void regularModeTwiceOnOneLink();
+    void gathererIsCappedBetweenSends_data();
+    void gathererIsCappedBetweenSends();
 
 private:
     QTemporaryDir m_dir;
@@ -396,6 +400,99 @@ void TstComPort::failureNamesItsCause()
     QFile log(QStringLiteral("Logs/VexLoader.log"));
     QVERIFY(log.open(QIODevice::ReadOnly));
     QVERIFY(QString::fromUtf8(log.readAll()).contains(QStringLiteral("Обмін зупинено (запис у прилад): ") + detailPart));
+}
+
+void TstComPort::regularModeTwiceOnOneLink_data()
+{
+    QTest::addColumn<int>("identifyMisses"); // before regular mode; -1: no identification
+    QTest::addColumn<QList<int>>("eventsBefore");
+
+    QTest::newRow("fresh-link") << -1 << QList<int>{};
+    QTest::newRow("after-an-identification") << 0 << QList<int>{100, 101};
+    // The failed identification's list is the one the link replaces.
+    QTest::newRow("after-a-failed-identification") << 5 << QList<int>{102};
+}
+
+// Each call sends the unanswered request C6 01 07 08 00 00 43 and posts its end; the link
+// then runs a new exchange as a fresh one would.
+void TstComPort::regularModeTwiceOnOneLink()
+{
+    QFETCH(int, identifyMisses);
+    QFETCH(QList<int>, eventsBefore);
+    Link link;
+    for (int frameNumber = 0; frameNumber < identifyMisses; ++frameNumber)
+        link.faults.insert(frameNumber, Drop);
+    if (identifyMisses >= 0) {
+        link.port.Identify(&link.receiver);
+        link.runToEnd();
+    }
+    QCOMPARE(link.receiver.events, eventsBefore);
+    link.receiver.events.clear();
+    link.transport->written.clear();
+    link.faults.clear();
+
+    link.port.RegularMode(&link.receiver);
+    link.port.RegularMode(&link.receiver);
+    QTRY_COMPARE_WITH_TIMEOUT(link.receiver.events, (QList<int>{103, 103}), 10000);
+    QCOMPARE(link.transport->written, (QList<QByteArray>{hex("C6 01 07 08 00 00 43"), hex("C6 01 07 08 00 00 43")}));
+
+    link.receiver.events.clear();
+    link.port.Identify(&link.receiver);
+    link.runToEnd();
+    QCOMPARE(link.receiver.events, (QList<int>{100, 101}));
+    QCOMPARE(link.transport->written.size(), 3);
+}
+
+void TstComPort::gathererIsCappedBetweenSends_data()
+{
+    QTest::addColumn<QByteArray>("garbage");
+    QTest::addColumn<int>("blockSize");
+    QTest::addColumn<bool>("replyInLastBlock");
+    QTest::addColumn<int>("framesSent"); // the identification, and its resend if one is needed
+
+    // Noise bytes below 3 never frame by chance: a length byte of 0, 1 or 2 is never reached.
+    QTest::newRow("noise-in-small-blocks") << QByteArray(1000, '\x02') << 10 << false << 2;
+    QTest::newRow("noise-in-one-large-block") << QByteArray(4096, '\0') << 4096 << false << 2;
+    QTest::newRow("start-bytes-naming-too-short-frames")
+        << hex("C6 01 03 55").repeated(200) << 64 << false << 2;
+    QTest::newRow("start-bytes-naming-lengths-already-passed")
+        << hex("00 00 00 C6 01 07 00 00 00 00 00 00").repeated(100) << 100 << false << 2;
+    QTest::newRow("noise-and-reply-in-one-block") << QByteArray(600, '\0') << 4096 << true << 1;
+    QTest::newRow("start-bytes-and-reply-in-one-block")
+        << hex("C6 01 03 55").repeated(100) << 4096 << true << 1;
+}
+
+// Bytes that no frame can hold are dropped as they pass the longest frame, so memory stays
+// bounded however long the line carries garbage; the reply that follows still frames.
+void TstComPort::gathererIsCappedBetweenSends()
+{
+    QFETCH(QByteArray, garbage);
+    QFETCH(int, blockSize);
+    QFETCH(bool, replyInLastBlock);
+    QFETCH(int, framesSent);
+    const QByteArray reply = hex("C6 01 07 07 17 00 9E");
+    Link link;
+    link.transport->responder = nullptr;
+    link.port.Identify(&link.receiver);
+
+    if (replyInLastBlock)
+        garbage += reply;
+    for (qsizetype at = 0; at < garbage.size(); at += blockSize) {
+        link.port.OnPacket(garbage.mid(at, blockSize));
+        QVERIFY2(link.port.gatheredSize() <= frame::kMaxSize, qPrintable(QString::number(link.port.gatheredSize())));
+    }
+    if (!replyInLastBlock) {
+        link.port.OnTimeout();
+        link.port.OnPacket(reply);
+    }
+    QCoreApplication::processEvents();
+
+    QCOMPARE(link.receiver.events, (QList<int>{100, 101}));
+    QCOMPARE(int(link.state.DeviceType), 23);
+    QCOMPARE(link.transport->written.size(), framesSent);
+    QFile log(QStringLiteral("Logs/VexLoader.log"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(log.readAll()).contains(QStringLiteral("байт поза кадром: ")));
 }
 
 QTEST_GUILESS_MAIN(TstComPort)
