@@ -1,7 +1,8 @@
 // Every model's decoders, encoders and report. From any pair of images (of any length):
 // decoding and encoding again gives images of the model's sizes; images the encoder made
-// survive another decode and encode unchanged; the report is well-formed RTF, and the same
-// whether printed from the images as read or as saved again; every named field has a name.
+// survive another decode and encode unchanged; the report of either is well-formed RTF with
+// every text escaped; every named field has a name. (An empty access code stands for the
+// default one, so the images as read and as saved again may report different settings.)
 #include "controlstartcodec.h"
 #include "controlstartreport.h"
 #include "fuzzcheck.h"
@@ -170,9 +171,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(again.eeprom == encoded.eeprom);
     FUZZ_CHECK(again.memory == encoded.memory);
 
-    const QByteArray report = codec.report(encoded);
-    checkRtf(report);
-    FUZZ_CHECK(codec.report(images) == report);
+    checkRtf(codec.report(images));
+    checkRtf(codec.report(encoded));
     const QList<SettingField> fields = definition.settingFields(encoded, variant);
     FUZZ_CHECK(!fields.isEmpty());
     for (const SettingField &field : fields)

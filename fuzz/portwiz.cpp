@@ -37,7 +37,8 @@ void checkNameRules(const QString &text)
             continue;
         FUZZ_CHECK(!text.trimmed().isEmpty());
         for (const QChar c : text)
-            FUZZ_CHECK(!QStringView(u"\"*<>?|").contains(c) && (c == separator || (c != u'\\' && c != u'/')));
+            FUZZ_CHECK(c.unicode() >= 0x20 && !QStringView(u"\"*<>?|").contains(c)
+                       && (c == separator || (c != u'\\' && c != u'/')));
     }
     if (!breaksQuotedInfString(text))
         FUZZ_CHECK(!text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'));
@@ -87,12 +88,12 @@ bool everyPageAccepts(PackageSettings &s)
     return true;
 }
 
-PackageSettings withPlainNames(PackageSettings s, const QString &name)
+PackageSettings withPlainNames(PackageSettings s, QChar name)
 {
     for (QString *text : {&s.companyName, &s.companyAbbreviation, &s.infName, &s.deviceName,
                           &s.productName, &s.installerName, &s.targetDirectory})
         *text = name;
-    s.vid = s.pid = QStringLiteral("0000");
+    s.vid = s.pid = QStringLiteral("000") + name;
     return s;
 }
 
@@ -126,9 +127,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!everyPageAccepts(settings))
         return 0;
 
-    const PackageSettings plainA = withPlainNames(settings, QStringLiteral("A"));
-    const PackageSettings plainB = withPlainNames(settings, QStringLiteral("B"));
+    const PackageSettings plainA = withPlainNames(settings, u'A');
+    const PackageSettings plainB = withPlainNames(settings, u'B');
     checkLines(packageInf(settings), packageInf(plainA), packageInf(plainB));
-    checkLines(setupIni(settings), setupIni(plainA), setupIni(plainB));
+    if (settings.generateInstaller) // the package has a setup.ini only then
+        checkLines(setupIni(settings), setupIni(plainA), setupIni(plainB));
     return 0;
 }

@@ -107,12 +107,13 @@ void checkState(const TMainCPort &link, const Window &window, const ExchangeStat
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    setUpQuietApplication();
+    setUpApplication();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    const QuietLogFolder quiet;
     FuzzInput input(data, size);
     const ModelLayout &layout = kModelLayouts[input.byte() % std::size(kModelLayouts)];
     const TPacketList list = packetList(input, layout);

@@ -36,14 +36,23 @@ QString FuzzInput::text(int maxLength)
     return QString::fromUtf8(bytes(byte() % (maxLength + 1)));
 }
 
-void setUpQuietApplication()
+void setUpApplication()
 {
     static int argc = 1;
     static char name[] = "fuzz";
     static char *argv[] = {name, nullptr};
     static QCoreApplication application(argc, argv);
-    static QTemporaryDir folder;
-    QDir(folder.path()).mkpath(QStringLiteral("Logs"));
-    QFile::link(QStringLiteral("/dev/null"), folder.filePath(QStringLiteral("Logs/VexLoader.log")));
-    QDir::setCurrent(folder.path());
+}
+
+QuietLogFolder::QuietLogFolder() : m_callersFolder(QDir::currentPath())
+{
+    static const QTemporaryDir folder;
+    static const bool prepared = QDir(folder.path()).mkpath(QStringLiteral("Logs"))
+        && QFile::link(QStringLiteral("/dev/null"), folder.filePath(QStringLiteral("Logs/VexLoader.log")));
+    FUZZ_CHECK(prepared && QDir::setCurrent(folder.path()));
+}
+
+QuietLogFolder::~QuietLogFolder()
+{
+    QDir::setCurrent(m_callersFolder);
 }

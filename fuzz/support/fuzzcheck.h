@@ -36,7 +36,20 @@ private:
     qsizetype m_position = 0;
 };
 
-// A Qt application object for the targets whose code posts events or runs timers, and a
-// current directory of their own whose log file leads to /dev/null, so that long runs
-// neither fill the disk nor write beside the caller.
-void setUpQuietApplication();
+// A Qt application object, for the targets whose code posts events.
+void setUpApplication();
+
+// While it lives, the current directory is one of the run's own whose log file leads to
+// /dev/null: code that logs every frame neither fills the disk nor writes beside the caller.
+// (Only while an input runs: libFuzzer takes the paths it is given from the caller's folder.)
+class QuietLogFolder
+{
+public:
+    QuietLogFolder();
+    ~QuietLogFolder();
+    QuietLogFolder(const QuietLogFolder &) = delete;
+    QuietLogFolder &operator=(const QuietLogFolder &) = delete;
+
+private:
+    QString m_callersFolder;
+};

@@ -23,6 +23,10 @@ std::optional<QString> usbIdFromEntry(const QString &text)
 
 bool isValidDirectoryName(const QString &text, QChar separator)
 {
+  // Windows refuses control characters in names, and a line end would break setup.ini: they
+  // are refused before the blanks around the name (line ends among them) are let go.
+  if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x20; }))
+    return false;
   const QString name = text.trimmed();
   if (name.isEmpty())
     return false;
