@@ -17,6 +17,7 @@ class QMdiArea;
 class QMenu;
 class QSettings;
 class TMainCPort;
+struct LinkOutcome;
 struct Operation;
 namespace settingsfile {
 struct Contents;
@@ -123,7 +124,7 @@ private:
     void openHexFile(const QString &path);
     bool openLink(const Operation &operation, const std::function<void()> &restore);
     bool openLinkBusy(const Operation &operation);
-    bool openLinkQuiet(const Operation &operation);
+    bool openLinkBusy(const Operation &operation, const QString &text);
     bool confirmWriteOf(const EditorWindow &window);
     void refuseConfiguratorTransfer(const EditorWindow &window);
     void identifyFor(const Operation &operation);
@@ -134,7 +135,9 @@ private:
     void CheckConfigurator(int slotIndex);
     void EndClearConfigurator();
     void EndRegularMode();
+    LinkOutcome stopExchange();
     void ErrorTransmit();
+    void ExchangeCancelled();
     void resetSlotCaptions();
 
     ExchangeState m_exchange;
