@@ -22,6 +22,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QUndoGroup>
 #include <QUrl>
 
 namespace {
@@ -52,7 +53,10 @@ TMainForm::TMainForm(const QString &iniPath, QWidget *parent)
     createToolBar();
     createStatusBar();
     applyPlacement();
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { editorWindowsChanged(); });
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] {
+        editorWindowsChanged();
+        followActiveEditor();
+    });
 }
 
 TMainForm::~TMainForm()
@@ -113,6 +117,7 @@ void TMainForm::createMenus()
     file->addActions({action("mnSelectDev"), action("mnOpen"), action("mnSave"), action("mnPrint")});
     file->addSeparator();
     file->addAction(action("mnClose"));
+    createEditMenu();
 
     QMenu *options = menuBar()->addMenu("Опції");
     options->addActions({action("mnLoadDev"), action("mnReadDev"), action("mnFA"), action("mnRegMode")});
@@ -322,9 +327,8 @@ void TMainForm::storePlacement()
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    m_mdi->closeAllSubWindows();
-    if (!m_mdi->subWindowList().isEmpty()) {
-        event->ignore(); // an editor with an exchange running refuses to close
+    if (!closeEditorWindows()) {
+        event->ignore();
         return;
     }
     storePlacement();
@@ -372,10 +376,14 @@ EditorWindow *TMainForm::openEditor(Model model, quint8 variant)
     } else if (m_editorFactory && (window = m_editorFactory(model, *this))) {
         QMdiSubWindow *sub = m_mdi->addSubWindow(window);
         sub->setAttribute(Qt::WA_DeleteOnClose);
-        sub->resize(window->size().boundedTo(m_mdi->viewport()->size()));
+        m_undoGroup->addStack(window->undoStack());
         connect(sub, &QObject::destroyed, this, &TMainForm::editorWindowsChanged, Qt::QueuedConnection);
         window->VersionFirmware(variant);
         sub->show();
+        // Shown, set for the variant and polished, the editor's layout knows the room its
+        // pages need; a small screen scrolls them.
+        if (!sub->isMaximized() && !sub->isMinimized())
+            sub->resize(sub->sizeHint().boundedTo(m_mdi->viewport()->size()));
         m_mdi->setActiveSubWindow(sub);
         editorWindowsChanged();
     }

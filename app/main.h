@@ -16,6 +16,7 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QSettings;
+class QUndoGroup;
 class TMainCPort;
 struct LinkOutcome;
 struct Operation;
@@ -53,6 +54,7 @@ public:
     void BeginAnimation() override;
     void EndAnimation() override;
     void editorWindowsChanged() override;
+    void saveSettingsOf(EditorWindow &window) override;
 
     void AccessButton(bool enabled);
     QString statusText(int panel) const;
@@ -108,6 +110,9 @@ protected:
 private:
     void createActions();
     void createMenus();
+    void createEditMenu();
+    void followActiveEditor();
+    bool closeEditorWindows();
     void createToolBar();
     void createStatusBar();
     QAction *addCommand(const QString &name, const QString &text, void (TMainForm::*slot)(),
@@ -145,6 +150,7 @@ private:
     QMdiArea *m_mdi = nullptr;
     QLabel *m_status[3] = {};
     QMenu *m_windowMenu = nullptr;
+    QUndoGroup *m_undoGroup = nullptr; // the editors' edits; the active editor's is undone
     QList<QAction *> m_readSlotItems;
     QPointer<TSelectForm> m_select;
     EditorFactory m_editorFactory;

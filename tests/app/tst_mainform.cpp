@@ -23,6 +23,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 #include <QTimer>
 
 namespace {
@@ -44,6 +45,8 @@ public:
     QString title() const override { return m_title; }
     bool isIdle() const override { return true; }
     bool holdsSettings() const override { return holds; }
+    bool hasUserChanges() const override { return false; }
+    QUndoStack *undoStack() const override { return &m_undo; }
     void VersionFirmware(quint8 variant) override
     {
         m_variant = variant;
@@ -82,6 +85,7 @@ private:
     Shell &m_shell;
     quint8 m_variant = 0;
     QString m_title;
+    mutable QUndoStack m_undo;
 };
 
 // A scripted device behind every link the main window makes.
