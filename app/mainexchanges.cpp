@@ -334,7 +334,10 @@ void TMainForm::ExchangeCancelled()
 void TMainForm::mnOptionCOMClick()
 {
     const std::unique_ptr<TMainCPort> settingsLink = createLink();
-    PortSettingsDialog dialog(settingsLink->settings(), this);
+    // The connection check keeps its own exchange state: the program's stays as it was.
+    PortSettingsDialog dialog(settingsLink->settings(), [this](ExchangeState &state) {
+        return m_linkFactory ? m_linkFactory(state) : std::make_unique<TMainCPort>(state);
+    }, this);
     dialogs().execDialog(&dialog);
     // Stored whatever button closed the dialog.
     const PortSettings chosen = dialog.settings();

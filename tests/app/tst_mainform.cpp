@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -195,6 +196,7 @@ private Q_SLOTS:
     void cancelStopsMainWindowExchange();
     void regularModeSendsOneFrame();
     void portDialogStoresOnCancel();
+    void portDialogChecksConnection();
     void placementRoundTrip();
     void unwritableIniShowsStatus();
     void selectionLinksOpenEditors_data();
@@ -717,7 +719,7 @@ void TstMainForm::portDialogStoresOnCancel()
     m_dialogs->dialogHandler = [](QObject *dialog) {
         dialog->findChild<QComboBox *>("cbPort")->setCurrentText("/dev/pts/7");
         dialog->findChild<QComboBox *>("cbBaudRate")->setCurrentText("38400");
-        dialog->findChild<QComboBox *>("cbParity")->setCurrentText("Even");
+        dialog->findChild<QComboBox *>("cbParity")->setCurrentText("Парна");
         return 0; // Cancel
     };
     QSignalSpy stored(form.get(), &TMainForm::portSettingsStored);
@@ -728,6 +730,25 @@ void TstMainForm::portDialogStoresOnCancel()
     QCOMPARE(settings.port, QStringLiteral("/dev/pts/7"));
     QCOMPARE(settings.baudRate, 38400);
     QCOMPARE(settings.parity, QSerialPort::EvenParity);
+}
+
+// The check talks through the main window's links but leaves its identification alone.
+void TstMainForm::portDialogChecksConnection()
+{
+    auto form = makeForm();
+    m_device.identity = hex("1E 04"); // 16-zone panel, variant 4
+    QString verdict;
+    m_dialogs->dialogHandler = [&verdict](QObject *dialog) {
+        auto *shown = dialog->findChild<QLabel *>("lbConnection");
+        dialog->findChild<QPushButton *>("btCheckConnection")->click();
+        if (QTest::qWaitFor([shown] { return shown->text().startsWith("Зв'язок"); }, 20000))
+            verdict = shown->text();
+        return 1;
+    };
+    action(*form, "mnOptionCOM")->trigger();
+    QCOMPARE(verdict, QStringLiteral("Зв'язок є: відповів прилад КОРВЕЛ-16П (KVL16P-4) (тип 30, варіант 4)."));
+    QCOMPARE(m_device.frames, QList<QByteArray>{hex("C6 01 07 07 00 00 1C")});
+    QCOMPARE(form->exchange().DeviceType, quint8(0));
 }
 
 void TstMainForm::placementRoundTrip()
