@@ -20,7 +20,7 @@ QString answeredVerdict(quint8 typeCode, quint8 variant)
     if (!found)
         return foundDeviceDetail(typeCode, variant, slotDescription(typeCode, variant)) + u' '
                + errorText(kErrVersionNotSupported) + u'.';
-    return QStringLiteral("Зв'язок є: відповів прилад %1 (тип %2, варіант %3).")
+    return QStringLiteral("Зв'язок є: відповів прилад %1, тип %2, варіант %3.")
         .arg(editorTitle(found->model, found->variant)).arg(typeCode).arg(variant);
 }
 
