@@ -12,8 +12,7 @@ QString portName(const QString &port)
     return port.isEmpty() ? QStringLiteral("(не вказано)") : port;
 }
 
-} // namespace
-
+// What the check says about a device that answered with `typeCode` and `variant`.
 QString answeredVerdict(quint8 typeCode, quint8 variant)
 {
     const std::optional<Identified> found = identify(typeCode, variant);
@@ -23,6 +22,8 @@ QString answeredVerdict(quint8 typeCode, quint8 variant)
     return QStringLiteral("Зв'язок є: відповів прилад %1, тип %2, варіант %3.")
         .arg(editorTitle(found->model, found->variant)).arg(typeCode).arg(variant);
 }
+
+} // namespace
 
 ConnectionCheck::ConnectionCheck(LinkMaker makeLink, QObject *parent)
     : QObject(parent), m_makeLink(std::move(makeLink))
