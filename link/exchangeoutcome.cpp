@@ -23,6 +23,39 @@ QString capitalised(QString text)
     return text;
 }
 
+// What a cancelled write leaves in its target.
+QString cancelledWriteConsequence(const Operation &operation, bool writesAcknowledged)
+{
+    switch (operation.kind) {
+    case Operation::Kind::FirmwareToDevice:
+        return writesAcknowledged ? QStringLiteral("Прошивка приладу неповна: прилад не працюватиме, "
+                                                   "доки прошивку не буде записано повністю.")
+                                  : QStringLiteral("Прошивку в прилад не записано.");
+    case Operation::Kind::FirmwareToConfigurator:
+        return writesAcknowledged ? QStringLiteral("Прошивка в конфігураторі неповна: запишіть її ще раз, "
+                                                   "перш ніж прошивати нею прилад.")
+                                  : QStringLiteral("Прошивку в конфігуратор не записано.");
+    case Operation::Kind::ClearConfigurator:
+        return writesAcknowledged ? QStringLiteral("Конфігуратор очищено не повністю: повторіть очищення.")
+                                  : QStringLiteral("Конфігуратор не змінено.");
+    default:
+        return writesAcknowledged ? partialWriteWarning(operation)
+                                         + QStringLiteral(" Продовжити запис можна командою \"Продовжити запис\".")
+                                  : QStringLiteral("Нічого не записано.");
+    }
+}
+
+// What a cancelled read leaves: the editor shows nothing half-read.
+QString cancelledReadConsequence(const Operation &operation)
+{
+    switch (operation.kind) {
+    case Operation::Kind::SurveySlots: return QString();
+    case Operation::Kind::VerifyDevice:
+    case Operation::Kind::VerifySlot: return QStringLiteral("\rЗапис виконано, але не перевірено.");
+    default: return QStringLiteral("\rНалаштування в редакторі не змінено.");
+    }
+}
+
 } // namespace
 
 bool Operation::reads() const
@@ -97,43 +130,6 @@ QString cancelledStatus(const Operation &operation)
 {
     return capitalised(operation.name()) + QStringLiteral(" скасовано");
 }
-
-namespace {
-
-// What a cancelled write leaves in its target.
-QString cancelledWriteConsequence(const Operation &operation, bool writesAcknowledged)
-{
-    switch (operation.kind) {
-    case Operation::Kind::FirmwareToDevice:
-        return writesAcknowledged ? QStringLiteral("Прошивка приладу неповна: прилад не працюватиме, "
-                                                   "доки прошивку не буде записано повністю.")
-                                  : QStringLiteral("Прошивку в прилад не записано.");
-    case Operation::Kind::FirmwareToConfigurator:
-        return writesAcknowledged ? QStringLiteral("Прошивка в конфігураторі неповна: запишіть її ще раз, "
-                                                   "перш ніж прошивати нею прилад.")
-                                  : QStringLiteral("Прошивку в конфігуратор не записано.");
-    case Operation::Kind::ClearConfigurator:
-        return writesAcknowledged ? QStringLiteral("Конфігуратор очищено не повністю: повторіть очищення.")
-                                  : QStringLiteral("Конфігуратор не змінено.");
-    default:
-        return writesAcknowledged ? partialWriteWarning(operation)
-                                         + QStringLiteral(" Продовжити запис можна командою \"Продовжити запис\".")
-                                  : QStringLiteral("Нічого не записано.");
-    }
-}
-
-// What a cancelled read leaves: the editor shows nothing half-read.
-QString cancelledReadConsequence(const Operation &operation)
-{
-    switch (operation.kind) {
-    case Operation::Kind::SurveySlots: return QString();
-    case Operation::Kind::VerifyDevice:
-    case Operation::Kind::VerifySlot: return QStringLiteral("\rЗапис виконано, але не перевірено.");
-    default: return QStringLiteral("\rНалаштування в редакторі не змінено.");
-    }
-}
-
-} // namespace
 
 QString cancelledText(const Operation &operation, const ExchangeCancel &cancel)
 {

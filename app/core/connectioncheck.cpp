@@ -12,17 +12,18 @@ QString portName(const QString &port)
     return port.isEmpty() ? QStringLiteral("(не вказано)") : port;
 }
 
-} // namespace
-
+// What the check says about a device that answered with `typeCode` and `variant`.
 QString answeredVerdict(quint8 typeCode, quint8 variant)
 {
     const std::optional<Identified> found = identify(typeCode, variant);
     if (!found)
         return foundDeviceDetail(typeCode, variant, slotDescription(typeCode, variant)) + u' '
                + errorText(kErrVersionNotSupported) + u'.';
-    return QStringLiteral("Зв'язок є: відповів прилад %1 (тип %2, варіант %3).")
+    return QStringLiteral("Зв'язок є: відповів прилад %1, тип %2, варіант %3.")
         .arg(editorTitle(found->model, found->variant)).arg(typeCode).arg(variant);
 }
+
+} // namespace
 
 ConnectionCheck::ConnectionCheck(LinkMaker makeLink, QObject *parent)
     : QObject(parent), m_makeLink(std::move(makeLink))

@@ -40,6 +40,3 @@ private:
     ExchangeState m_state;
     std::unique_ptr<TMainCPort> m_link;
 };
-
-// What the check says about a device that answered with `typeCode` and `variant`.
-QString answeredVerdict(quint8 typeCode, quint8 variant);

@@ -746,7 +746,7 @@ void TstMainForm::portDialogChecksConnection()
         return 1;
     };
     action(*form, "mnOptionCOM")->trigger();
-    QCOMPARE(verdict, QStringLiteral("Зв'язок є: відповів прилад КОРВЕЛ-16П (KVL16P-4) (тип 30, варіант 4)."));
+    QCOMPARE(verdict, QStringLiteral("Зв'язок є: відповів прилад КОРВЕЛ-16П (KVL16P-4), тип 30, варіант 4."));
     QCOMPARE(m_device.frames, QList<QByteArray>{hex("C6 01 07 07 00 00 1C")});
     QCOMPARE(form->exchange().DeviceType, quint8(0));
 }

@@ -69,9 +69,6 @@ void TstPortList::choices_data()
     QTest::newRow("stored pseudo-terminal is there")
         << machinePorts() << "/dev/pts/7" << true << QStringList{"/dev/pts/7"} + kMachineTexts
         << QStringList{"/dev/pts/7"} + kMachinePorts << 0 << -1;
-    QTest::newRow("no ports at all, stored one absent")
-        << Records{} << "COM3" << false << QStringList{"COM3 (не підключено)"} << QStringList{"COM3"}
-        << 0 << 0;
     QTest::newRow("adapter without serial number or maker")
         << Records{usb("ttyUSB2", "CP2102 USB to UART Bridge Controller", "", ""), builtIn("ttyS0")}
         << "ttyUSB2" << false

@@ -19,7 +19,6 @@ const ProgressClock *g_clock = &ProgressClock::steady();
 
 TProgressForm::TProgressForm(QWidget *mainWindow)
     : QFrame(mainWindow),
-      m_lbInfo(new QLabel(this)),
       m_bar(new QProgressBar(this)),
       m_lbDetails(new QLabel(this)),
       m_btnCancel(new QPushButton(QStringLiteral("Скасувати"), this)),
@@ -27,15 +26,15 @@ TProgressForm::TProgressForm(QWidget *mainWindow)
 {
     setObjectName(QStringLiteral("ProgressForm"));
     setAttribute(Qt::WA_DeleteOnClose);
-    m_lbInfo->setObjectName(QStringLiteral("lbInfo"));
     m_lbDetails->setObjectName(QStringLiteral("lbDetails"));
+    m_lbDetails->setMinimumWidth(
+        m_lbDetails->fontMetrics().horizontalAdvance(QStringLiteral("100 %, 999 999 з 999 999 байт, залишилось 99:99")));
     m_btnCancel->setObjectName(QStringLiteral("btnCancel"));
     m_bar->setRange(0, 0);
     m_bar->setTextVisible(false);
     m_bar->setFixedWidth(160);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_lbInfo);
     layout->addWidget(m_bar);
     layout->addWidget(m_lbDetails);
     layout->addWidget(m_btnCancel);
@@ -88,8 +87,14 @@ void TProgressForm::setClock(const ProgressClock &clock)
     g_clock = &clock;
 }
 
-void TProgressForm::setText(const QString &text) { m_lbInfo->setText(text); }
-QString TProgressForm::text() const { return m_lbInfo->text(); }
+// Status panel 0 beside the display shows the same text; the bar's hint repeats it.
+void TProgressForm::setText(const QString &text)
+{
+    m_text = text;
+    m_bar->setToolTip(text);
+}
+
+QString TProgressForm::text() const { return m_text; }
 void TProgressForm::setMaximum(int maximum) { m_bar->setMaximum(maximum); }
 int TProgressForm::maximum() const { return m_bar->maximum(); }
 void TProgressForm::setPosition(int position) { m_bar->setValue(std::min(position, m_bar->maximum())); }

@@ -11,9 +11,10 @@ class TMainCPort;
 class TPacketList;
 
 // The busy display of an exchange, docked in the main window's status bar so that it
-// covers no editor: the stage text, a progress bar (busy until a maximum is set), the
-// share, bytes and time left of a measured exchange, and "Скасувати" (also Esc), which
-// stops the exchange after the request in flight. At most one exists at a time.
+// covers no editor: a progress bar (busy until a maximum is set), the share, bytes and
+// time left of a measured exchange, and "Скасувати" (also Esc), which stops the exchange
+// after the request in flight. Its stage text goes with status panel 0, which the
+// operations set alike. At most one exists at a time.
 class TProgressForm : public QFrame
 {
     Q_OBJECT
@@ -50,7 +51,7 @@ private:
     ~TProgressForm() override;
     void dockIn(QWidget *mainWindow);
 
-    QLabel *m_lbInfo;
+    QString m_text;
     QProgressBar *m_bar;
     QLabel *m_lbDetails;
     QPushButton *m_btnCancel;
