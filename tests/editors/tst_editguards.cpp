@@ -50,24 +50,40 @@ void editCode(QWidget *editor)
     typeInto(editor, "edCode3", "9");
 }
 
-enum class Edit { ZoneMode, Telephone };
+enum class Edit { ZoneMode, Telephone, DetectorType };
+
+// What the row's edit starts from.
+void prepare(TPanelEditor *editor, Edit edit)
+{
+    if (edit == Edit::DetectorType)
+        choose(editor, "cbMode1", 2); // "по двох СП"
+}
 
 void makeEdit(TPanelEditor *editor, Edit edit)
 {
-    if (edit == Edit::ZoneMode) {
-        choose(editor, "cbMode3", 3); // "по двох зонах" takes zone 4 along
-        return;
+    switch (edit) {
+    case Edit::ZoneMode: choose(editor, "cbMode3", 3); break; // "по двох зонах" takes zone 4 along
+    case Edit::DetectorType: choose(editor, "cbTypeMessage1", 1); break; // "розімкнутий"
+    case Edit::Telephone:
+        editor->btnAdditionalClick();
+        typeInto(editor, "edTelNum1", "044+1");
+        break;
     }
-    editor->btnAdditionalClick();
-    typeInto(editor, "edTelNum1", "044+1");
+}
+
+int indexOf(QWidget *editor, const QString &combo)
+{
+    return editor->findChild<QComboBox *>(combo)->currentIndex();
 }
 
 // What the edit changed, as the user sees it.
 QString shown(QWidget *editor, Edit edit)
 {
-    if (edit == Edit::ZoneMode) {
-        return QStringLiteral("%1 %2").arg(editor->findChild<QComboBox *>("cbMode3")->currentIndex())
-            .arg(editor->findChild<QComboBox *>("cbMode4")->currentIndex());
+    switch (edit) {
+    case Edit::ZoneMode: return QStringLiteral("%1 %2").arg(indexOf(editor, "cbMode3")).arg(indexOf(editor, "cbMode4"));
+    case Edit::DetectorType:
+        return QStringLiteral("%1 %2").arg(indexOf(editor, "cbTypeMessage1")).arg(indexOf(editor, "cbMode1"));
+    case Edit::Telephone: break;
     }
     const auto *field = editor->findChild<QLineEdit *>("edTelNum1");
     return field->text() + u'|' + field->toolTip();
@@ -89,6 +105,7 @@ private Q_SLOTS:
     void factorySettingsOverEdits();
     void undoAndRedo_data();
     void undoAndRedo();
+    void undoneEditorClosesUnasked();
     void refillForgetsEdits_data();
     void refillForgetsEdits();
     void openingSizeShowsPageWhole_data();
@@ -214,27 +231,35 @@ void TstEditGuards::factorySettingsOverEdits()
 
 void TstEditGuards::undoAndRedo_data()
 {
+    QTest::addColumn<int>("variant");
     QTest::addColumn<int>("edit");
     QTest::addColumn<bool>("byKeys");
     QTest::addColumn<QString>("after");
-    QTest::newRow("zone-mode-with-partner") << int(Edit::ZoneMode) << false << "3 3";
+    QTest::newRow("zone-mode-with-partner") << 3 << int(Edit::ZoneMode) << false << "3 3";
+    // Variant 2 cannot combine an open detector with "по двох СП": the mode falls back to
+    // "без збігу" in the same edit.
+    QTest::newRow("detector-type-with-exclusion") << 2 << int(Edit::DetectorType) << false << "1 0";
     // Typing in one field is one edit; its code string follows (pause "+" is "B").
-    QTest::newRow("telephone-typing") << int(Edit::Telephone) << false << "044+1|044B1D0000000000";
+    QTest::newRow("telephone-typing") << 3 << int(Edit::Telephone) << false << "044+1|044B1D0000000000";
     // The keys in the field reach the editor's history, not the field's own.
-    QTest::newRow("telephone-typing-keys") << int(Edit::Telephone) << true << "044+1|044B1D0000000000";
+    QTest::newRow("telephone-typing-keys") << 3 << int(Edit::Telephone) << true << "044+1|044B1D0000000000";
 }
 
 void TstEditGuards::undoAndRedo()
 {
+    QFETCH(int, variant);
     QFETCH(int, edit);
     QFETCH(bool, byKeys);
     QFETCH(QString, after);
-    TPanelEditor *editor = open16p();
-    const QString before = shown(editor, Edit(edit));
+    auto *editor = qobject_cast<TPanelEditor *>(m_form->openEditor(Model::Korvel16p, quint8(variant)));
     QVERIFY(!action("mnUndo")->isEnabled());
+    prepare(editor, Edit(edit));
+    const QString before = shown(editor, Edit(edit));
+    const QString captionBefore = editor->windowTitle();
+    const int edits = editor->undoStack()->index();
     makeEdit(editor, Edit(edit));
     QCOMPARE(shown(editor, Edit(edit)), after);
-    QCOMPARE(editor->undoStack()->count(), 1);
+    QCOMPARE(editor->undoStack()->index(), edits + 1);
     const auto command = [&](const char *name, Qt::Key key) {
         if (byKeys)
             QTest::keyClick(editor->focusWidget(), key, Qt::ControlModifier);
@@ -244,14 +269,26 @@ void TstEditGuards::undoAndRedo()
 
     command("mnUndo", Qt::Key_Z);
     QCOMPARE(shown(editor, Edit(edit)), before);
-    QCOMPARE(editor->windowTitle(), k16Title); // nothing left to ask about on closing
-    QVERIFY(!action("mnUndo")->isEnabled());
+    QCOMPARE(editor->windowTitle(), captionBefore);
+    QCOMPARE(action("mnUndo")->isEnabled(), edits > 0);
     QVERIFY(action("mnRedo")->isEnabled());
 
     command("mnRedo", Qt::Key_Y);
     QCOMPARE(shown(editor, Edit(edit)), after);
-    QCOMPARE(editor->windowTitle(), kEditedCaption);
+    QCOMPARE(editor->windowTitle(), editor->title() + QStringLiteral("   -   змінено користувачем"));
     QVERIFY(!action("mnRedo")->isEnabled());
+}
+
+// Undone back to a fresh editor, nothing is left to ask about on closing.
+void TstEditGuards::undoneEditorClosesUnasked()
+{
+    TPanelEditor *editor = open16p();
+    editCode(editor);
+    action("mnUndo")->trigger();
+    QCOMPARE(editor->windowTitle(), k16Title);
+    m_form->mdiArea()->closeActiveSubWindow();
+    QVERIFY(m_dialogs->questions.isEmpty());
+    QVERIFY(!m_form->mdiArea()->activeSubWindow());
 }
 
 void TstEditGuards::refillForgetsEdits_data()
