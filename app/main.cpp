@@ -4,6 +4,7 @@
 #include "comport.h"
 #include "dialogs.h"
 #include "editorwindow.h"
+#include "helpguide.h"
 #include "placement.h"
 #include "progress.h"
 #include "select.h"
@@ -399,7 +400,11 @@ void TMainForm::mnCloseClick()
 
 void TMainForm::mnHelpClick()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath("help.chm")));
+    const QString notOpened = helpguide::openHelp(QDir::currentPath(), m_programFolder, [](const QUrl &url) {
+        return QDesktopServices::openUrl(url);
+    });
+    if (!notOpened.isEmpty())
+        dialogs().showMessage(Dialogs::Kind::Information, notOpened);
 }
 
 void TMainForm::mnAboutClick()

@@ -18,6 +18,7 @@ class QMenu;
 class QSettings;
 class QUndoGroup;
 class TMainCPort;
+struct LinkOutcome;
 struct Operation;
 namespace settingsfile {
 struct Contents;
@@ -128,7 +129,7 @@ private:
     void openHexFile(const QString &path);
     bool openLink(const Operation &operation, const std::function<void()> &restore);
     bool openLinkBusy(const Operation &operation);
-    bool openLinkQuiet(const Operation &operation);
+    bool openLinkBusy(const Operation &operation, const QString &text);
     bool confirmWriteOf(const EditorWindow &window);
     void refuseConfiguratorTransfer(const EditorWindow &window);
     void identifyFor(const Operation &operation);
@@ -139,7 +140,9 @@ private:
     void CheckConfigurator(int slotIndex);
     void EndClearConfigurator();
     void EndRegularMode();
+    LinkOutcome stopExchange();
     void ErrorTransmit();
+    void ExchangeCancelled();
     void resetSlotCaptions();
 
     ExchangeState m_exchange;
