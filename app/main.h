@@ -16,7 +16,9 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QSettings;
+class QUndoGroup;
 class TMainCPort;
+struct LinkOutcome;
 struct Operation;
 namespace settingsfile {
 struct Contents;
@@ -52,6 +54,7 @@ public:
     void BeginAnimation() override;
     void EndAnimation() override;
     void editorWindowsChanged() override;
+    void saveSettingsOf(EditorWindow &window) override;
 
     void AccessButton(bool enabled);
     QString statusText(int panel) const;
@@ -107,6 +110,9 @@ protected:
 private:
     void createActions();
     void createMenus();
+    void createEditMenu();
+    void followActiveEditor();
+    bool closeEditorWindows();
     void createToolBar();
     void createStatusBar();
     QAction *addCommand(const QString &name, const QString &text, void (TMainForm::*slot)(),
@@ -123,7 +129,7 @@ private:
     void openHexFile(const QString &path);
     bool openLink(const Operation &operation, const std::function<void()> &restore);
     bool openLinkBusy(const Operation &operation);
-    bool openLinkQuiet(const Operation &operation);
+    bool openLinkBusy(const Operation &operation, const QString &text);
     bool confirmWriteOf(const EditorWindow &window);
     void refuseConfiguratorTransfer(const EditorWindow &window);
     void identifyFor(const Operation &operation);
@@ -134,7 +140,9 @@ private:
     void CheckConfigurator(int slotIndex);
     void EndClearConfigurator();
     void EndRegularMode();
+    LinkOutcome stopExchange();
     void ErrorTransmit();
+    void ExchangeCancelled();
     void resetSlotCaptions();
 
     ExchangeState m_exchange;
@@ -142,6 +150,7 @@ private:
     QMdiArea *m_mdi = nullptr;
     QLabel *m_status[3] = {};
     QMenu *m_windowMenu = nullptr;
+    QUndoGroup *m_undoGroup = nullptr; // the editors' edits; the active editor's is undone
     QList<QAction *> m_readSlotItems;
     QPointer<TSelectForm> m_select;
     EditorFactory m_editorFactory;

@@ -85,9 +85,12 @@ void TMainForm::mnCompareFileClick()
 
 void TMainForm::mnSaveClick()
 {
-    EditorWindow *window = activeEditor();
-    if (!window)
-        return;
+    if (EditorWindow *window = activeEditor())
+        saveSettingsOf(*window);
+}
+
+void TMainForm::saveSettingsOf(EditorWindow &window)
+{
     const QString path = dialogs().saveFileName(
         {adjustmentsFolder(), QStringLiteral("Налаштування користувача (*.vau)|*.vau|Всі файли (*.*)|*.*"),
          QStringLiteral("vau")});
@@ -98,7 +101,7 @@ void TMainForm::mnSaveClick()
         return;
     // The editor writes the file whole through a temporary one, so a failed save never
     // leaves the user's earlier file truncated.
-    window->PrepareToSave(path);
+    window.PrepareToSave(path);
 }
 
 void TMainForm::mnFAClick()
@@ -117,6 +120,10 @@ void TMainForm::mnFAClick()
         ShowError(missing ? kErrNoFactoryFile : kErrReadFile, settingsfile::describe(path, *failure));
         return;
     }
+    if (window->hasUserChanges()
+        && !dialogs().askYesNo(QStringLiteral("Заводські налаштування замінять зміни в «%1». Продовжити?")
+                                   .arg(window->title())))
+        return;
     loadSettingsFile(*window, path, std::get<settingsfile::Contents>(read));
     window->setCaption(window->title() + QStringLiteral("   -   заводські налаштування"));
 }

@@ -7,11 +7,13 @@
 #include "main.h"
 #include "programmator.h"
 #include "qtdialogs.h"
+#include "qttranslation.h"
 #include "writablefolders.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QTextStream>
 #include <QTimer>
 
 namespace {
@@ -35,13 +37,24 @@ void bringForward(TMainForm &form)
     form.activateWindow();
 }
 
+// Someone who started the program from a terminal sees why no new window opened.
+void tellSecondStart()
+{
+    QTextStream(stdout) << QCoreApplication::applicationName()
+                        << QStringLiteral(" вже запущено: вікно першого запуску виведено наперед.")
+                        << Qt::endl;
+}
+
 } // namespace
 
 int startVexloader(QApplication &app, const std::function<void(TMainForm &)> &shown)
 {
     FirstInstance instance(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
-    if (!instance.claim())
+    if (!instance.claim()) {
+        tellSecondStart();
         return 0;
+    }
+    installQtTranslations(app);
 
     QtDialogs qtDialogs;
     setDialogs(&qtDialogs);

@@ -204,6 +204,8 @@ bool TMainCPort::Start(QObject *window, const TPacketList *list)
     m_misses = 0;
     m_writesAcknowledged = false;
     m_failure.reset();
+    m_cancelRequested = false;
+    m_cancel.reset();
     sendCurrent();
     return true;
 }
@@ -303,7 +305,10 @@ void TMainCPort::advance()
     }
     if (m_list->at(m_current).isResendPoint())
         m_resendIndex = m_current;
-    sendCurrent();
+    if (m_cancelRequested)
+        stopCancelled();
+    else
+        sendCurrent();
 }
 
 bool TMainCPort::storeReply(const TPacket &request, const QByteArray &reply)
@@ -349,6 +354,10 @@ void TMainCPort::OnTimeout()
 // repeated together with the set-address that positioned it.
 void TMainCPort::miss(ExchangeFailure::Cause cause)
 {
+    if (m_cancelRequested) {
+        stopCancelled();
+        return;
+    }
     if (++m_misses >= kMaxSends) {
         fail(cause);
         return;
@@ -365,6 +374,24 @@ void TMainCPort::fail(ExchangeFailure::Cause cause)
     WriteLog(QStringLiteral("Обмін зупинено (%1): %2").arg(m_operation.name(), m_failure->causeText()),
              kModule, kProcedure);
     post(linkevent::ErrorTransmit);
+}
+
+void TMainCPort::cancel()
+{
+    if (running())
+        m_cancelRequested = true;
+}
+
+void TMainCPort::stopCancelled()
+{
+    disarmTimer();
+    m_cancel = ExchangeCancel{m_furthest, int(m_list->size()), m_writesAcknowledged, m_resendIndex};
+    WriteLog(QStringLiteral("Обмін скасовано (%1): відповіді на %2 з %3 запитів")
+                 .arg(m_operation.name())
+                 .arg(m_cancel->answered)
+                 .arg(m_cancel->total),
+             kModule, kProcedure);
+    post(linkevent::Cancelled);
 }
 
 void TMainCPort::sendCurrent()

@@ -33,6 +33,10 @@ std::optional<QString> usbIdFromEntry(const QString &text)
 
 bool isValidDirectoryName(const QString &text, QChar separator)
 {
+  // Windows refuses control characters in names, and a line end would break setup.ini: they
+  // are refused before the blanks around the name (line ends among them) are let go.
+  if (containsControlCharacter(text))
+    return false;
   const QString name = text.trimmed();
   if (name.isEmpty())
     return false;

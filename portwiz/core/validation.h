@@ -11,8 +11,9 @@
 // nothing when the text is not such a number.
 std::optional<QString> usbIdFromEntry(const QString &text);
 
-// A directory typed for the target or the generation directory: not blank, no " * < > ? | and
-// no slash other than the separator, and a colon only directly before the separator (a drive).
+// A directory typed for the target or the generation directory: not blank, no control character,
+// no " * < > ? | and no slash other than the separator, and a colon only directly before the
+// separator (a drive).
 bool isValidDirectoryName(const QString &text, QChar separator);
 
 // Why an entry cannot go into the package's files; None when it can.

@@ -89,7 +89,7 @@ struct Link {
         for (int guard = 0; guard < 100; ++guard) {
             QCoreApplication::processEvents();
             QCoreApplication::processEvents();
-            if (receiver.events.contains(101) || receiver.events.contains(102))
+            if (receiver.events.contains(101) || receiver.events.contains(102) || receiver.events.contains(105))
                 return;
             if (port.replyTimerArmed() && !hasPendingReply())
                 port.OnTimeout();
@@ -132,6 +132,10 @@ private Q_SLOTS:
     void regularModeTwiceOnOneLink();
     void gathererIsCappedBetweenSends_data();
     void gathererIsCappedBetweenSends();
+    void cancelSettlesTheRequestInFlight_data();
+    void cancelSettlesTheRequestInFlight();
+    void cancelTextSaysWhatIsLeft_data();
+    void cancelTextSaysWhatIsLeft();
 
 private:
     QTemporaryDir m_dir;
@@ -527,6 +531,91 @@ void TstComPort::gathererIsCappedBetweenSends()
     QFile log(QStringLiteral("Logs/VexLoader.log"));
     QVERIFY(log.open(QIODevice::ReadOnly));
     QVERIFY(QString::fromUtf8(log.readAll()).contains(QStringLiteral("байт поза кадром: ")));
+}
+
+void TstComPort::cancelSettlesTheRequestInFlight_data()
+{
+    QTest::addColumn<bool>("write");       // set-address and two 8-byte writes, else three byte reads
+    QTest::addColumn<int>("cancelAt");     // the cancel comes while this frame (0-based) waits
+    QTest::addColumn<int>("fault");        // what happens to that frame's reply
+    QTest::addColumn<int>("endEvent");     // 101 ended, 105 cancelled
+    QTest::addColumn<int>("answered");
+    QTest::addColumn<bool>("writesAcknowledged");
+
+    QTest::newRow("read-reply-comes") << false << 1 << int(None) << 105 << 2 << false;
+    QTest::newRow("read-reply-lost-timeout") << false << 1 << int(Drop) << 105 << 1 << false;
+    QTest::newRow("read-bad-checksum") << false << 2 << int(BadCrc) << 105 << 2 << false;
+    QTest::newRow("read-last-reply-completes") << false << 3 << int(None) << 101 << 4 << false;
+    QTest::newRow("write-before-any-write") << true << 0 << int(None) << 105 << 1 << false;
+    QTest::newRow("write-after-first-write") << true << 1 << int(None) << 105 << 2 << true;
+}
+
+// Whatever happens to the request in flight, nothing is sent after it.
+void TstComPort::cancelSettlesTheRequestInFlight()
+{
+    QFETCH(bool, write);
+    QFETCH(int, cancelAt);
+    QFETCH(int, fault);
+    QFETCH(int, endEvent);
+    QFETCH(int, answered);
+    QFETCH(bool, writesAcknowledged);
+    Link link;
+    link.faults[cancelAt] = Fault(fault);
+    const auto answer = link.transport->responder;
+    link.transport->responder = [&](const QByteArray &request) {
+        if (int(link.transport->written.size()) - 1 == cancelAt)
+            link.port.cancel();
+        return answer(request);
+    };
+    TPacketList list;
+    list.AddSetAddress(0x0000);
+    if (write)
+        list.AddWriteMemory(8, 0, 16, QByteArray(16, '\x11'));
+    else
+        for (int i = 0; i < 3; ++i)
+            list.AddReadEepromByte(i);
+    link.state.resetImages(4, 0);
+    QVERIFY(link.port.Start(&link.receiver, &list));
+    link.runToEnd();
+    const int frames = endEvent == 105 ? cancelAt + 1 : int(list.size());
+    QCOMPARE(link.transport->written.size(), frames);
+    QCOMPARE(link.receiver.events.last(), endEvent);
+    QVERIFY(!link.receiver.events.contains(102)); // never a failure
+    QVERIFY(!link.port.running() && !link.port.replyTimerArmed());
+    if (endEvent == 105) {
+        const ExchangeCancel cancel = link.port.outcome().cancel.value();
+        QCOMPARE(cancel.answered, answered);
+        QCOMPARE(cancel.total, int(list.size()));
+        QCOMPARE(cancel.writesAcknowledged, writesAcknowledged);
+        QCOMPARE(cancel.resumeFrom, 0); // a write at the pointer goes again with its set-address
+    }
+}
+
+void TstComPort::cancelTextSaysWhatIsLeft_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("answered");
+    QTest::addColumn<bool>("writesAcknowledged");
+    QTest::addColumn<QString>("text");
+    using Kind = Operation::Kind;
+    QTest::newRow("check-after-write") << int(Kind::VerifyDevice) << 3 << false
+                                       << "Перевірка запису в прилад скасовано: отримано відповіді на 3 з 40 запитів.\r"
+                                          "Запис виконано, але не перевірено.";
+    QTest::newRow("write-stopped-at-its-set-address") << int(Kind::WriteDevice) << 1 << false
+                                                      << "Запис у прилад скасовано: підтверджено 1 з 40 запитів.\r"
+                                                         "Нічого не записано.";
+    QTest::newRow("firmware-into-configurator") << int(Kind::FirmwareToConfigurator) << 12 << true
+                                                << "Запис прошивки в конфігуратор скасовано: підтверджено 12 з 40 "
+                                                   "запитів.\rПрошивка в конфігураторі неповна: запишіть її ще раз, "
+                                                   "перш ніж прошивати нею прилад.";
+}
+
+void TstComPort::cancelTextSaysWhatIsLeft()
+{
+    QFETCH(int, kind);
+    QFETCH(int, answered);
+    QFETCH(bool, writesAcknowledged);
+    QTEST(cancelledText({Operation::Kind(kind)}, {answered, 40, writesAcknowledged, 0}), "text");
 }
 
 QTEST_GUILESS_MAIN(TstComPort)

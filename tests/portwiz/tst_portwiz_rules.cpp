@@ -139,6 +139,9 @@ void TestRules::directoryName_data()
   QTest::newRow("less than") << "C:\\<out" << windows << false;
   QTest::newRow("greater than") << "C:\\out>" << windows << false;
   QTest::newRow("bar") << "C:\\a|b" << windows << false;
+  QTest::newRow("carriage return (a line of its own in setup.ini)") << "C:\\out\rSetup" << windows << false;
+  QTest::newRow("tab") << "C:\\a\tb" << windows << false;
+  QTest::newRow("line feed after the folder") << "C:\\out\n" << windows << false;
   QTest::newRow("host path with slashes") << "/home/user/out" << unix << true;
   QTest::newRow("backslash on a slash host") << "/home/user\\out" << unix << false;
   QTest::newRow("colon before a slash") << "/mnt/c:/out" << unix << true;
