@@ -1,6 +1,6 @@
 // Edits the user could lose: the questions before an edited editor closes, before the
-// program exits and before factory settings replace edits; undo and redo of edits from the
-// "Правка" menu, and what forgets them; the size an editor opens at.
+// program exits and before factory settings replace edits; undo and redo from the "Правка"
+// menu and what forgets them; the size an editor opens at.
 #include "editorbench.h"
 #include "paneleditor.h"
 
@@ -20,57 +20,39 @@ using Choice = Dialogs::Choice;
 namespace {
 
 const QString k16Title = QStringLiteral("КОРВЕЛ-16П (KVL16P-3)");
-const QString kEditedCaption = k16Title + QStringLiteral("   -   змінено користувачем");
+const QString kMark = QStringLiteral("   -   змінено користувачем");
 
 QString question(const QString &title)
 {
     return QStringLiteral("Налаштування «%1» змінено. Зберегти зміни у файл?").arg(title);
 }
 
-// Chooses an item the way the user does, so the combo's own rules run.
-void choose(QWidget *editor, const QString &combo, int index)
+// "cbMode3=3" chooses item 3 the way the user does, so the combo's own rules run;
+// "edTelNum1:044+1" types into the field.
+void apply(QWidget *editor, const QString &step)
 {
-    auto *box = editor->findChild<QComboBox *>(combo);
-    QVERIFY(box);
-    box->setCurrentIndex(index);
-    Q_EMIT box->activated(index);
-}
-
-void typeInto(QWidget *editor, const QString &edit, const QString &text)
-{
-    auto *field = editor->findChild<QLineEdit *>(edit);
-    QVERIFY(field);
-    field->setFocus();
-    QTest::keyClicks(field, text);
-}
-
-// An edit of a code field, the way the user types it.
-void editCode(QWidget *editor)
-{
-    typeInto(editor, "edCode3", "9");
-}
-
-enum class Edit { ZoneMode, Telephone };
-
-void makeEdit(TPanelEditor *editor, Edit edit)
-{
-    if (edit == Edit::ZoneMode) {
-        choose(editor, "cbMode3", 3); // "по двох зонах" takes zone 4 along
+    if (const int at = int(step.indexOf(u'=')); at > 0) {
+        auto *box = editor->findChild<QComboBox *>(step.left(at));
+        box->setCurrentIndex(step.mid(at + 1).toInt());
+        Q_EMIT box->activated(box->currentIndex());
         return;
     }
-    editor->btnAdditionalClick();
-    typeInto(editor, "edTelNum1", "044+1");
+    auto *field = editor->findChild<QLineEdit *>(step.section(u':', 0, 0));
+    field->setFocus();
+    QTest::keyClicks(field, step.section(u':', 1));
 }
 
-// What the edit changed, as the user sees it.
-QString shown(QWidget *editor, Edit edit)
+// What the controls show: a combo's item, a field's text and hint (a telephone's code string).
+QString shown(QWidget *editor, const QStringList &controls)
 {
-    if (edit == Edit::ZoneMode) {
-        return QStringLiteral("%1 %2").arg(editor->findChild<QComboBox *>("cbMode3")->currentIndex())
-            .arg(editor->findChild<QComboBox *>("cbMode4")->currentIndex());
+    QStringList values;
+    for (const QString &name : controls) {
+        if (const auto *box = editor->findChild<QComboBox *>(name))
+            values.append(QString::number(box->currentIndex()));
+        else if (const auto *field = editor->findChild<QLineEdit *>(name))
+            values.append(field->text() + u'|' + field->toolTip());
     }
-    const auto *field = editor->findChild<QLineEdit *>("edTelNum1");
-    return field->text() + u'|' + field->toolTip();
+    return values.join(u' ');
 }
 
 } // namespace
@@ -95,7 +77,10 @@ private Q_SLOTS:
     void openingSizeShowsPageWhole();
 
 private:
-    TPanelEditor *open16p() { return qobject_cast<TPanelEditor *>(m_form->openEditor(Model::Korvel16p, 3)); }
+    TPanelEditor *open16p(quint8 variant = 3)
+    {
+        return qobject_cast<TPanelEditor *>(m_form->openEditor(Model::Korvel16p, variant));
+    }
     QAction *action(const char *name) const { return m_form->findChild<QAction *>(name); }
     QString savedPath() const { return m_dir->filePath("saved.vau"); }
 };
@@ -120,12 +105,11 @@ void TstEditGuards::closingEditedEditor_data()
     QTest::addColumn<int>("choice");
     QTest::addColumn<bool>("fileChosen");
     QTest::addColumn<bool>("closes");
-    QTest::addColumn<bool>("saved");
-    QTest::newRow("unedited-closes-unasked") << false << int(Choice::Cancel) << false << true << false;
-    QTest::newRow("save-writes-then-closes") << true << int(Choice::Save) << true << true << true;
-    QTest::newRow("save-dialog-cancelled-stays") << true << int(Choice::Save) << false << false << false;
-    QTest::newRow("discard-closes") << true << int(Choice::Discard) << true << true << false;
-    QTest::newRow("cancel-stays") << true << int(Choice::Cancel) << true << false << false;
+    QTest::newRow("unedited-closes-unasked") << false << int(Choice::Cancel) << false << true;
+    QTest::newRow("save-writes-then-closes") << true << int(Choice::Save) << true << true;
+    QTest::newRow("save-dialog-cancelled-stays") << true << int(Choice::Save) << false << false;
+    QTest::newRow("discard-closes") << true << int(Choice::Discard) << true << true;
+    QTest::newRow("cancel-stays") << true << int(Choice::Cancel) << true << false;
 }
 
 void TstEditGuards::closingEditedEditor()
@@ -134,47 +118,42 @@ void TstEditGuards::closingEditedEditor()
     QFETCH(int, choice);
     QFETCH(bool, fileChosen);
     QFETCH(bool, closes);
-    QFETCH(bool, saved);
     TPanelEditor *editor = open16p();
     if (edited)
-        editCode(editor);
+        apply(editor, "edCode3:9");
     m_dialogs->choice = Choice(choice);
     m_dialogs->fileName = fileChosen ? savedPath() : QString();
 
     m_form->mdiArea()->closeActiveSubWindow();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     QCOMPARE(m_dialogs->questions, edited ? QStringList{question(k16Title)} : QStringList{});
     QCOMPARE(m_form->editor(Model::Korvel16p) == nullptr, closes);
-    QCOMPARE(QFile::exists(savedPath()), saved);
+    QCOMPARE(QFile::exists(savedPath()), Choice(choice) == Choice::Save && fileChosen);
     if (!closes)
-        QCOMPARE(editor->windowTitle(), kEditedCaption);
+        QCOMPARE(editor->windowTitle(), k16Title + kMark);
 }
 
 void TstEditGuards::exitAsksEachEditedEditor_data()
 {
     QTest::addColumn<QList<Choice>>("choices");
-    QTest::addColumn<int>("questions");
     QTest::addColumn<int>("editorsLeft");
-    QTest::newRow("discard-both-exits") << QList<Choice>{Choice::Discard, Choice::Discard} << 2 << 0;
-    QTest::newRow("cancel-first-keeps-both") << QList<Choice>{Choice::Cancel} << 1 << 2;
-    QTest::newRow("discard-then-cancel-keeps-second") << QList<Choice>{Choice::Discard, Choice::Cancel} << 2 << 1;
+    QTest::newRow("discard-both-exits") << QList<Choice>{Choice::Discard, Choice::Discard} << 0;
+    QTest::newRow("cancel-first-keeps-both") << QList<Choice>{Choice::Cancel} << 2;
+    QTest::newRow("discard-then-cancel-keeps-second") << QList<Choice>{Choice::Discard, Choice::Cancel} << 1;
 }
 
 void TstEditGuards::exitAsksEachEditedEditor()
 {
     QFETCH(QList<Choice>, choices);
-    QFETCH(int, questions);
     QFETCH(int, editorsLeft);
-    editCode(m_form->openEditor(Model::Korvel8p, 5));
-    editCode(open16p());
+    apply(m_form->openEditor(Model::Korvel8p, 5), "edCode3:9");
+    apply(open16p(), "edCode3:9");
     m_dialogs->choices = choices;
 
     action("mnClose")->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    QCOMPARE(m_dialogs->questions.size(), questions);
-    QCOMPARE(m_dialogs->questions.first(), question(QStringLiteral("КОРВЕЛ-8П (KVL8P-5)")));
+    QStringList asked{question(QStringLiteral("КОРВЕЛ-8П (KVL8P-5)")), question(k16Title)};
+    QCOMPARE(m_dialogs->questions, asked.mid(0, choices.size()));
     QCOMPARE(int(m_form->mdiArea()->subWindowList().size()), editorsLeft);
     QCOMPARE(m_form->isVisible(), editorsLeft > 0);
 }
@@ -183,58 +162,75 @@ void TstEditGuards::factorySettingsOverEdits_data()
 {
     QTest::addColumn<bool>("edited");
     QTest::addColumn<bool>("yes");
-    QTest::addColumn<int>("questions");
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("caption");
     // The factory file holds the code an empty field stands for.
     const QString factory = k16Title + QStringLiteral("   -   заводські налаштування");
-    QTest::newRow("edited-yes-replaces") << true << true << 1 << "2735" << factory;
-    QTest::newRow("edited-no-keeps-edits") << true << false << 1 << "9" << kEditedCaption;
-    QTest::newRow("unedited-unasked") << false << false << 0 << "2735" << factory;
+    QTest::newRow("edited-yes-replaces") << true << true << "2735" << factory;
+    QTest::newRow("edited-no-keeps-edits") << true << false << "9" << k16Title + kMark;
+    QTest::newRow("unedited-unasked") << false << false << "2735" << factory;
 }
 
 void TstEditGuards::factorySettingsOverEdits()
 {
     QFETCH(bool, edited);
     QFETCH(bool, yes);
-    QFETCH(int, questions);
     QFETCH(QString, code);
     QFETCH(QString, caption);
     TPanelEditor *editor = open16p();
     if (edited)
-        editCode(editor);
+        apply(editor, "edCode3:9");
     m_dialogs->answer = yes;
 
     action("mnFA")->trigger();
 
-    QCOMPARE(m_dialogs->questions.size(), questions);
+    QCOMPARE(m_dialogs->questions.size(), edited ? 1 : 0);
     QCOMPARE(editor->findChild<QLineEdit *>("edCode3")->text(), code);
     QCOMPARE(editor->windowTitle(), caption);
 }
 
 void TstEditGuards::undoAndRedo_data()
 {
-    QTest::addColumn<int>("edit");
-    QTest::addColumn<bool>("byKeys");
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<QString>("prepared");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QStringList>("controls");
     QTest::addColumn<QString>("after");
-    QTest::newRow("zone-mode-with-partner") << int(Edit::ZoneMode) << false << "3 3";
+    QTest::addColumn<bool>("byKeys");
+    const QStringList pair{"cbMode3", "cbMode4"};
+    const QStringList zone1{"cbTypeMessage1", "cbMode1"};
+    const QStringList telephone{"edTelNum1"};
+    // "по двох зонах" takes the partner zone along.
+    QTest::newRow("zone-mode-with-partner") << 3 << "" << "cbMode3=3" << pair << "3 3" << false;
+    // Variant 2 cannot combine "розімкнутий" with "по двох СП": the mode falls back to
+    // "без збігу" in the same edit.
+    QTest::newRow("detector-type-with-exclusion") << 2 << "cbMode1=2" << "cbTypeMessage1=1" << zone1 << "1 0" << false;
     // Typing in one field is one edit; its code string follows (pause "+" is "B").
-    QTest::newRow("telephone-typing") << int(Edit::Telephone) << false << "044+1|044B1D0000000000";
-    // The keys in the field reach the editor's history, not the field's own.
-    QTest::newRow("telephone-typing-keys") << int(Edit::Telephone) << true << "044+1|044B1D0000000000";
+    const QString typed = "044+1|044B1D0000000000";
+    QTest::newRow("telephone-typing") << 3 << "" << "edTelNum1:044+1" << telephone << typed << false;
+    // Ctrl+Z and Ctrl+Y in the field reach the editor's history, not the field's own.
+    QTest::newRow("telephone-typing-keys") << 3 << "" << "edTelNum1:044+1" << telephone << typed << true;
 }
 
 void TstEditGuards::undoAndRedo()
 {
-    QFETCH(int, edit);
-    QFETCH(bool, byKeys);
+    QFETCH(int, variant);
+    QFETCH(QString, prepared);
+    QFETCH(QString, edit);
+    QFETCH(QStringList, controls);
     QFETCH(QString, after);
-    TPanelEditor *editor = open16p();
-    const QString before = shown(editor, Edit(edit));
+    QFETCH(bool, byKeys);
+    TPanelEditor *editor = open16p(quint8(variant));
+    editor->btnAdditionalClick();
     QVERIFY(!action("mnUndo")->isEnabled());
-    makeEdit(editor, Edit(edit));
-    QCOMPARE(shown(editor, Edit(edit)), after);
-    QCOMPARE(editor->undoStack()->count(), 1);
+    if (!prepared.isEmpty())
+        apply(editor, prepared);
+    const QString before = shown(editor, controls);
+    const QString captionBefore = editor->windowTitle();
+    const int edits = editor->undoStack()->index();
+    apply(editor, edit);
+    QCOMPARE(shown(editor, controls), after);
+    QCOMPARE(editor->undoStack()->index(), edits + 1);
     const auto command = [&](const char *name, Qt::Key key) {
         if (byKeys)
             QTest::keyClick(editor->focusWidget(), key, Qt::ControlModifier);
@@ -243,23 +239,22 @@ void TstEditGuards::undoAndRedo()
     };
 
     command("mnUndo", Qt::Key_Z);
-    QCOMPARE(shown(editor, Edit(edit)), before);
-    QCOMPARE(editor->windowTitle(), k16Title); // nothing left to ask about on closing
-    QVERIFY(!action("mnUndo")->isEnabled());
-    QVERIFY(action("mnRedo")->isEnabled());
+    QCOMPARE(shown(editor, controls), before);
+    QCOMPARE(editor->windowTitle(), captionBefore); // undone to a fresh editor: nothing to ask
+    QCOMPARE(action("mnUndo")->isEnabled(), edits > 0);
 
     command("mnRedo", Qt::Key_Y);
-    QCOMPARE(shown(editor, Edit(edit)), after);
-    QCOMPARE(editor->windowTitle(), kEditedCaption);
+    QCOMPARE(shown(editor, controls), after);
+    QCOMPARE(editor->windowTitle(), editor->title() + kMark);
     QVERIFY(!action("mnRedo")->isEnabled());
 }
 
 void TstEditGuards::refillForgetsEdits_data()
 {
     QTest::addColumn<QString>("refill");
-    QTest::newRow("read") << "read";
-    QTest::newRow("file-load") << "file";
-    QTest::newRow("factory-settings") << "factory";
+    QTest::newRow("read") << "tbReadDev";
+    QTest::newRow("file-load") << "mnOpen";
+    QTest::newRow("factory-settings") << "mnFA";
 }
 
 void TstEditGuards::refillForgetsEdits()
@@ -267,19 +262,15 @@ void TstEditGuards::refillForgetsEdits()
     QFETCH(QString, refill);
     makeSimulator(Model::Korvel16p, 3);
     TPanelEditor *editor = open16p();
-    m_dialogs->fileName = savedPath();
+    m_dialogs->fileName = savedPath(); // saved unedited, opened again below
     action("mnSave")->trigger();
-    choose(editor, "cbMode1", 1);
+    apply(editor, "cbMode1=1");
     QVERIFY(action("mnUndo")->isEnabled());
 
-    if (refill == "read") {
-        action("tbReadDev")->trigger();
-        waitForEnd();
-    } else {
-        action(refill == "file" ? "mnOpen" : "mnFA")->trigger();
-    }
+    action(qPrintable(refill))->trigger();
+    waitForEnd();
 
-    QCOMPARE(editor->findChild<QComboBox *>("cbMode1")->currentIndex(), 0);
+    QCOMPARE(shown(editor, {"cbMode1"}), QStringLiteral("0"));
     QCOMPARE(editor->undoStack()->count(), 0);
     QVERIFY(!action("mnUndo")->isEnabled());
 }
@@ -297,14 +288,13 @@ void TstEditGuards::openingSizeShowsPageWhole_data()
     QTest::newRow("GSM.4") << int(Model::ZmuGsm4) << 2;
 }
 
-// On a 1280 by 1024 screen every editor opens at the size its layout asks for, so its
+// In a 1280 by 1024 main window every editor opens at the size its layout asks for, so its
 // first page shows whole.
 void TstEditGuards::openingSizeShowsPageWhole()
 {
     QFETCH(int, model);
     QFETCH(int, variant);
     QWidget *editor = m_form->openEditor(Model(model), quint8(variant));
-    QVERIFY(editor);
     auto *sub = qobject_cast<QMdiSubWindow *>(editor->parentWidget());
     QCOMPARE(sub->size(), sub->sizeHint());
     if (auto *basic = editor->findChild<QScrollArea *>("scrBoxBasic")) {

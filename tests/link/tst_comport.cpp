@@ -126,6 +126,8 @@ private Q_SLOTS:
     void secondStartIsRefused();
     void failureNamesItsCause_data();
     void failureNamesItsCause();
+    void ownListRefusedWhileAnExchangeRuns_data();
+    void ownListRefusedWhileAnExchangeRuns();
     void regularModeTwiceOnOneLink_data();
     void regularModeTwiceOnOneLink();
     void gathererIsCappedBetweenSends_data();
@@ -404,6 +406,38 @@ void TstComPort::failureNamesItsCause()
     QFile log(QStringLiteral("Logs/VexLoader.log"));
     QVERIFY(log.open(QIODevice::ReadOnly));
     QVERIFY(QString::fromUtf8(log.readAll()).contains(QStringLiteral("Обмін зупинено (запис у прилад): ") + detailPart));
+}
+
+void TstComPort::ownListRefusedWhileAnExchangeRuns_data()
+{
+    QTest::addColumn<QString>("secondCall");
+    QTest::newRow("identify") << "identify";
+    QTest::newRow("survey") << "survey";
+    QTest::newRow("clear") << "clear";
+    QTest::newRow("regular-mode") << "regular-mode";
+}
+
+// The running identification keeps the list it runs: nothing is sent for the second call,
+// and the reply still completes the first.
+void TstComPort::ownListRefusedWhileAnExchangeRuns()
+{
+    QFETCH(QString, secondCall);
+    Link link;
+    link.transport->responder = nullptr;
+    link.port.Identify(&link.receiver);
+    if (secondCall == "identify")
+        link.port.Identify(&link.receiver);
+    else if (secondCall == "survey")
+        link.port.SurveySlots(&link.receiver);
+    else if (secondCall == "clear")
+        link.port.ClearConfigurator(&link.receiver);
+    else
+        link.port.RegularMode(&link.receiver);
+    QCOMPARE(link.transport->written, QList<QByteArray>{hex("C6 01 07 07 00 00 1C")});
+
+    link.port.OnPacket(hex("C6 01 07 07 17 00 9E"));
+    QCoreApplication::processEvents();
+    QCOMPARE(link.receiver.events, (QList<int>{100, 101}));
 }
 
 void TstComPort::regularModeTwiceOnOneLink_data()

@@ -54,7 +54,6 @@ GprsGroup::GprsGroup(const QString &caption, GprsDigits digits, QWidget *parent)
     for (const GprsBlock &b : gprsBlocks()) {
         QLineEdit *e = createEdit(b, digits);
         auto *label = new QLabel(QString::fromUtf8(b.label));
-        label->setWordWrap(true);
         form->addRow(label, e);
         if (b.field == GprsField::HiddenCode)
             m_hiddenCodeLabel = label;

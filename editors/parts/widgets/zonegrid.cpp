@@ -179,13 +179,14 @@ void ZoneGrid::modeChosen(int zone)
     Q_EMIT changed();
 }
 
+// The change is told after the rule has run, so that whoever keeps the edit keeps it whole.
 void ZoneGrid::typeChosen(int zone)
 {
-    Q_EMIT changed();
     Row &r = row(zone);
     if (exclusionApplies() && r.type->currentIndex() == kDetectorOpen
         && r.mode->currentIndex() == kModeTwoDetectors)
         r.mode->setCurrentIndex(kModeNone);
+    Q_EMIT changed();
 }
 
 // The inversion is not an edit of its own: it adds no changed mark.
