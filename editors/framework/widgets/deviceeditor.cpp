@@ -178,14 +178,16 @@ void TDeviceEditor::SaveRecord()
     m_transfers->saveRecord();
 }
 
-void TDeviceEditor::PrepareToSave(const QString &fileName)
+bool TDeviceEditor::PrepareToSave(const QString &fileName)
 {
     FillArrayByDataForEEPROM();
     FillArrayByDataForMemory();
     const settingsfile::Header header{modelInfo(m_model).typeCode, recordedVersion()};
-    if (!settingsfile::write(fileName, header, exchange().EepromImage, eepromSize(),
-                             exchange().MemoryImage, memorySize()))
-        ShowError(kErrWriteFile);
+    if (settingsfile::write(fileName, header, exchange().EepromImage, eepromSize(), exchange().MemoryImage,
+                            memorySize()))
+        return true;
+    ShowError(kErrWriteFile);
+    return false;
 }
 
 void TDeviceEditor::PrepareToLoad(const QString &fileName, const settingsfile::Contents &file)

@@ -6,10 +6,8 @@
 #include "gsmreport.h"
 #include "gsmtexts.h"
 #include "partcontrols.h"
-#include "reportviewer.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFormLayout>
 #include <QVBoxLayout>
 
@@ -99,7 +97,7 @@ bool TZMU_GSMForm::acceptsIdentifiedDevice()
     return TDeviceEditor::acceptsIdentifiedDevice();
 }
 
-void TZMU_GSMForm::PrepareToPrint()
+SettingsReport TZMU_GSMForm::PrepareToPrint()
 {
-    openReport(writeGsmReport(QCoreApplication::applicationDirPath(), settings()));
+    return gsmReport(settings());
 }
