@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace {
@@ -15,24 +14,19 @@ QString absolute(const QString &path)
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
+// A fresh account may have no documents folder yet.
 QString documentsFolder()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 } // namespace
 
 FileHistory::FileHistory()
-    : m_own(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("VexLoad"),
-                                        QStringLiteral("Files"))),
-      m_store(*m_own)
+    : m_store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("VexLoad"), QStringLiteral("Files"))
 {
 }
-
-FileHistory::FileHistory(QSettings &store) : m_store(store) {}
-
-FileHistory::~FileHistory() = default;
 
 // A folder since removed (a memory stick taken out) gives way to the documents folder.
 QString FileHistory::startFolder() const

@@ -1,10 +1,8 @@
 #pragma once
 
+#include <QSettings>
 #include <QString>
 #include <QStringList>
-#include <memory>
-
-class QSettings;
 
 // Where the user's files are: the folder the file dialogs start in (the last one used, at
 // first the user's documents folder) and the recently opened or saved files, most recent
@@ -16,9 +14,6 @@ public:
     static constexpr int kRecentLimit = 8;
 
     FileHistory();
-    // Over `store` (not owned), for tests.
-    explicit FileHistory(QSettings &store);
-    ~FileHistory();
 
     QString startFolder() const;
     // `fileName` in the start folder: what a save dialog offers.
@@ -34,6 +29,5 @@ public:
 private:
     void storeRecent(const QStringList &files);
 
-    std::unique_ptr<QSettings> m_own;
-    QSettings &m_store;
+    QSettings m_store;
 };

@@ -153,6 +153,13 @@ QString writeSettingsFile(const QString &path)
     return path;
 }
 
+// The user's documents folder, or the home folder of an account that has none yet.
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 QStringList recentItems(TMainForm &form)
 {
     QStringList texts;
@@ -803,12 +810,12 @@ void TstMainForm::dialogsStartInLastFolder()
     QFETCH(QStringList, steps);
     QFETCH(QString, folder);
     QStandardPaths::setTestModeEnabled(true);
+    const QString documents = documentsFolder();
     auto form = makeForm();
     runFileSteps(form, [this] { return makeForm(); }, *m_dialogs, QDir(m_dir->path()), steps);
     m_dialogs->fileName.clear();
     action(*form, "mnOpen")->trigger();
-    const QString expected = folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                                              : m_dir->filePath(folder);
+    const QString expected = folder.isEmpty() ? documents : m_dir->filePath(folder);
     QCOMPARE(m_dialogs->fileRequests.last().directory, expected);
     QVERIFY(!expected.startsWith(QCoreApplication::applicationDirPath()));
 }
@@ -889,8 +896,7 @@ void TstMainForm::reportCommands()
     action(*form, qPrintable(command))->trigger();
     QDesktopServices::unsetUrlHandler("file");
 
-    const QString offered = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                                .filePath("КОРВЕЛ-4П " + QDate::currentDate().toString(Qt::ISODate) + "." + suffix);
+    const QString offered = QDir(documentsFolder()).filePath("КОРВЕЛ-4П " + QDate::currentDate().toString(Qt::ISODate) + "." + suffix);
     QCOMPARE(m_dialogs->fileRequests.last().directory, offered);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
