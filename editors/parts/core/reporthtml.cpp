@@ -28,9 +28,24 @@ QString rowsHtml(const QList<QStringList> &rows)
     return html;
 }
 
+// Captions take most of a section's width, so that they wrap no more than the values.
+QString fieldRowsHtml(const QList<QStringList> &rows, qsizetype sections)
+{
+    const QString caption = QStringLiteral("<td width=\"%1%\">%2</td>").arg(70 / sections);
+    const QString value = QStringLiteral("<td width=\"%1%\">%2</td>").arg(30 / sections);
+    QString html;
+    for (const QStringList &row : rows) {
+        html += QStringLiteral("<tr>");
+        for (qsizetype i = 0; i < row.size(); ++i)
+            html += (i % 2 == 0 ? caption : value).arg(escaped(row[i]));
+        html += QStringLiteral("</tr>");
+    }
+    return html;
+}
+
 QString table(const QString &content, bool ruled)
 {
-    const QString frame = ruled ? QStringLiteral(" border=\"1\" cellspacing=\"0\"") : QString();
+    const QString frame = ruled ? QStringLiteral(" border=\"1\" cellspacing=\"0\" width=\"100%\"") : QString();
     return QStringLiteral("<table%1 cellpadding=\"3\">%2</table>").arg(frame, content);
 }
 
@@ -54,7 +69,9 @@ QString blockHtml(const ReportBlock &block)
     case ReportBlock::Kind::List:
         return listHtml(block);
     case ReportBlock::Kind::Fields:
-        return table(QStringLiteral("<tr>%1</tr>").arg(cells("th", block.headings, 2)) + rowsHtml(block.rows), true);
+        return table(QStringLiteral("<tr>%1</tr>").arg(cells("th", block.headings, 2))
+                         + fieldRowsHtml(block.rows, block.headings.size()),
+                     true);
     }
     return {};
 }
