@@ -1,5 +1,7 @@
 #include "about.h"
 
+#include "buildinfo.h"
+
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QLinearGradient>
@@ -28,6 +30,10 @@ QPixmap aboutPicture()
     p.setFont(body);
     p.drawText(QRect(20, 110, picture.width() - 40, 100), Qt::AlignCenter | Qt::TextWordWrap,
                QStringLiteral("Програма для читання, запису налаштувань приладів \"КОРВЕЛ\""));
+    body.setPointSize(9);
+    p.setFont(body);
+    p.drawText(QRect(0, picture.height() - 34, picture.width(), 24), Qt::AlignCenter,
+               QStringLiteral("Версія %1, зібрано %2").arg(programVersion(), buildDate()));
     return picture;
 }
 

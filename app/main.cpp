@@ -5,6 +5,7 @@
 #include "dialogs.h"
 #include "editorwindow.h"
 #include "filehistory.h"
+#include "helpguide.h"
 #include "placement.h"
 #include "progress.h"
 #include "select.h"
@@ -23,6 +24,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QUndoGroup>
 #include <QUrl>
 
 namespace {
@@ -54,7 +56,10 @@ TMainForm::TMainForm(const QString &iniPath, QWidget *parent)
     createToolBar();
     createStatusBar();
     applyPlacement();
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { editorWindowsChanged(); });
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] {
+        editorWindowsChanged();
+        followActiveEditor();
+    });
 }
 
 TMainForm::~TMainForm()
@@ -120,6 +125,7 @@ void TMainForm::createMenus()
     m_recentEnd = m_fileMenu->addSeparator();
     m_fileMenu->addAction(action("mnClose"));
     fillRecentFiles();
+    createEditMenu();
 
     QMenu *options = menuBar()->addMenu("Опції");
     options->addActions({action("mnLoadDev"), action("mnReadDev"), action("mnFA"), action("mnRegMode")});
@@ -329,9 +335,8 @@ void TMainForm::storePlacement()
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    m_mdi->closeAllSubWindows();
-    if (!m_mdi->subWindowList().isEmpty()) {
-        event->ignore(); // an editor with an exchange running refuses to close
+    if (!closeEditorWindows()) {
+        event->ignore();
         return;
     }
     storePlacement();
@@ -379,10 +384,14 @@ EditorWindow *TMainForm::openEditor(Model model, quint8 variant)
     } else if (m_editorFactory && (window = m_editorFactory(model, *this))) {
         QMdiSubWindow *sub = m_mdi->addSubWindow(window);
         sub->setAttribute(Qt::WA_DeleteOnClose);
-        sub->resize(window->size().boundedTo(m_mdi->viewport()->size()));
+        m_undoGroup->addStack(window->undoStack());
         connect(sub, &QObject::destroyed, this, &TMainForm::editorWindowsChanged, Qt::QueuedConnection);
         window->VersionFirmware(variant);
         sub->show();
+        // Shown, set for the variant and polished, the editor's layout knows the room its
+        // pages need; a small screen scrolls them.
+        if (!sub->isMaximized() && !sub->isMinimized())
+            sub->resize(sub->sizeHint().boundedTo(m_mdi->viewport()->size()));
         m_mdi->setActiveSubWindow(sub);
         editorWindowsChanged();
     }
@@ -398,7 +407,11 @@ void TMainForm::mnCloseClick()
 
 void TMainForm::mnHelpClick()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath("help.chm")));
+    const QString notOpened = helpguide::openHelp(QDir::currentPath(), m_programFolder, [](const QUrl &url) {
+        return QDesktopServices::openUrl(url);
+    });
+    if (!notOpened.isEmpty())
+        dialogs().showMessage(Dialogs::Kind::Information, notOpened);
 }
 
 void TMainForm::mnAboutClick()

@@ -17,7 +17,9 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QSettings;
+class QUndoGroup;
 class TMainCPort;
+struct LinkOutcome;
 struct Operation;
 struct SettingsReport;
 namespace settingsfile {
@@ -54,6 +56,7 @@ public:
     void BeginAnimation() override;
     void EndAnimation() override;
     void editorWindowsChanged() override;
+    void saveSettingsOf(EditorWindow &window) override;
 
     void AccessButton(bool enabled);
     QString statusText(int panel) const;
@@ -111,6 +114,9 @@ protected:
 private:
     void createActions();
     void createMenus();
+    void createEditMenu();
+    void followActiveEditor();
+    bool closeEditorWindows();
     void createToolBar();
     void createStatusBar();
     QAction *addCommand(const QString &name, const QString &text, void (TMainForm::*slot)(),
@@ -133,7 +139,7 @@ private:
     QString saveReport(const QString &suffix, const ReportWriter &write);
     bool openLink(const Operation &operation, const std::function<void()> &restore);
     bool openLinkBusy(const Operation &operation);
-    bool openLinkQuiet(const Operation &operation);
+    bool openLinkBusy(const Operation &operation, const QString &text);
     bool confirmWriteOf(const EditorWindow &window);
     void refuseConfiguratorTransfer(const EditorWindow &window);
     void identifyFor(const Operation &operation);
@@ -144,7 +150,9 @@ private:
     void CheckConfigurator(int slotIndex);
     void EndClearConfigurator();
     void EndRegularMode();
+    LinkOutcome stopExchange();
     void ErrorTransmit();
+    void ExchangeCancelled();
     void resetSlotCaptions();
 
     ExchangeState m_exchange;
@@ -152,6 +160,7 @@ private:
     QMdiArea *m_mdi = nullptr;
     QLabel *m_status[3] = {};
     QMenu *m_windowMenu = nullptr;
+    QUndoGroup *m_undoGroup = nullptr; // the editors' edits; the active editor's is undone
     QMenu *m_fileMenu = nullptr;
     QAction *m_recentEnd = nullptr; // the separator after the recent files
     QList<QAction *> m_recentItems;

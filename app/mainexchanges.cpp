@@ -59,11 +59,14 @@ bool TMainForm::openLinkBusy(const Operation &operation)
     return openLink(operation, [this] { EndAnimation(); });
 }
 
-// The same with only the transfer commands disabled (no progress window).
-bool TMainForm::openLinkQuiet(const Operation &operation)
+// The same for an exchange with a text of its own.
+bool TMainForm::openLinkBusy(const Operation &operation, const QString &text)
 {
-    AccessButton(false);
-    return openLink(operation, [this] { AccessButton(true); });
+    if (!openLinkBusy(operation))
+        return false;
+    TProgressForm::instance()->setText(text);
+    setStatusText(0, text);
+    return true;
 }
 
 // An editor that holds neither a completed read, a loaded file nor an edit shows
@@ -190,10 +193,12 @@ void TMainForm::writeSlot(int slot)
         window->LoadToConfigurator(slot);
 }
 
+// The survey can wait five seconds for a configurator that is not there: it shows the busy
+// display, and can be cancelled.
 void TMainForm::mnInitConfClick()
 {
     m_slotNumber = kSlotDevice;
-    if (openLinkQuiet({Operation::Kind::SurveySlots}))
+    if (openLinkBusy({Operation::Kind::SurveySlots}, QStringLiteral("Опитування конфігуратора")))
         m_link->SurveySlots(this);
 }
 
@@ -202,14 +207,10 @@ void TMainForm::mnClearConfiguratorClick()
     if (!dialogs().askOkCancel(QStringLiteral("Дані з конфігуратора будуть видалені. Продовжити?")))
         return;
     m_slotNumber = kSlotClearing;
-    if (!openLinkQuiet({Operation::Kind::ClearConfigurator})) {
+    if (!openLinkBusy({Operation::Kind::ClearConfigurator}, QStringLiteral("Очистка памяті конфігуратора"))) {
         m_slotNumber = kSlotDevice;
         return;
     }
-    BeginAnimation();
-    const QString text = QStringLiteral("Очистка памяті конфігуратора");
-    TProgressForm::instance()->setText(text);
-    setStatusText(0, text);
     TProgressForm::instance()->setMaximum(configurator::kClearSteps);
     m_link->ClearConfigurator(this);
 }
@@ -233,6 +234,8 @@ bool TMainForm::event(QEvent *e)
         EndRegularMode();
     else if (type == linkevent::CheckConfigurator)
         CheckConfigurator(static_cast<LinkEvent *>(e)->requestIndex());
+    else if (type == linkevent::Cancelled)
+        ExchangeCancelled();
     else
         return QMainWindow::event(e);
     return true;
@@ -286,7 +289,7 @@ void TMainForm::CheckConfigurator(int slotIndex)
         for (QAction *item : std::as_const(m_readSlotItems))
             captions.append(item->text());
         releaseLink();
-        AccessButton(true);
+        EndAnimation();
         dialogs().showMessage(Dialogs::Kind::Information, captions.join(u'\r'));
     }
 }
@@ -305,24 +308,36 @@ void TMainForm::EndRegularMode()
     releaseLink();
 }
 
-void TMainForm::ErrorTransmit()
+// A failed or cancelled exchange of the main window: the link is released and the
+// program idle again. Returns what the link said of the exchange.
+LinkOutcome TMainForm::stopExchange()
 {
     const LinkOutcome outcome = m_link ? m_link->outcome() : LinkOutcome{};
     releaseLink();
     m_afterIdentify = AfterIdentify::Read;
-    if (TProgressForm::instance())
-        EndAnimation();
-    else
-        AccessButton(true); // a failed survey shows no progress window but disabled the commands
+    EndAnimation();
     if (m_slotNumber == kSlotClearing)
         m_slotNumber = kSlotDevice;
-    reportTransmitFailure(*this, outcome);
+    return outcome;
+}
+
+void TMainForm::ErrorTransmit()
+{
+    reportTransmitFailure(*this, stopExchange());
+}
+
+void TMainForm::ExchangeCancelled()
+{
+    reportCancel(*this, stopExchange());
 }
 
 void TMainForm::mnOptionCOMClick()
 {
     const std::unique_ptr<TMainCPort> settingsLink = createLink();
-    PortSettingsDialog dialog(settingsLink->settings(), this);
+    // The connection check keeps its own exchange state: the program's stays as it was.
+    PortSettingsDialog dialog(settingsLink->settings(), [this](ExchangeState &state) {
+        return m_linkFactory ? m_linkFactory(state) : std::make_unique<TMainCPort>(state);
+    }, this);
     dialogs().execDialog(&dialog);
     // Stored whatever button closed the dialog.
     const PortSettings chosen = dialog.settings();

@@ -138,15 +138,18 @@ void TMainForm::mnCompareFileClick()
 
 void TMainForm::mnSaveClick()
 {
-    EditorWindow *window = activeEditor();
-    if (!window)
-        return;
+    if (EditorWindow *window = activeEditor())
+        saveSettingsOf(*window);
+}
+
+void TMainForm::saveSettingsOf(EditorWindow &window)
+{
     const QString path = dialogs().saveFileName({m_files->startFolder(), kSettingsFilter, QStringLiteral("vau")});
     if (path.isEmpty() || !confirmOverwrite(path))
         return;
     // The editor writes the file whole through a temporary one, so a failed save never
     // leaves the user's earlier file truncated.
-    if (window->PrepareToSave(path)) {
+    if (window.PrepareToSave(path)) {
         m_files->addRecent(path);
         fillRecentFiles();
     }
@@ -173,6 +176,10 @@ void TMainForm::mnFAClick()
         ShowError(missing ? kErrNoFactoryFile : kErrReadFile, settingsfile::describe(path, *failure));
         return;
     }
+    if (window->hasUserChanges()
+        && !dialogs().askYesNo(QStringLiteral("Заводські налаштування замінять зміни в «%1». Продовжити?")
+                                   .arg(window->title())))
+        return;
     loadSettingsFile(*window, path, std::get<settingsfile::Contents>(read));
     window->setCaption(window->title() + QStringLiteral("   -   заводські налаштування"));
 }

@@ -1,4 +1,5 @@
 // vexloader: configures the devices over a serial port.
+#include "buildinfo.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -7,5 +8,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vexloader"));
+    QApplication::setApplicationVersion(programVersion());
     return startVexloader(app);
 }

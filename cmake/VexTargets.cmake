@@ -91,3 +91,16 @@ function(vex_add_subfolders)
     endif()
   endforeach()
 endfunction()
+
+# Installed, the programs live together in one folder as they do in the build, so that
+# vexloader finds its adjustments and help folders beside itself; bin holds a link to each.
+set(VEX_INSTALL_PROGRAM_DIR lib/vexloader)
+
+# vex_install_program(<target>): installs the program into that folder with its link in bin.
+function(vex_install_program target)
+  install(TARGETS ${target} RUNTIME DESTINATION ${VEX_INSTALL_PROGRAM_DIR})
+  set(links ${CMAKE_BINARY_DIR}/install-links)
+  file(MAKE_DIRECTORY ${links})
+  file(CREATE_LINK ../${VEX_INSTALL_PROGRAM_DIR}/${target} ${links}/${target} SYMBOLIC)
+  install(FILES ${links}/${target} DESTINATION bin)
+endfunction()

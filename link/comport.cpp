@@ -144,6 +144,8 @@ void TMainCPort::onReadyRead()
 void TMainCPort::OnPacket(const QByteArray &block)
 {
     m_accumulator.append(block);
+    if (m_accumulator.size() > frame::kMaxSize)
+        dropOverflow();
     if (m_accumulator.size() < 3 || frame::byteAt(m_accumulator, 2) != m_accumulator.size())
         return;
     const QByteArray reply = std::exchange(m_accumulator, QByteArray());
@@ -152,14 +154,48 @@ void TMainCPort::OnPacket(const QByteArray &block)
         handleReply(reply);
 }
 
+// No frame is longer than kMaxSize, so gathered bytes that pass it hold no reply as they
+// stand: they go up to the first later start byte that can still begin a frame (all of them
+// when there is none), and what is dropped is logged. Garbage between sends thus never grows
+// memory, and a good reply that comes in the same block as the garbage still frames.
+void TMainCPort::dropOverflow()
+{
+    qsizetype start = m_accumulator.indexOf(char(frame::kStartByte), 1);
+    while (start >= 0 && !canBeginFrame(start))
+        start = m_accumulator.indexOf(char(frame::kStartByte), start + 1);
+    const qsizetype dropped = start < 0 ? m_accumulator.size() : start;
+    WriteLog(QStringLiteral("Відкинуто %1 байт поза кадром: ").arg(dropped)
+                 + hexFrame(m_accumulator.left(std::min<qsizetype>(dropped, frame::kMaxSize))),
+             kModule, kProcedure);
+    m_accumulator.remove(0, dropped);
+}
+
+// A start byte at `index` can begin a frame while its length byte has not arrived yet, or
+// when that byte names at least a minimal frame and no fewer bytes than are held from there
+// (so what is kept is never longer than a frame).
+bool TMainCPort::canBeginFrame(qsizetype index) const
+{
+    const qsizetype held = m_accumulator.size() - index;
+    if (held < 3)
+        return true;
+    const int length = frame::byteAt(m_accumulator, index + 2);
+    return length >= frame::kMinSize && length >= held;
+}
+
+bool TMainCPort::refusedWhileRunning()
+{
+    if (!running())
+        return false;
+    WriteLog(QStringLiteral("Обмін уже триває: новий (%1) не розпочато").arg(m_operation.name()),
+             kModule, QStringLiteral("Start"));
+    return true;
+}
+
 bool TMainCPort::Start(QObject *window, const TPacketList *list)
 {
     Q_ASSERT(list && !list->isEmpty());
-    if (running()) {
-        WriteLog(QStringLiteral("Обмін уже триває: новий (%1) не розпочато").arg(m_operation.name()),
-                 kModule, QStringLiteral("Start"));
+    if (refusedWhileRunning())
         return false;
-    }
     m_window = window;
     m_list = list;
     m_current = 0;
@@ -168,12 +204,18 @@ bool TMainCPort::Start(QObject *window, const TPacketList *list)
     m_misses = 0;
     m_writesAcknowledged = false;
     m_failure.reset();
+    m_cancelRequested = false;
+    m_cancel.reset();
     sendCurrent();
     return true;
 }
 
+// The list a failed exchange ran may be the one replaced here: the link lets go of it first.
 void TMainCPort::startOwnList(QObject *window, const std::function<void(TPacketList &)> &build)
 {
+    if (refusedWhileRunning())
+        return;
+    m_list = nullptr;
     m_ownList = std::make_unique<TPacketList>();
     build(*m_ownList);
     Start(window, m_ownList.get());
@@ -199,14 +241,16 @@ void TMainCPort::ClearConfigurator(QObject *window)
     startOwnList(window, [](TPacketList &l) { l.AddClearConfigurator(); });
 }
 
+// The request is not answered, so no list is run: the frame is sent and the end posted.
 void TMainCPort::RegularMode(QObject *window)
 {
-    if (running())
+    if (refusedWhileRunning())
         return;
+    m_list = nullptr;
     m_window = window;
-    m_ownList = std::make_unique<TPacketList>();
-    m_ownList->AddRegularMode();
-    SendFrame(m_ownList->at(0).Data);
+    TPacketList request;
+    request.AddRegularMode();
+    SendFrame(request.at(0).Data);
     QTimer::singleShot(kRegularModeDelayMs, this, [this] { post(linkevent::EndRegularMode); });
 }
 
@@ -261,7 +305,10 @@ void TMainCPort::advance()
     }
     if (m_list->at(m_current).isResendPoint())
         m_resendIndex = m_current;
-    sendCurrent();
+    if (m_cancelRequested)
+        stopCancelled();
+    else
+        sendCurrent();
 }
 
 bool TMainCPort::storeReply(const TPacket &request, const QByteArray &reply)
@@ -307,6 +354,10 @@ void TMainCPort::OnTimeout()
 // repeated together with the set-address that positioned it.
 void TMainCPort::miss(ExchangeFailure::Cause cause)
 {
+    if (m_cancelRequested) {
+        stopCancelled();
+        return;
+    }
     if (++m_misses >= kMaxSends) {
         fail(cause);
         return;
@@ -323,6 +374,24 @@ void TMainCPort::fail(ExchangeFailure::Cause cause)
     WriteLog(QStringLiteral("Обмін зупинено (%1): %2").arg(m_operation.name(), m_failure->causeText()),
              kModule, kProcedure);
     post(linkevent::ErrorTransmit);
+}
+
+void TMainCPort::cancel()
+{
+    if (running())
+        m_cancelRequested = true;
+}
+
+void TMainCPort::stopCancelled()
+{
+    disarmTimer();
+    m_cancel = ExchangeCancel{m_furthest, int(m_list->size()), m_writesAcknowledged, m_resendIndex};
+    WriteLog(QStringLiteral("Обмін скасовано (%1): відповіді на %2 з %3 запитів")
+                 .arg(m_operation.name())
+                 .arg(m_cancel->answered)
+                 .arg(m_cancel->total),
+             kModule, kProcedure);
+    post(linkevent::Cancelled);
 }
 
 void TMainCPort::sendCurrent()

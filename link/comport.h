@@ -66,8 +66,10 @@ public:
     // In manual mode the reply timer never fires by itself; a test calls OnTimeout().
     void setManualTimer(bool manual) { m_manualTimer = manual; }
     bool replyTimerArmed() const { return m_timerArmed; }
+    // Reply bytes gathered and not yet framed; never more than the longest frame.
+    qsizetype gatheredSize() const { return m_accumulator.size(); }
 
-    bool running() const { return m_list != nullptr && !m_failure; }
+    bool running() const { return m_list != nullptr && !m_failure && !m_cancel; }
     int currentIndex() const { return m_current; }
 
     // What the exchange is for, named in the log and by the failure texts.
@@ -75,7 +77,13 @@ public:
     const Operation &operation() const { return m_operation; }
     // Why the last exchange failed; nothing while it runs or after it succeeded.
     const std::optional<ExchangeFailure> &failure() const { return m_failure; }
-    LinkOutcome outcome() const { return {m_operation, m_settings.port, m_lastError, m_failure}; }
+    LinkOutcome outcome() const { return {m_operation, m_settings.port, m_lastError, m_failure, m_cancel}; }
+
+    // The user's stop: the request in flight gets its reply or its timeout, nothing more is
+    // sent, and the window gets linkevent::Cancelled. A last reply that completes the
+    // exchange meanwhile ends it as usual.
+    void cancel();
+    bool cancelRequested() const { return m_cancelRequested; }
 
 Q_SIGNALS:
     // A good reply moved the exchange on; the progress bar shows `position`.
@@ -83,6 +91,9 @@ Q_SIGNALS:
 
 private:
     void init();
+    bool refusedWhileRunning();
+    void dropOverflow();
+    bool canBeginFrame(qsizetype index) const;
     void startOwnList(QObject *window, const std::function<void(TPacketList &)> &build);
     void handleReply(const QByteArray &reply);
     void discardReply(const QByteArray &reply);
@@ -90,6 +101,7 @@ private:
     void advance();
     void miss(ExchangeFailure::Cause cause);
     void fail(ExchangeFailure::Cause cause);
+    void stopCancelled();
     void sendCurrent();
     void armTimer();
     void disarmTimer();
@@ -121,4 +133,6 @@ private:
     bool m_wrongAnswerWaiting = false; // a reply to another request came while waiting
     bool m_writesAcknowledged = false;
     std::optional<ExchangeFailure> m_failure;
+    bool m_cancelRequested = false;
+    std::optional<ExchangeCancel> m_cancel;
 };

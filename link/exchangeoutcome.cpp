@@ -80,14 +80,70 @@ QString transmitErrorDetail(const Operation &operation, const QString &port,
 {
     QString detail = QStringLiteral("Операція: %1. Порт: %2. Причина: %3.")
                          .arg(operation.name(), portText(port), failure.causeText());
-    if (failure.writesAcknowledged && !operation.reads()) {
-        const QString holder = targetsConfigurator(operation.kind) ? QStringLiteral("Конфігуратор")
-                                                                    : QStringLiteral("Прилад");
-        detail += u'\r' + holder
-                  + QStringLiteral(" може містити лише частину нових даних: повторіть запис, "
-                                   "перш ніж повернути прилад у роботу.");
-    }
+    if (failure.writesAcknowledged && !operation.reads())
+        detail += u'\r' + partialWriteWarning(operation);
     return detail;
+}
+
+QString partialWriteWarning(const Operation &operation)
+{
+    const QString holder = targetsConfigurator(operation.kind) ? QStringLiteral("Конфігуратор")
+                                                                : QStringLiteral("Прилад");
+    return holder + QStringLiteral(" може містити лише частину нових даних: повторіть запис, "
+                                   "перш ніж повернути прилад у роботу.");
+}
+
+QString cancelledStatus(const Operation &operation)
+{
+    return capitalised(operation.name()) + QStringLiteral(" скасовано");
+}
+
+namespace {
+
+// What a cancelled write leaves in its target.
+QString cancelledWriteConsequence(const Operation &operation, bool writesAcknowledged)
+{
+    switch (operation.kind) {
+    case Operation::Kind::FirmwareToDevice:
+        return writesAcknowledged ? QStringLiteral("Прошивка приладу неповна: прилад не працюватиме, "
+                                                   "доки прошивку не буде записано повністю.")
+                                  : QStringLiteral("Прошивку в прилад не записано.");
+    case Operation::Kind::FirmwareToConfigurator:
+        return writesAcknowledged ? QStringLiteral("Прошивка в конфігураторі неповна: запишіть її ще раз, "
+                                                   "перш ніж прошивати нею прилад.")
+                                  : QStringLiteral("Прошивку в конфігуратор не записано.");
+    case Operation::Kind::ClearConfigurator:
+        return writesAcknowledged ? QStringLiteral("Конфігуратор очищено не повністю: повторіть очищення.")
+                                  : QStringLiteral("Конфігуратор не змінено.");
+    default:
+        return writesAcknowledged ? partialWriteWarning(operation)
+                                         + QStringLiteral(" Продовжити запис можна командою \"Продовжити запис\".")
+                                  : QStringLiteral("Нічого не записано.");
+    }
+}
+
+// What a cancelled read leaves: the editor shows nothing half-read.
+QString cancelledReadConsequence(const Operation &operation)
+{
+    switch (operation.kind) {
+    case Operation::Kind::SurveySlots: return QString();
+    case Operation::Kind::VerifyDevice:
+    case Operation::Kind::VerifySlot: return QStringLiteral("\rЗапис виконано, але не перевірено.");
+    default: return QStringLiteral("\rНалаштування в редакторі не змінено.");
+    }
+}
+
+} // namespace
+
+QString cancelledText(const Operation &operation, const ExchangeCancel &cancel)
+{
+    if (operation.reads())
+        return cancelledStatus(operation)
+               + QStringLiteral(": отримано відповіді на %1 з %2 запитів.").arg(cancel.answered).arg(cancel.total)
+               + cancelledReadConsequence(operation);
+    return cancelledStatus(operation)
+           + QStringLiteral(": підтверджено %1 з %2 запитів.\r").arg(cancel.answered).arg(cancel.total)
+           + cancelledWriteConsequence(operation, cancel.writesAcknowledged);
 }
 
 QString openErrorDetail(const Operation &operation, const QString &port, const QString &reason)

@@ -46,12 +46,21 @@ struct ExchangeFailure {
     QString causeText() const;
 };
 
+// Where an exchange the user cancelled stopped: after the request that was in flight.
+struct ExchangeCancel {
+    int answered = 0; // requests that got their good reply
+    int total = 0;    // requests in the exchange
+    bool writesAcknowledged = false; // the device or configurator took at least one write
+    int resumeFrom = 0; // index of the request a repeat of the rest starts from
+};
+
 // What a window needs to report an exchange after its link is gone.
 struct LinkOutcome {
     Operation operation;
     QString port;
     QString openError;                      // the system's reason when the port did not open
     std::optional<ExchangeFailure> failure; // why the exchange failed
+    std::optional<ExchangeCancel> cancel;   // where the user stopped it
 };
 
 // The numbered text of a failed transfer: error 6 for writes; for reads its first line
@@ -61,6 +70,13 @@ QString transmitErrorText(const Operation &operation);
 // device got part of, that it may hold part of the new settings.
 QString transmitErrorDetail(const Operation &operation, const QString &port,
                             const ExchangeFailure &failure);
+// For a write the target got part of: it may hold part of the new settings.
+QString partialWriteWarning(const Operation &operation);
+// Status-bar text of a cancelled operation: "Зчитування з приладу скасовано".
+QString cancelledStatus(const Operation &operation);
+// What a cancelled operation did and what that leaves: the requests answered, and for a
+// write that the target may hold part of it (firmware: that the firmware is incomplete).
+QString cancelledText(const Operation &operation, const ExchangeCancel &cancel);
 // The line under error 3: the port and the system's reason.
 QString openErrorDetail(const Operation &operation, const QString &port, const QString &reason);
 // The line under error 11 or 13: what the device said it is (`model`: its name, as the

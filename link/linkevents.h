@@ -10,6 +10,8 @@ inline const QEvent::Type EndRead = QEvent::Type(QEvent::User + 101);
 inline const QEvent::Type ErrorTransmit = QEvent::Type(QEvent::User + 102);
 inline const QEvent::Type EndRegularMode = QEvent::Type(QEvent::User + 103);
 inline const QEvent::Type CheckConfigurator = QEvent::Type(QEvent::User + 104);
+// The user cancelled the exchange and the request in flight has been settled.
+inline const QEvent::Type Cancelled = QEvent::Type(QEvent::User + 105);
 } // namespace linkevent
 
 // Every message of the link carries the index of the request whose reply caused it
@@ -25,15 +27,18 @@ private:
     int m_requestIndex;
 };
 
-// For a window that runs its own exchange: calls `endRead` or `errorTransmit` for the
-// link's end or failure message and says whether the event was one of them.
-template <typename EndRead, typename ErrorTransmit>
-bool handleExchangeEnd(QEvent *event, EndRead endRead, ErrorTransmit errorTransmit)
+// For a window that runs its own exchange: calls `endRead`, `errorTransmit` or
+// `cancelled` for the link's end, failure or cancel message and says whether the event was
+// one of them.
+template <typename EndRead, typename ErrorTransmit, typename Cancelled>
+bool handleExchangeEnd(QEvent *event, EndRead endRead, ErrorTransmit errorTransmit, Cancelled cancelled)
 {
     if (event->type() == linkevent::EndRead)
         endRead();
     else if (event->type() == linkevent::ErrorTransmit)
         errorTransmit();
+    else if (event->type() == linkevent::Cancelled)
+        cancelled();
     else
         return false;
     return true;

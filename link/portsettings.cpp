@@ -14,6 +14,8 @@ const QStringList kStopTexts = {"1", "1.5", "2"};
 const QStringList kDataTexts = {"5", "6", "7", "8"};
 const QStringList kParityTexts = {"None", "Odd", "Even", "Mark", "Space"};
 const QStringList kFlowTexts = {"Hardware", "Software", "None", "Custom"};
+const QStringList kParityNames = {"Немає", "Непарна", "Парна", "Маркер", "Пробіл"};
+const QStringList kFlowNames = {"Апаратне", "Програмне (XON/XOFF)", "Немає", "Не змінювати"};
 
 constexpr QSerialPort::StopBits kStopValues[] = {QSerialPort::OneStop, QSerialPort::OneAndHalfStop,
                                                  QSerialPort::TwoStop};
@@ -47,6 +49,8 @@ QStringList stopBitsTexts() { return kStopTexts; }
 QStringList dataBitsTexts() { return kDataTexts; }
 QStringList parityTexts() { return kParityTexts; }
 QStringList flowControlTexts() { return kFlowTexts; }
+QStringList parityNames() { return kParityNames; }
+QStringList flowControlNames() { return kFlowNames; }
 
 QSerialPort::StopBits stopBitsFromText(const QString &text)
 {

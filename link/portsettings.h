@@ -34,6 +34,9 @@ QStringList stopBitsTexts();           // "1", "1.5", "2"
 QStringList dataBitsTexts();           // "5" .. "8"
 QStringList parityTexts();             // "None", "Odd", "Even", "Mark", "Space"
 QStringList flowControlTexts();        // "Hardware", "Software", "None", "Custom"
+// The names the port dialog shows for them, in the same order.
+QStringList parityNames();             // "Немає", "Непарна", "Парна", "Маркер", "Пробіл"
+QStringList flowControlNames();        // "Апаратне", "Програмне (XON/XOFF)", "Немає", "Не змінювати"
 
 // Text to value, compared without case; an unknown text gives the stated fallback.
 QSerialPort::StopBits stopBitsFromText(const QString &text);      // "1"

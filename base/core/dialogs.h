@@ -11,6 +11,8 @@ class Dialogs
 {
 public:
     enum class Kind { Error, Information, Warning };
+    // The answers to a question about changes not yet saved.
+    enum class Choice { Save, Discard, Cancel };
 
     struct FileRequest {
         QString directory;     // folder the dialog starts in
@@ -26,6 +28,8 @@ public:
     virtual bool askYesNo(const QString &text) = 0;
     // OK/Cancel question; true for OK.
     virtual bool askOkCancel(const QString &text) = 0;
+    // "Зберегти" / "Не зберігати" / "Скасувати" question; closing the box cancels.
+    virtual Choice askSaveDiscardCancel(const QString &text) = 0;
     // Empty string when the user cancels.
     virtual QString openFileName(const FileRequest &request) = 0;
     virtual QString saveFileName(const FileRequest &request) = 0;

@@ -13,6 +13,7 @@ const QString kLogFolder = QStringLiteral("Logs");
 const QString kLogFile = QStringLiteral("Logs/VexLoader.log");
 
 bool g_failureShown = false;
+QString g_baseFolder;
 
 // The records of an exchange come many to the second; the text is made once a second.
 QString timestamp()
@@ -33,7 +34,7 @@ QString timestamp()
 // The log stays open between records (every frame of an exchange is logged, and an open
 // and close per frame costs more than the frame's own handling), but nothing is buffered:
 // each record reaches the file before WriteLog returns. It is opened anew when the current
-// directory has changed or the file has been removed meanwhile.
+// directory (or the base folder) has changed or the file has been removed meanwhile.
 class LogFile
 {
 public:
@@ -48,7 +49,7 @@ public:
 private:
     bool ensureOpen()
     {
-        const QString folder = QDir::currentPath();
+        const QString folder = g_baseFolder.isEmpty() ? QDir::currentPath() : g_baseFolder;
         if (m_file.isOpen() && folder == m_folder && m_file.exists())
             return true;
         m_file.close();
@@ -91,6 +92,11 @@ void WriteLog(const QString &message, const QString &module, const QString &proc
     g_failureShown = true;
     dialogs().showMessage(Dialogs::Kind::Error,
                           QStringLiteral("Ошибка \"Запись в лог\" (u_Common.WriteLog)"));
+}
+
+void setLogBaseFolder(const QString &folder)
+{
+    g_baseFolder = folder;
 }
 
 QString hexFrame(const QByteArray &frame)

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -55,6 +56,16 @@ bool ask(QWidget *parent, const QString &text, QMessageBox::StandardButtons butt
     return execOnTop(box) == yes;
 }
 
+Dialogs::Choice choiceOf(int button)
+{
+    switch (button) {
+    case QMessageBox::Save: return Dialogs::Choice::Save;
+    case QMessageBox::Discard: return Dialogs::Choice::Discard;
+    default: break;
+    }
+    return Dialogs::Choice::Cancel;
+}
+
 } // namespace
 
 QString qtFileFilter(const QString &pairs)
@@ -94,6 +105,18 @@ bool QtDialogs::askYesNo(const QString &text)
 bool QtDialogs::askOkCancel(const QString &text)
 {
     return ask(parentWindow(), text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+}
+
+Dialogs::Choice QtDialogs::askSaveDiscardCancel(const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Підтвердження"), displayText(text),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parentWindow());
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Зберегти"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Не зберігати"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Скасувати"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return choiceOf(execOnTop(box));
 }
 
 QString QtDialogs::openFileName(const FileRequest &request)

@@ -13,6 +13,7 @@ public:
     void showMessage(Kind kind, const QString &text, const QString &detail = QString()) override;
     bool askYesNo(const QString &text) override;
     bool askOkCancel(const QString &text) override;
+    Choice askSaveDiscardCancel(const QString &text) override;
     QString openFileName(const FileRequest &request) override;
     QString saveFileName(const FileRequest &request) override;
     QString existingDirectory(const QString &caption, const QString &start) override;

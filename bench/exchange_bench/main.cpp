@@ -293,6 +293,7 @@ public:
     }
     bool askYesNo(const QString &) override { return false; }
     bool askOkCancel(const QString &) override { return false; }
+    Choice askSaveDiscardCancel(const QString &) override { return Choice::Cancel; }
     QString openFileName(const FileRequest &) override { return QString(); }
     QString saveFileName(const FileRequest &) override { return QString(); }
     QString existingDirectory(const QString &, const QString &) override { return QString(); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "validation.h"
+
 #include <QString>
 
 // Texts of the wizard's message boxes.
@@ -16,8 +18,6 @@ inline constexpr char kSelectGenerationFolder[] = "Select a Folder to Generate Y
 // Refusal of a directory name; lists the slash that is not the allowed separator.
 QString directoryNameMessage(QChar separator);
 
-// Refusal of a name that goes between double quotes in the INF.
-QString quotedNameMessage(const QString &fieldName);
-
-// Refusal of a name that becomes a file name in the package.
-QString fileNameMessage(const QString &fieldName);
+// Why the entry of the field the wizard labels `fieldName` cannot be used. A target directory
+// gets the directory-name text, which names no field.
+QString entryFaultMessage(const QString &fieldName, EntryFault fault);

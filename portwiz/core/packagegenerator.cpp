@@ -3,6 +3,7 @@
 #include "hostpaths.h"
 #include "packagetexts.h"
 #include "payloads.h"
+#include "validation.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,6 +51,8 @@ bool createDirectoryTree(const QString &path)
 
 GenerationResult generatePackage(PackageSettings &settings)
 {
+  if (packageSettingsFault(settings))
+    return GenerationResult::RefusedEntry;
   const QString folder = withTrailingSeparator(settings.generationDirectory);
   if (!createDirectoryTree(folder + QStringLiteral("x86")) || !createDirectoryTree(folder + QStringLiteral("x64")))
     return GenerationResult::DirectoryFailed;

@@ -58,10 +58,8 @@ bool GenerationDirectoryPage::acceptSettings(PackageSettings &settings, WizardDi
 {
   // A host path: on Windows the backslash is the separator, elsewhere the slash.
   const QString folder = m_directory->text().trimmed();
-  if (!isValidDirectoryName(folder, hostSeparator())) {
-    dialogs.showMessage(directoryNameMessage(hostSeparator()), WizardDialogs::Icon::None);
+  if (!checkDirectory(folder, hostSeparator(), dialogs))
     return false;
-  }
   if (!ensureFolderExists(folder, dialogs))
     return false;
   settings.generationDirectory = withTrailingSeparator(folder);

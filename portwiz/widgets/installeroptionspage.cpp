@@ -175,10 +175,8 @@ void InstallerOptionsPage::storeSettings(PackageSettings &settings) const
 bool InstallerOptionsPage::acceptSettings(PackageSettings &settings, WizardDialogs &dialogs)
 {
   // The target directory is a path on the Windows machine the package is installed on.
-  if (!isValidDirectoryName(m_targetDirectory->text(), u'\\')) {
-    dialogs.showMessage(directoryNameMessage(u'\\'), WizardDialogs::Icon::None);
+  if (!checkDirectory(m_targetDirectory->text(), u'\\', dialogs))
     return false;
-  }
   storeSettings(settings);
   return true;
 }

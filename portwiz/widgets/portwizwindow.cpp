@@ -122,6 +122,11 @@ void PortwizWindow::finish()
   case GenerationResult::FileFailed:
     m_dialogs.showMessage(QString::fromLatin1(kCouldNotOpenFileForWrite), WizardDialogs::Icon::Error);
     break;
+  case GenerationResult::RefusedEntry: {
+    const SettingsFault refused = *packageSettingsFault(m_settings);
+    m_dialogs.showMessage(entryFaultMessage(refused.fieldName, refused.fault), WizardDialogs::Icon::Error);
+    break;
+  }
   case GenerationResult::DirectoryFailed:
     break;
   }

@@ -48,18 +48,34 @@ bool checkFilled(std::initializer_list<const QLineEdit *> edits, WizardDialogs &
   return filled;
 }
 
+namespace {
+
+bool checkEntry(EntryFault fault, const QString &fieldName, WizardDialogs &dialogs)
+{
+  if (fault == EntryFault::None)
+    return true;
+  dialogs.showMessage(entryFaultMessage(fieldName, fault), WizardDialogs::Icon::None);
+  return false;
+}
+
+} // namespace
+
 bool checkQuotedName(const QLineEdit *edit, const QString &fieldName, WizardDialogs &dialogs)
 {
-  if (!breaksQuotedInfString(edit->text()))
-    return true;
-  dialogs.showMessage(quotedNameMessage(fieldName), WizardDialogs::Icon::None);
-  return false;
+  return checkEntry(quotedNameFault(edit->text()), fieldName, dialogs);
 }
 
 bool checkFileName(const QLineEdit *edit, const QString &fieldName, WizardDialogs &dialogs)
 {
-  if (isValidFileName(edit->text()))
-    return true;
-  dialogs.showMessage(fileNameMessage(fieldName), WizardDialogs::Icon::None);
-  return false;
+  return checkEntry(fileNameFault(edit->text()), fieldName, dialogs);
+}
+
+bool checkDirectory(const QString &text, QChar separator, WizardDialogs &dialogs)
+{
+  const EntryFault fault = directoryFault(text, separator);
+  if (fault == EntryFault::NotADirectoryName) {
+    dialogs.showMessage(directoryNameMessage(separator), WizardDialogs::Icon::None);
+    return false;
+  }
+  return checkEntry(fault, QStringLiteral("Directory"), dialogs);
 }

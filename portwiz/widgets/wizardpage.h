@@ -41,3 +41,5 @@ LabelledField addField(QBoxLayout *layout, const QString &label, const char *obj
 bool checkFilled(std::initializer_list<const QLineEdit *> edits, WizardDialogs &dialogs);
 bool checkQuotedName(const QLineEdit *edit, const QString &fieldName, WizardDialogs &dialogs);
 bool checkFileName(const QLineEdit *edit, const QString &fieldName, WizardDialogs &dialogs);
+// A directory for a system whose separator is `separator`.
+bool checkDirectory(const QString &text, QChar separator, WizardDialogs &dialogs);

@@ -1,11 +1,8 @@
 #include "programmerview.h"
 
-#include "frame.h"
 #include "registry.h"
 
 #include <QFileInfo>
-
-#include <cmath>
 
 namespace {
 
@@ -141,33 +138,4 @@ QString confirmationQuestion(const HexFirmware &firmware, const std::optional<De
         return {};
     return QStringLiteral("Прошивка призначена для «%1», а підключено «%2».")
                .arg(deviceDescription(firmware.deviceType, firmware.variant), device) + ask;
-}
-
-QList<qint64> firmwareBytesAfter(const TPacketList &list)
-{
-    constexpr int kConfiguratorAddressBytes = 2;
-    QList<qint64> after;
-    qint64 written = 0;
-    for (const TPacket &p : list.packets()) {
-        const bool toDevice = frame::byteAt(p.Data, 1) == frame::kAddrDevice;
-        const quint8 command = frame::byteAt(p.Data, 3);
-        const qint64 payload = p.Data.size() - frame::kOverhead;
-        if (toDevice && command == frame::kCmdWriteMemory)
-            written += payload;
-        else if (!toDevice && command == frame::kCmdStoreData)
-            written += payload - kConfiguratorAddressBytes;
-        after.append(written);
-    }
-    return after;
-}
-
-QString firmwareProgressText(qint64 written, qint64 total, qint64 elapsedMs)
-{
-    QString text = QStringLiteral("Запис HEX: %1 з %2 байтів").arg(written).arg(total);
-    if (written <= 0)
-        return text;
-    const auto leftSeconds = qint64(std::ceil(double(elapsedMs) * double(total - written) / double(written) / 1000.0));
-    return text + QStringLiteral(", залишилось %1:%2")
-                      .arg(leftSeconds / 60)
-                      .arg(leftSeconds % 60, 2, 10, QLatin1Char('0'));
 }

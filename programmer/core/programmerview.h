@@ -7,7 +7,6 @@
 #include <QStringList>
 #include <optional>
 
-class TPacketList;
 
 // "КОРВЕЛ-4П (KVL4P-3)" for type 23 variant 3; empty for a type without a name.
 QString firmwareDeviceName(quint8 deviceType, quint8 variant);
@@ -41,9 +40,3 @@ struct DeviceIdentity {
 // The question to ask before writing, or empty when none is needed: the identified
 // device is another model, or the file names none. No identity: the configurator is written.
 QString confirmationQuestion(const HexFirmware &firmware, const std::optional<DeviceIdentity> &connected);
-
-// Firmware bytes written once each request of `list` has been answered.
-QList<qint64> firmwareBytesAfter(const TPacketList &list);
-// "Запис HEX: 8192 з 32768 байтів, залишилось 0:45"; the time left is estimated from the
-// pace so far and left out until a byte has been written.
-QString firmwareProgressText(qint64 written, qint64 total, qint64 elapsedMs);

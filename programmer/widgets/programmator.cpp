@@ -4,7 +4,6 @@
 #include "dialogs.h"
 #include "exchangesession.h"
 #include "proc.h"
-#include "progress.h"
 #include "shell.h"
 #include "subwindowplacement.h"
 
@@ -39,9 +38,9 @@ TProgrammatorForm::TProgrammatorForm(Shell &shell, QWidget *parent)
       m_load(new QPushButton(QStringLiteral("Завантажити"), this)),
       m_session(new ExchangeSession(shell, this))
 {
-    connect(m_session, &ExchangeSession::progressed, this, &TProgrammatorForm::showWriteProgress);
     connect(m_session, &ExchangeSession::finished, this, &TProgrammatorForm::EndRead);
     connect(m_session, &ExchangeSession::failed, this, [this] { m_stage = Stage::Idle; });
+    connect(m_session, &ExchangeSession::cancelled, this, [this] { m_stage = Stage::Idle; });
     setObjectName(QStringLiteral("ProgrammatorForm"));
     auto *layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetMinimumSize); // every text stays whole
@@ -192,30 +191,16 @@ void TProgrammatorForm::startWriting(int target)
 {
     m_stage = Stage::Writing;
     PlannedExchange planned;
+    planned.stageStarts = {0};
+    planned.stageTexts = {kWriteText};
     if (target == kToDevice)
         planned.list.AddFirmwareToDevice(m_firmware.lines);
     else
         planned.list.AddFirmwareToConfigurator(m_firmware.deviceType, m_firmware.variant, m_firmware.merged);
-    m_bytesAfter = firmwareBytesAfter(planned.list);
-    m_shell.setStatusText(0, kWriteText);
-    m_writing.start();
     const Operation operation{target == kToDevice ? Operation::Kind::FirmwareToDevice
                                                   : Operation::Kind::FirmwareToConfigurator};
-    if (!m_session->start(operation, std::move(planned))) {
+    if (!m_session->start(operation, std::move(planned)))
         m_stage = Stage::Idle;
-        return;
-    }
-    if (TProgressForm *progress = TProgressForm::instance())
-        progress->setText(firmwareProgressText(0, m_bytesAfter.last(), 0));
-}
-
-void TProgrammatorForm::showWriteProgress(int answered)
-{
-    TProgressForm *progress = TProgressForm::instance();
-    if (m_stage != Stage::Writing || !progress || answered < 1 || answered > m_bytesAfter.size())
-        return;
-    progress->setText(
-        firmwareProgressText(m_bytesAfter.at(answered - 1), m_bytesAfter.last(), m_writing.elapsed()));
 }
 
 void TProgrammatorForm::EndRead()

@@ -3,7 +3,6 @@
 #include "hexfile.h"
 #include "programmerview.h"
 
-#include <QElapsedTimer>
 #include <QWidget>
 #include <memory>
 
@@ -46,7 +45,6 @@ private:
     bool canStart(int target) const;
     void afterIdentification();
     void startWriting(int target);
-    void showWriteProgress(int answered);
     void EndRead();
 
     Shell &m_shell;
@@ -61,8 +59,6 @@ private:
     QComboBox *m_target;
     QPushButton *m_load;
     ExchangeSession *m_session;
-    QList<qint64> m_bytesAfter;
-    QElapsedTimer m_writing; // since the first firmware frame
     Stage m_stage = Stage::Idle;
     bool m_placed = false;
     bool m_loadable = false; // the file opened can be written

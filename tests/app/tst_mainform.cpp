@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QLabel>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -28,6 +29,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 #include <QTimer>
 
 namespace {
@@ -49,6 +51,8 @@ public:
     QString title() const override { return m_title; }
     bool isIdle() const override { return true; }
     bool holdsSettings() const override { return holds; }
+    bool hasUserChanges() const override { return false; }
+    QUndoStack *undoStack() const override { return &m_undo; }
     void VersionFirmware(quint8 variant) override
     {
         m_variant = variant;
@@ -96,6 +100,7 @@ private:
     Shell &m_shell;
     quint8 m_variant = 0;
     QString m_title;
+    mutable QUndoStack m_undo;
 };
 
 // A scripted device behind every link the main window makes.
@@ -104,6 +109,10 @@ struct Device {
     QByteArray slotHeader = hex("FF FF");       // first two bytes of every slot
     QMap<int, QByteArray> slotHeaders;          // by slot address, where they differ
     int dropFrame = -1;                         // the reply to this frame (0-based) is lost
+    int cancelFrame = -1;                       // "Скасувати" is pressed while this frame waits
+    bool cancelByEscape = false;                // or Esc
+    QString shownText;                          // the busy display's text and maximum then
+    int shownMaximum = -1;
     bool present = true;
     bool portBusy = false;
     QList<QByteArray> frames;                   // everything written, all links together
@@ -115,6 +124,8 @@ struct Device {
             transport->failOpen = portBusy;
             transport->responder = [this](const QByteArray &request) {
                 frames.append(request);
+                if (int(frames.size()) - 1 == cancelFrame)
+                    pressCancel();
                 const bool dropped = int(frames.size()) - 1 == dropFrame;
                 return present && !dropped ? reply(request) : QByteArray();
             };
@@ -126,6 +137,18 @@ struct Device {
             link->setReplyTimeout(!present ? 1 : dropFrame >= 0 ? 300 : 5000);
             return link;
         };
+    }
+
+    void pressCancel()
+    {
+        TProgressForm *progress = TProgressForm::instance();
+        QVERIFY(progress);
+        shownText = progress->text();
+        shownMaximum = progress->maximum();
+        if (cancelByEscape)
+            QTest::keyClick(progress->window(), Qt::Key_Escape);
+        else
+            progress->findChild<QPushButton *>("btnCancel")->click();
     }
 
     QByteArray reply(const QByteArray &request) const
@@ -219,8 +242,11 @@ private Q_SLOTS:
     void failedSurveyEnablesCommandsAgain();
     void clearConfigurator_data();
     void clearConfigurator();
+    void cancelStopsMainWindowExchange_data();
+    void cancelStopsMainWindowExchange();
     void regularModeSendsOneFrame();
     void portDialogStoresOnCancel();
+    void portDialogChecksConnection();
     void placementRoundTrip();
     void unwritableIniShowsStatus();
     void selectionLinksOpenEditors_data();
@@ -574,8 +600,11 @@ void TstMainForm::surveyOfEmptyConfigurator()
     auto form = makeForm();
     action(*form, "mnInitConf")->trigger();
     QVERIFY(!action(*form, "mnReadDev")->isEnabled());
-    QVERIFY(!TProgressForm::instance());
+    // A survey can wait five seconds for an absent configurator: the busy display shows it.
+    QVERIFY(TProgressForm::instance());
+    QCOMPARE(TProgressForm::instance()->maximum(), 0);
     QTRY_VERIFY_WITH_TIMEOUT(!m_dialogs->messages.isEmpty(), 20000);
+    QVERIFY(!TProgressForm::instance());
     QCOMPARE(m_dialogs->lastText(),
              QStringLiteral("Конфігурація 1  (не визначено)\rКонфігурація 2  (не визначено)\r"
                             "Конфігурація 3  (не визначено)\rКонфігурація 4  (не визначено)"));
@@ -669,6 +698,70 @@ void TstMainForm::clearConfigurator()
     QVERIFY(action(*form, "mnReadDev")->isEnabled());
 }
 
+void TstMainForm::cancelStopsMainWindowExchange_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<int>("cancelFrame");
+    QTest::addColumn<bool>("byEscape");
+    QTest::addColumn<QString>("shownText");
+    QTest::addColumn<int>("shownMaximum"); // 0: busy indicator
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("survey-of-silent-configurator")
+        << "mnInitConf" << false << 0 << false << "Опитування конфігуратора" << 0 << "Опитування конфігуратора скасовано"
+        << "Опитування конфігуратора скасовано: отримано відповіді на 0 з 4 запитів.";
+    QTest::newRow("survey-after-two-slots-by-escape")
+        << "mnInitConf" << true << 1 << true << "Опитування конфігуратора" << 0 << "Опитування конфігуратора скасовано"
+        << "Опитування конфігуратора скасовано: отримано відповіді на 2 з 4 запитів.";
+    QTest::newRow("identification-of-silent-device")
+        << "mnReadDev" << false << 0 << false << "Ініціалізація  приладу" << 0 << "Зчитування з приладу скасовано"
+        << "Зчитування з приладу скасовано: отримано відповіді на 0 з 1 запитів.\rНалаштування в редакторі не змінено.";
+    QTest::newRow("slot-header-of-silent-configurator")
+        << "mnConfThree" << false << 0 << false << "Ініціалізація  приладу" << 0
+        << "Зчитування з конфігуратора (конфігурація 3) скасовано"
+        << "Зчитування з конфігуратора (конфігурація 3) скасовано: отримано відповіді на 0 з 1 запитів.\r"
+           "Налаштування в редакторі не змінено.";
+    QTest::newRow("clear-after-three-steps")
+        << "mnClearConfigurator" << true << 2 << false << "Очистка памяті конфігуратора" << 324
+        << "Очищення конфігуратора скасовано"
+        << "Очищення конфігуратора скасовано: підтверджено 3 з 324 запитів.\r"
+           "Конфігуратор очищено не повністю: повторіть очищення.";
+}
+
+// The request in flight is settled (answered, or its reply time runs out), nothing more is
+// sent, one box says what was done and the program is idle again.
+void TstMainForm::cancelStopsMainWindowExchange()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, present);
+    QFETCH(int, cancelFrame);
+    QFETCH(bool, byEscape);
+    m_device.present = present;
+    m_device.cancelFrame = cancelFrame;
+    m_device.cancelByEscape = byEscape;
+    m_dialogs->answer = true; // the clear command's question
+    auto form = makeForm();
+    if (byEscape) {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    form->AccessButton(true);
+    action(*form, qPrintable(command))->trigger();
+    waitIdle(*form);
+    QCOMPARE(m_device.frames.size(), cancelFrame + 1);
+    QTEST(m_device.shownText, "shownText");
+    QTEST(m_device.shownMaximum, "shownMaximum");
+    QTEST(form->statusText(0), "status");
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    QCOMPARE(m_dialogs->messages.last().kind, Dialogs::Kind::Information);
+    QTEST(m_dialogs->lastText(), "message");
+    QVERIFY(action(*form, "mnReadDev")->isEnabled());
+    QVERIFY(form->slotNumber() != -2); // no clear left pending
+    QVERIFY(!form->activeEditor()); // a cancelled identification opens no editor
+}
+
 void TstMainForm::regularModeSendsOneFrame()
 {
     auto form = makeForm();
@@ -683,7 +776,7 @@ void TstMainForm::portDialogStoresOnCancel()
     m_dialogs->dialogHandler = [](QObject *dialog) {
         dialog->findChild<QComboBox *>("cbPort")->setCurrentText("/dev/pts/7");
         dialog->findChild<QComboBox *>("cbBaudRate")->setCurrentText("38400");
-        dialog->findChild<QComboBox *>("cbParity")->setCurrentText("Even");
+        dialog->findChild<QComboBox *>("cbParity")->setCurrentText("Парна");
         return 0; // Cancel
     };
     QSignalSpy stored(form.get(), &TMainForm::portSettingsStored);
@@ -694,6 +787,25 @@ void TstMainForm::portDialogStoresOnCancel()
     QCOMPARE(settings.port, QStringLiteral("/dev/pts/7"));
     QCOMPARE(settings.baudRate, 38400);
     QCOMPARE(settings.parity, QSerialPort::EvenParity);
+}
+
+// The check talks through the main window's links but leaves its identification alone.
+void TstMainForm::portDialogChecksConnection()
+{
+    auto form = makeForm();
+    m_device.identity = hex("1E 04"); // 16-zone panel, variant 4
+    QString verdict;
+    m_dialogs->dialogHandler = [&verdict](QObject *dialog) {
+        auto *shown = dialog->findChild<QLabel *>("lbConnection");
+        dialog->findChild<QPushButton *>("btCheckConnection")->click();
+        if (QTest::qWaitFor([shown] { return shown->text().startsWith("Зв'язок"); }, 20000))
+            verdict = shown->text();
+        return 1;
+    };
+    action(*form, "mnOptionCOM")->trigger();
+    QCOMPARE(verdict, QStringLiteral("Зв'язок є: відповів прилад КОРВЕЛ-16П (KVL16P-4) (тип 30, варіант 4)."));
+    QCOMPARE(m_device.frames, QList<QByteArray>{hex("C6 01 07 07 00 00 1C")});
+    QCOMPARE(form->exchange().DeviceType, quint8(0));
 }
 
 void TstMainForm::placementRoundTrip()

@@ -89,7 +89,7 @@ struct Link {
         for (int guard = 0; guard < 100; ++guard) {
             QCoreApplication::processEvents();
             QCoreApplication::processEvents();
-            if (receiver.events.contains(101) || receiver.events.contains(102))
+            if (receiver.events.contains(101) || receiver.events.contains(102) || receiver.events.contains(105))
                 return;
             if (port.replyTimerArmed() && !hasPendingReply())
                 port.OnTimeout();
@@ -126,6 +126,14 @@ private Q_SLOTS:
     void secondStartIsRefused();
     void failureNamesItsCause_data();
     void failureNamesItsCause();
+    void regularModeTwiceOnOneLink_data();
+    void regularModeTwiceOnOneLink();
+    void gathererIsCappedBetweenSends_data();
+    void gathererIsCappedBetweenSends();
+    void cancelSettlesTheRequestInFlight_data();
+    void cancelSettlesTheRequestInFlight();
+    void cancelTextSaysWhatIsLeft_data();
+    void cancelTextSaysWhatIsLeft();
 
 private:
     QTemporaryDir m_dir;
@@ -396,6 +404,184 @@ void TstComPort::failureNamesItsCause()
     QFile log(QStringLiteral("Logs/VexLoader.log"));
     QVERIFY(log.open(QIODevice::ReadOnly));
     QVERIFY(QString::fromUtf8(log.readAll()).contains(QStringLiteral("Обмін зупинено (запис у прилад): ") + detailPart));
+}
+
+void TstComPort::regularModeTwiceOnOneLink_data()
+{
+    QTest::addColumn<int>("identifyMisses"); // before regular mode; -1: no identification
+    QTest::addColumn<QList<int>>("eventsBefore");
+
+    QTest::newRow("fresh-link") << -1 << QList<int>{};
+    QTest::newRow("after-an-identification") << 0 << QList<int>{100, 101};
+    // The failed identification's list is the one the link replaces.
+    QTest::newRow("after-a-failed-identification") << 5 << QList<int>{102};
+}
+
+// Each call sends the unanswered request C6 01 07 08 00 00 43 and posts its end; the link
+// then runs a new exchange as a fresh one would.
+void TstComPort::regularModeTwiceOnOneLink()
+{
+    QFETCH(int, identifyMisses);
+    QFETCH(QList<int>, eventsBefore);
+    Link link;
+    for (int frameNumber = 0; frameNumber < identifyMisses; ++frameNumber)
+        link.faults.insert(frameNumber, Drop);
+    if (identifyMisses >= 0) {
+        link.port.Identify(&link.receiver);
+        link.runToEnd();
+    }
+    QCOMPARE(link.receiver.events, eventsBefore);
+    link.receiver.events.clear();
+    link.transport->written.clear();
+    link.faults.clear();
+
+    link.port.RegularMode(&link.receiver);
+    link.port.RegularMode(&link.receiver);
+    QTRY_COMPARE_WITH_TIMEOUT(link.receiver.events, (QList<int>{103, 103}), 10000);
+    QCOMPARE(link.transport->written, (QList<QByteArray>{hex("C6 01 07 08 00 00 43"), hex("C6 01 07 08 00 00 43")}));
+
+    link.receiver.events.clear();
+    link.port.Identify(&link.receiver);
+    link.runToEnd();
+    QCOMPARE(link.receiver.events, (QList<int>{100, 101}));
+    QCOMPARE(link.transport->written.size(), 3);
+}
+
+void TstComPort::gathererIsCappedBetweenSends_data()
+{
+    QTest::addColumn<QByteArray>("garbage");
+    QTest::addColumn<int>("blockSize");
+    QTest::addColumn<bool>("replyInLastBlock");
+    QTest::addColumn<int>("framesSent"); // the identification, and its resend if one is needed
+
+    // Noise bytes below 3 never frame by chance: a length byte of 0, 1 or 2 is never reached.
+    QTest::newRow("noise-in-small-blocks") << QByteArray(1000, '\x02') << 10 << false << 2;
+    QTest::newRow("noise-in-one-large-block") << QByteArray(4096, '\0') << 4096 << false << 2;
+    QTest::newRow("start-bytes-naming-too-short-frames")
+        << hex("C6 01 03 55").repeated(200) << 64 << false << 2;
+    QTest::newRow("start-bytes-naming-lengths-already-passed")
+        << hex("00 00 00 C6 01 07 00 00 00 00 00 00").repeated(100) << 100 << false << 2;
+    QTest::newRow("noise-and-reply-in-one-block") << QByteArray(600, '\0') << 4096 << true << 1;
+    QTest::newRow("start-bytes-and-reply-in-one-block")
+        << hex("C6 01 03 55").repeated(100) << 4096 << true << 1;
+}
+
+// Bytes that no frame can hold are dropped as they pass the longest frame, so memory stays
+// bounded however long the line carries garbage; the reply that follows still frames.
+void TstComPort::gathererIsCappedBetweenSends()
+{
+    QFETCH(QByteArray, garbage);
+    QFETCH(int, blockSize);
+    QFETCH(bool, replyInLastBlock);
+    QFETCH(int, framesSent);
+    const QByteArray reply = hex("C6 01 07 07 17 00 9E");
+    Link link;
+    link.transport->responder = nullptr;
+    link.port.Identify(&link.receiver);
+
+    if (replyInLastBlock)
+        garbage += reply;
+    for (qsizetype at = 0; at < garbage.size(); at += blockSize) {
+        link.port.OnPacket(garbage.mid(at, blockSize));
+        QVERIFY2(link.port.gatheredSize() <= frame::kMaxSize, qPrintable(QString::number(link.port.gatheredSize())));
+    }
+    if (!replyInLastBlock) {
+        link.port.OnTimeout();
+        link.port.OnPacket(reply);
+    }
+    QCoreApplication::processEvents();
+
+    QCOMPARE(link.receiver.events, (QList<int>{100, 101}));
+    QCOMPARE(int(link.state.DeviceType), 23);
+    QCOMPARE(link.transport->written.size(), framesSent);
+    QFile log(QStringLiteral("Logs/VexLoader.log"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(log.readAll()).contains(QStringLiteral("байт поза кадром: ")));
+}
+
+void TstComPort::cancelSettlesTheRequestInFlight_data()
+{
+    QTest::addColumn<bool>("write");       // set-address and two 8-byte writes, else three byte reads
+    QTest::addColumn<int>("cancelAt");     // the cancel comes while this frame (0-based) waits
+    QTest::addColumn<int>("fault");        // what happens to that frame's reply
+    QTest::addColumn<int>("endEvent");     // 101 ended, 105 cancelled
+    QTest::addColumn<int>("answered");
+    QTest::addColumn<bool>("writesAcknowledged");
+
+    QTest::newRow("read-reply-comes") << false << 1 << int(None) << 105 << 2 << false;
+    QTest::newRow("read-reply-lost-timeout") << false << 1 << int(Drop) << 105 << 1 << false;
+    QTest::newRow("read-bad-checksum") << false << 2 << int(BadCrc) << 105 << 2 << false;
+    QTest::newRow("read-last-reply-completes") << false << 3 << int(None) << 101 << 4 << false;
+    QTest::newRow("write-before-any-write") << true << 0 << int(None) << 105 << 1 << false;
+    QTest::newRow("write-after-first-write") << true << 1 << int(None) << 105 << 2 << true;
+}
+
+// Whatever happens to the request in flight, nothing is sent after it.
+void TstComPort::cancelSettlesTheRequestInFlight()
+{
+    QFETCH(bool, write);
+    QFETCH(int, cancelAt);
+    QFETCH(int, fault);
+    QFETCH(int, endEvent);
+    QFETCH(int, answered);
+    QFETCH(bool, writesAcknowledged);
+    Link link;
+    link.faults[cancelAt] = Fault(fault);
+    const auto answer = link.transport->responder;
+    link.transport->responder = [&](const QByteArray &request) {
+        if (int(link.transport->written.size()) - 1 == cancelAt)
+            link.port.cancel();
+        return answer(request);
+    };
+    TPacketList list;
+    list.AddSetAddress(0x0000);
+    if (write)
+        list.AddWriteMemory(8, 0, 16, QByteArray(16, '\x11'));
+    else
+        for (int i = 0; i < 3; ++i)
+            list.AddReadEepromByte(i);
+    link.state.resetImages(4, 0);
+    QVERIFY(link.port.Start(&link.receiver, &list));
+    link.runToEnd();
+    const int frames = endEvent == 105 ? cancelAt + 1 : int(list.size());
+    QCOMPARE(link.transport->written.size(), frames);
+    QCOMPARE(link.receiver.events.last(), endEvent);
+    QVERIFY(!link.receiver.events.contains(102)); // never a failure
+    QVERIFY(!link.port.running() && !link.port.replyTimerArmed());
+    if (endEvent == 105) {
+        const ExchangeCancel cancel = link.port.outcome().cancel.value();
+        QCOMPARE(cancel.answered, answered);
+        QCOMPARE(cancel.total, int(list.size()));
+        QCOMPARE(cancel.writesAcknowledged, writesAcknowledged);
+        QCOMPARE(cancel.resumeFrom, 0); // a write at the pointer goes again with its set-address
+    }
+}
+
+void TstComPort::cancelTextSaysWhatIsLeft_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("answered");
+    QTest::addColumn<bool>("writesAcknowledged");
+    QTest::addColumn<QString>("text");
+    using Kind = Operation::Kind;
+    QTest::newRow("check-after-write") << int(Kind::VerifyDevice) << 3 << false
+                                       << "Перевірка запису в прилад скасовано: отримано відповіді на 3 з 40 запитів.\r"
+                                          "Запис виконано, але не перевірено.";
+    QTest::newRow("write-stopped-at-its-set-address") << int(Kind::WriteDevice) << 1 << false
+                                                      << "Запис у прилад скасовано: підтверджено 1 з 40 запитів.\r"
+                                                         "Нічого не записано.";
+    QTest::newRow("firmware-into-configurator") << int(Kind::FirmwareToConfigurator) << 12 << true
+                                                << "Запис прошивки в конфігуратор скасовано: підтверджено 12 з 40 "
+                                                   "запитів.\rПрошивка в конфігураторі неповна: запишіть її ще раз, "
+                                                   "перш ніж прошивати нею прилад.";
+}
+
+void TstComPort::cancelTextSaysWhatIsLeft()
+{
+    QFETCH(int, kind);
+    QFETCH(int, answered);
+    QFETCH(bool, writesAcknowledged);
+    QTEST(cancelledText({Operation::Kind(kind)}, {answered, 40, writesAcknowledged, 0}), "text");
 }
 
 QTEST_GUILESS_MAIN(TstComPort)

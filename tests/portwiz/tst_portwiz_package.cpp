@@ -3,11 +3,14 @@
 #include "packagegenerator.h"
 #include "packagetexts.h"
 #include "payloads.h"
+#include "validation.h"
 
 #include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <functional>
 
 namespace {
 
@@ -76,6 +79,7 @@ using PackageContents = QMap<QString, int>;
 } // namespace
 
 Q_DECLARE_METATYPE(GenerationResult)
+Q_DECLARE_METATYPE(EntryFault)
 
 class TestPackage : public QObject
 {
@@ -89,6 +93,8 @@ private Q_SLOTS:
   void failingStepKeepsEarlierFiles_data();
   void failingStepKeepsEarlierFiles();
   void repeatedRunOverwritesPackage();
+  void refusedEntryWritesNothing_data();
+  void refusedEntryWritesNothing();
 };
 
 void TestPackage::textFile_data()
@@ -254,6 +260,80 @@ void TestPackage::repeatedRunOverwritesPackage()
 
   QCOMPARE(fileBytes(folder.filePath("abc.inf")), firstInf);
   QCOMPARE(fileBytes(folder.filePath("x64/Qxusb.sys")), payload(236));
+}
+
+void TestPackage::refusedEntryWritesNothing_data()
+{
+  QTest::addColumn<PackageSettings>("settings");
+  QTest::addColumn<QString>("fieldName"); // empty: nothing refused, the package is written
+  QTest::addColumn<EntryFault>("fault");
+
+  const auto acme = [](const std::function<void(PackageSettings &)> &change) {
+    PackageSettings settings = acmeSerialPort(TargetSystem::WindowsXpFamily);
+    change(settings);
+    return settings;
+  };
+  // Written into setup.ini as it stands, this target would add a second "[VID]" section.
+  QTest::newRow("target with a pasted second section")
+      << acme([](PackageSettings &s) { s.targetDirectory = QStringLiteral("Quellon\\Drv\r\n[VID]\r\n0000"); })
+      << "Target Directory" << EntryFault::ControlCharacter;
+  QTest::newRow("target ending in a line break")
+      << acme([](PackageSettings &s) { s.targetDirectory = QStringLiteral("Quellon\\Drv\\\n"); })
+      << "Target Directory" << EntryFault::ControlCharacter;
+  QTest::newRow("company name with a tab")
+      << acme([](PackageSettings &s) { s.companyName = QStringLiteral("Acme\tControls"); })
+      << "Company Name" << EntryFault::ControlCharacter;
+  QTest::newRow("INF named after a device")
+      << acme([](PackageSettings &s) { s.infName = QStringLiteral("CON"); }) << "File Name for .inf"
+      << EntryFault::ReservedName;
+  QTest::newRow("device name with a line feed")
+      << acme([](PackageSettings &s) { s.deviceName = QStringLiteral("Acme\nCable"); }) << "Device Name"
+      << EntryFault::ControlCharacter;
+  QTest::newRow("product name with a carriage return")
+      << acme([](PackageSettings &s) { s.productName = QStringLiteral("Acme\rDriver"); }) << "Product Name"
+      << EntryFault::ControlCharacter;
+  QTest::newRow("installer named only dots")
+      << acme([](PackageSettings &s) { s.installerName = QStringLiteral(".."); }) << "Name for Installation File"
+      << EntryFault::TrailingDotOrBlank;
+  QTest::newRow("VID not padded") << acme([](PackageSettings &s) { s.vid = QStringLiteral("10C"); }) << "VID"
+                                  << EntryFault::Unfilled;
+  QTest::newRow("PID in lower case") << acme([](PackageSettings &s) { s.pid = QStringLiteral("c0a1"); }) << "PID"
+                                     << EntryFault::Unfilled;
+  // Entries the package does not use are not refused.
+  QTest::newRow("target with a line break while files are not copied")
+      << acme([](PackageSettings &s) {
+           s.copyFiles = false;
+           s.targetDirectory = QStringLiteral("Quellon\r\n[VID]");
+         })
+      << "" << EntryFault::None;
+  QTest::newRow("installer named CON with INF files only")
+      << acme([](PackageSettings &s) {
+           s.generateInstaller = false;
+           s.installerName = QStringLiteral("CON");
+         })
+      << "" << EntryFault::None;
+}
+
+void TestPackage::refusedEntryWritesNothing()
+{
+  QFETCH(PackageSettings, settings);
+  QFETCH(QString, fieldName);
+  QFETCH(EntryFault, fault);
+  QTemporaryDir root;
+  settings = inFolder(settings, root.filePath(QStringLiteral("package")));
+
+  const std::optional<SettingsFault> refused = packageSettingsFault(settings);
+  QCOMPARE(refused ? refused->fieldName : QString(), fieldName);
+  QCOMPARE(refused ? refused->fault : EntryFault::None, fault);
+  const GenerationResult result = generatePackage(settings);
+
+  if (refused) {
+    QCOMPARE(result, GenerationResult::RefusedEntry);
+    QVERIFY(!QFileInfo::exists(root.filePath(QStringLiteral("package"))));
+  } else {
+    QCOMPARE(result, GenerationResult::Success);
+    QCOMPARE(QFileInfo::exists(root.filePath(QStringLiteral("package/setup.ini"))), settings.generateInstaller);
+  }
 }
 
 QTEST_GUILESS_MAIN(TestPackage)

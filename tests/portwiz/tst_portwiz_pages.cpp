@@ -186,21 +186,48 @@ void TestPages::refusedEntry_data()
   QTest::newRow("empty company name") << company << "edCompanyName" << "" << blanks;
   QTest::newRow("empty abbreviation") << company << "edAbbreviation" << "" << blanks;
   QTest::newRow("empty INF name") << company << "edInfName" << "" << blanks;
+  const QString companyControl = QStringLiteral("Company Name cannot contain tabs, line breaks or other control characters.");
   QTest::newRow("double quote in company name")
-      << company << "edCompanyName" << "Acme \"Best\"" << quotedNameMessage(QStringLiteral("Company Name"));
-  QTest::newRow("line break in company name")
-      << company << "edCompanyName" << "Acme\nControls" << quotedNameMessage(QStringLiteral("Company Name"));
+      << company << "edCompanyName" << "Acme \"Best\"" << "Company Name cannot contain a double quote (\").";
+  QTest::newRow("line break in company name") << company << "edCompanyName" << "Acme\nControls" << companyControl;
+  QTest::newRow("tab in company name") << company << "edCompanyName" << "Acme\tControls" << companyControl;
   QTest::newRow("folder in INF name") << company << "edInfName" << "../abc"
-                                      << fileNameMessage(QStringLiteral("File Name for .inf"));
+                                      << "File Name for .inf cannot contain any of: \\ / : * ? \" < > |";
+  QTest::newRow("line break in INF name")
+      << company << "edInfName" << "abc\r\n"
+      << "File Name for .inf cannot contain tabs, line breaks or other control characters.";
+  QTest::newRow("INF named after a device")
+      << company << "edInfName" << "con"
+      << "File Name for .inf cannot be a name Windows keeps for a device: CON, PRN, AUX, NUL, COM1 to COM9 "
+         "or LPT1 to LPT9, with or without an extension.";
+  QTest::newRow("INF name of dots") << company << "edInfName" << ".."
+                                    << "File Name for .inf cannot end with a dot or a blank.";
   QTest::newRow("empty device name") << WizardStep::DeviceName << "edDeviceName" << "" << blanks;
   QTest::newRow("double quote in device name")
-      << WizardStep::DeviceName << "edDeviceName" << "12\" cable" << quotedNameMessage(QStringLiteral("Device Name"));
+      << WizardStep::DeviceName << "edDeviceName" << "12\" cable" << "Device Name cannot contain a double quote (\").";
+  QTest::newRow("line feed in device name")
+      << WizardStep::DeviceName << "edDeviceName" << "Acme\nCable"
+      << "Device Name cannot contain tabs, line breaks or other control characters.";
   QTest::newRow("empty product name") << WizardStep::ProductNames << "edProductName" << "" << blanks;
   QTest::newRow("empty installer name") << WizardStep::ProductNames << "edInstallerName" << "" << blanks;
-  QTest::newRow("line break in product name") << WizardStep::ProductNames << "edProductName" << "Acme\r\nDriver"
-                                              << quotedNameMessage(QStringLiteral("Product Name"));
+  QTest::newRow("line break in product name")
+      << WizardStep::ProductNames << "edProductName" << "Acme\r\nDriver"
+      << "Product Name cannot contain tabs, line breaks or other control characters.";
   QTest::newRow("drive in installer name") << WizardStep::ProductNames << "edInstallerName" << "C:setup"
-                                           << fileNameMessage(QStringLiteral("Name for Installation File"));
+                                           << "Name for Installation File cannot contain any of: \\ / : * ? \" < > |";
+  QTest::newRow("installer named after a port")
+      << WizardStep::ProductNames << "edInstallerName" << "LPT1.exe"
+      << "Name for Installation File cannot be a name Windows keeps for a device: CON, PRN, AUX, NUL, COM1 to COM9 "
+         "or LPT1 to LPT9, with or without an extension.";
+  QTest::newRow("installer name ending in a dot") << WizardStep::ProductNames << "edInstallerName" << "a."
+                                                  << "Name for Installation File cannot end with a dot or a blank.";
+  QTest::newRow("installer name of one blank") << WizardStep::ProductNames << "edInstallerName" << " "
+                                               << "Name for Installation File cannot end with a dot or a blank.";
+  const QString directoryControl = QStringLiteral("Directory cannot contain tabs, line breaks or other control characters.");
+  QTest::newRow("pasted second section in target directory")
+      << WizardStep::InstallerOptions << "edTargetDirectory" << "Quellon\\Drv\r\n[VID]\r\n0000" << directoryControl;
+  QTest::newRow("line feed in generation directory")
+      << WizardStep::GenerationDirectory << "edGenerationDirectory" << "out\nput" << directoryControl;
   QTest::newRow("star in target directory")
       << WizardStep::InstallerOptions << "edTargetDirectory" << "Acme\\*" << directoryNameMessage(u'\\');
   QTest::newRow("drive-relative generation directory")

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QtTest>
 
+Q_DECLARE_METATYPE(EntryFault)
+
 namespace {
 
 // The generation directory a new package type proposes on this host.
@@ -79,6 +81,8 @@ private Q_SLOTS:
   void directoryName();
   void nameChecks_data();
   void nameChecks();
+  void directoryEntry_data();
+  void directoryEntry();
   void selectDriverType_data();
   void selectDriverType();
   void targetDirectory_data();
@@ -135,6 +139,9 @@ void TestRules::directoryName_data()
   QTest::newRow("less than") << "C:\\<out" << windows << false;
   QTest::newRow("greater than") << "C:\\out>" << windows << false;
   QTest::newRow("bar") << "C:\\a|b" << windows << false;
+  QTest::newRow("carriage return (a line of its own in setup.ini)") << "C:\\out\rSetup" << windows << false;
+  QTest::newRow("tab") << "C:\\a\tb" << windows << false;
+  QTest::newRow("line feed after the folder") << "C:\\out\n" << windows << false;
   QTest::newRow("host path with slashes") << "/home/user/out" << unix << true;
   QTest::newRow("backslash on a slash host") << "/home/user\\out" << unix << false;
   QTest::newRow("colon before a slash") << "/mnt/c:/out" << unix << true;
@@ -152,29 +159,78 @@ void TestRules::directoryName()
 void TestRules::nameChecks_data()
 {
   QTest::addColumn<QString>("name");
-  QTest::addColumn<bool>("breaksInfString");
-  QTest::addColumn<bool>("validFileName");
+  QTest::addColumn<EntryFault>("asQuotedName"); // company, device and product names
+  QTest::addColumn<EntryFault>("asFileName");   // INF and installer names
 
-  QTest::newRow("plain name") << "Acme Controls" << false << true;
-  QTest::newRow("apostrophe and ampersand") << "O'Neil & Sons" << false << true;
-  QTest::newRow("typographic quotes") << QString::fromUtf8("\u201cAcme\u201d") << false << true;
-  QTest::newRow("double quote") << "Acme \"Best\" Controls" << true << false;
-  QTest::newRow("line feed") << "Acme\nControls" << true << false;
-  QTest::newRow("carriage return") << "Acme\rControls" << true << false;
-  QTest::newRow("tab") << "a\tb" << false << false;
-  QTest::newRow("parent folder with slash") << "../abc" << false << false;
-  QTest::newRow("parent folder with backslash") << "..\\abc" << false << false;
-  QTest::newRow("drive") << "C:abc" << false << false;
-  QTest::newRow("star") << "ab*" << false << false;
+  using F = EntryFault;
+  QTest::newRow("plain name") << "Acme Controls" << F::None << F::None;
+  QTest::newRow("apostrophe and ampersand") << "O'Neil & Sons" << F::None << F::None;
+  QTest::newRow("typographic quotes") << QString::fromUtf8("\u201cAcme\u201d") << F::None << F::None;
+  QTest::newRow("Cyrillic letters") << QString::fromUtf8("Прилад") << F::None << F::None;
+  QTest::newRow("double quote") << "Acme \"Best\" Controls" << F::DoubleQuote << F::ForbiddenCharacter;
+  QTest::newRow("line feed") << "Acme\nControls" << F::ControlCharacter << F::ControlCharacter;
+  QTest::newRow("carriage return") << "Acme\rControls" << F::ControlCharacter << F::ControlCharacter;
+  QTest::newRow("pasted second section") << "Quellon\r\n[VID]\r\n0000" << F::ControlCharacter << F::ControlCharacter;
+  QTest::newRow("tab") << "a\tb" << F::ControlCharacter << F::ControlCharacter;
+  QTest::newRow("escape") << "a\x1b" "b" << F::ControlCharacter << F::ControlCharacter;
+  QTest::newRow("delete") << "ab\x7f" << F::ControlCharacter << F::ControlCharacter;
+  QTest::newRow("next-line control") << QString::fromUtf8("a\u0085b") << F::ControlCharacter << F::ControlCharacter;
+  QTest::newRow("line separator") << QString::fromUtf8("a\u2028b") << F::ControlCharacter << F::ControlCharacter;
+  QTest::newRow("parent folder with slash") << "../abc" << F::None << F::ForbiddenCharacter;
+  QTest::newRow("parent folder with backslash") << "..\\abc" << F::None << F::ForbiddenCharacter;
+  QTest::newRow("drive") << "C:abc" << F::None << F::ForbiddenCharacter;
+  QTest::newRow("star") << "ab*" << F::None << F::ForbiddenCharacter;
+  QTest::newRow("console device") << "CON" << F::None << F::ReservedName;
+  QTest::newRow("printer device in lower case") << "prn" << F::None << F::ReservedName;
+  QTest::newRow("auxiliary device with extension") << "Aux.inf" << F::None << F::ReservedName;
+  QTest::newRow("null device with two extensions") << "nul.tar.gz" << F::None << F::ReservedName;
+  QTest::newRow("first serial port") << "COM1" << F::None << F::ReservedName;
+  QTest::newRow("ninth printer port") << "lpt9" << F::None << F::ReservedName;
+  QTest::newRow("device name with a blank before the extension") << "COM3 .exe" << F::None << F::ReservedName;
+  QTest::newRow("port number 0 is no device") << "COM0" << F::None << F::None;
+  QTest::newRow("port number 10 is no device") << "LPT10" << F::None << F::None;
+  QTest::newRow("device name inside a longer name") << "CONSOLE" << F::None << F::None;
+  QTest::newRow("device name after a prefix") << "myCON" << F::None << F::None;
+  QTest::newRow("trailing dot") << "a." << F::None << F::TrailingDotOrBlank;
+  QTest::newRow("trailing blank") << "abc " << F::None << F::TrailingDotOrBlank;
+  QTest::newRow("only a blank") << " " << F::None << F::TrailingDotOrBlank;
+  QTest::newRow("one dot") << "." << F::None << F::TrailingDotOrBlank;
+  QTest::newRow("only dots") << ".." << F::None << F::TrailingDotOrBlank;
+  QTest::newRow("leading dot") << ".abc" << F::None << F::None;
+  QTest::newRow("dot inside") << "quel.vcp" << F::None << F::None;
+  QTest::newRow("stock INF name") << "quelvcp" << F::None << F::None;
+  QTest::newRow("stock installer name") << "QL410xVCPInstaller" << F::None << F::None;
+  QTest::newRow("empty") << "" << F::None << F::Unfilled;
 }
 
 void TestRules::nameChecks()
 {
   QFETCH(QString, name);
-  QFETCH(bool, breaksInfString);
-  QFETCH(bool, validFileName);
-  QCOMPARE(breaksQuotedInfString(name), breaksInfString);
-  QCOMPARE(isValidFileName(name), validFileName);
+  QFETCH(EntryFault, asQuotedName);
+  QFETCH(EntryFault, asFileName);
+  QCOMPARE(quotedNameFault(name), asQuotedName);
+  QCOMPARE(fileNameFault(name), asFileName);
+}
+
+void TestRules::directoryEntry_data()
+{
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<EntryFault>("fault");
+
+  QTest::newRow("stock target") << "Quellon\\MCU\\QL410x\\" << EntryFault::None;
+  QTest::newRow("pasted second section") << "Quellon\\Drv\r\n[VID]\r\n0000" << EntryFault::ControlCharacter;
+  QTest::newRow("trailing line break") << "Quellon\\Drv\\\r\n" << EntryFault::ControlCharacter;
+  QTest::newRow("leading line feed") << "\nQuellon\\Drv\\" << EntryFault::ControlCharacter;
+  QTest::newRow("tab") << "Quellon\tDrv" << EntryFault::ControlCharacter;
+  QTest::newRow("star") << "Acme\\*" << EntryFault::NotADirectoryName;
+  QTest::newRow("only blanks") << "   " << EntryFault::NotADirectoryName;
+}
+
+void TestRules::directoryEntry()
+{
+  QFETCH(QString, text);
+  QFETCH(EntryFault, fault);
+  QCOMPARE(directoryFault(text, u'\\'), fault);
 }
 
 void TestRules::selectDriverType_data()

@@ -7,6 +7,7 @@
 //       (N = 8, 16, 32, 255)
 //   objcopy -I binary -O ihex --change-addresses 0x0800 --set-start 0x0800 firmware16p.bin firmware16p-objcopy16.hex
 // and the binary's CRC-32, 0xE63B4010, by Python's zlib.crc32.
+#include "exchangeprogress.h"
 #include "hexfile.h"
 #include "programmerview.h"
 
@@ -289,13 +290,13 @@ void TstHexFile::progressText_data()
     QTest::addColumn<int>("total");
     QTest::addColumn<int>("elapsedMs");
     QTest::addColumn<QString>("text");
-    QTest::newRow("nothing-yet") << 0 << 32768 << 0 << "Запис HEX: 0 з 32768 байтів";
+    QTest::newRow("nothing-yet") << 0 << 32768 << 0 << "0 %, 0 з 32 768 байт";
     QTest::newRow("a-quarter-in-15-s") << 8192 << 32768 << 15000
-                                       << "Запис HEX: 8192 з 32768 байтів, залишилось 0:45";
+                                       << "25 %, 8 192 з 32 768 байт, залишилось 0:45";
     QTest::newRow("a-third-in-61-s") << 1000 << 3000 << 61000
-                                     << "Запис HEX: 1000 з 3000 байтів, залишилось 2:02";
+                                     << "33 %, 1 000 з 3 000 байт, залишилось 2:02";
     QTest::newRow("part-second-rounds-up") << 2999 << 3000 << 1000
-                                           << "Запис HEX: 2999 з 3000 байтів, залишилось 0:01";
+                                           << "99 %, 2 999 з 3 000 байт, залишилось 0:01";
 }
 
 void TstHexFile::progressText()
@@ -303,7 +304,7 @@ void TstHexFile::progressText()
     QFETCH(int, written);
     QFETCH(int, total);
     QFETCH(int, elapsedMs);
-    QTEST(firmwareProgressText(written, total, elapsedMs), "text");
+    QTEST(progressDetails(written, total, elapsedMs), "text");
 }
 
 QTEST_GUILESS_MAIN(TstHexFile)

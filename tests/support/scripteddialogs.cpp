@@ -24,6 +24,12 @@ bool ScriptedDialogs::askOkCancel(const QString &text)
     return answer;
 }
 
+Dialogs::Choice ScriptedDialogs::askSaveDiscardCancel(const QString &text)
+{
+    questions.append(text);
+    return choices.isEmpty() ? choice : choices.takeFirst();
+}
+
 QString ScriptedDialogs::openFileName(const FileRequest &request)
 {
     fileRequests.append(request);

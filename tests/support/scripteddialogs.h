@@ -23,6 +23,7 @@ public:
     void showMessage(Kind kind, const QString &text, const QString &detail = QString()) override;
     bool askYesNo(const QString &text) override;
     bool askOkCancel(const QString &text) override;
+    Choice askSaveDiscardCancel(const QString &text) override;
     QString openFileName(const FileRequest &request) override;
     QString saveFileName(const FileRequest &request) override;
     QString existingDirectory(const QString &caption, const QString &start) override;
@@ -33,6 +34,9 @@ public:
     QList<FileRequest> fileRequests;
 
     bool answer = true;           // for every question
+    // For the save/discard/cancel questions, in turn; `choice` once they are used up.
+    QList<Choice> choices;
+    Choice choice = Choice::Discard;
     QString fileName;             // for open and save dialogs
     QString directory;            // for the folder picker
     // Runs a modal dialog: gets the dialog object, returns its result code.

@@ -58,7 +58,6 @@ TPKorvelForm24::TPKorvelForm24(Shell &shell, QWidget *parent) : TDeviceEditor(Mo
     btnBasicClick();
     connectChangeMarks();
     CheckMode();
-    resize(900, 680);
 }
 
 QWidget *TPKorvelForm24::createPageButtons()

@@ -1,5 +1,6 @@
 #include "deviceeditor.h"
 
+#include "dialogs.h"
 #include "portsettings.h"
 #include "proc.h"
 #include "registry.h"
@@ -9,14 +10,19 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMdiSubWindow>
+
+#include <utility>
 
 namespace {
 const QString kCaptionSeparator = QStringLiteral("   -   ");
+const QString kUserChangeMark = kCaptionSeparator + QStringLiteral("змінено користувачем");
 } // namespace
 
 TDeviceEditor::TDeviceEditor(Model model, Shell &shell, QWidget *parent)
-    : EditorWindow(parent), m_model(model), m_shell(shell), m_transfers(new EditorTransfers(*this, shell, this))
+    : EditorWindow(parent), m_model(model), m_shell(shell), m_transfers(new EditorTransfers(*this, shell, this)),
+      m_history(new EditHistory([this](const EditSnapshot &s) { showSnapshot(s); }, this))
 {
     setObjectName(QString::fromLatin1(modelInfo(model).component));
 }
@@ -55,7 +61,45 @@ void TDeviceEditor::ChangeAdjust()
     if (exchange().FillingControls)
         return;
     m_holdsSettings = true;
-    setCaption(m_title + kCaptionSeparator + QStringLiteral("змінено користувачем"));
+    const QString captionBefore = windowTitle();
+    setCaption(m_title + kUserChangeMark);
+    m_history->recordEdit(captionBefore, snapshot(), qobject_cast<QLineEdit *>(focusWidget()));
+}
+
+bool TDeviceEditor::hasUserChanges() const
+{
+    return windowTitle().endsWith(kUserChangeMark);
+}
+
+EditSnapshot TDeviceEditor::snapshot()
+{
+    ExchangeState &state = exchange();
+    const QByteArray eeprom = state.EepromImage;
+    const QByteArray memory = state.MemoryImage;
+    encodeImages();
+    EditSnapshot shown{std::exchange(state.EepromImage, eeprom), std::exchange(state.MemoryImage, memory),
+                       windowTitle()};
+    return shown;
+}
+
+// Through the decoding of a read, so every rule that follows decoded images runs; the
+// images decode as the editor's own variant encoded them.
+void TDeviceEditor::showSnapshot(const EditSnapshot &snapshot)
+{
+    ExchangeState &state = exchange();
+    const QByteArray eeprom = std::exchange(state.EepromImage, snapshot.eeprom);
+    const QByteArray memory = std::exchange(state.MemoryImage, snapshot.memory);
+    const quint8 variant = std::exchange(state.FirmwareVariant, m_variant);
+    fillControlsFromImages();
+    state.EepromImage = eeprom;
+    state.MemoryImage = memory;
+    state.FirmwareVariant = variant;
+    setCaption(snapshot.caption);
+}
+
+void TDeviceEditor::forgetEdits()
+{
+    m_history->restart(snapshot());
 }
 
 void TDeviceEditor::VersionFirmware(quint8 variant)
@@ -63,6 +107,7 @@ void TDeviceEditor::VersionFirmware(quint8 variant)
     ResetToDefault();
     m_holdsSettings = false;
     adoptVariant(variant);
+    forgetEdits();
 }
 
 void TDeviceEditor::adoptVariant(quint8 variant)
@@ -87,6 +132,12 @@ void TDeviceEditor::fillControlsFromImages()
 bool TDeviceEditor::isIdle() const
 {
     return !m_transfers->running();
+}
+
+void TDeviceEditor::showImages()
+{
+    fillControlsFromImages();
+    forgetEdits();
 }
 
 void TDeviceEditor::encodeImages()
@@ -183,11 +234,14 @@ bool TDeviceEditor::PrepareToSave(const QString &fileName)
     FillArrayByDataForEEPROM();
     FillArrayByDataForMemory();
     const settingsfile::Header header{modelInfo(m_model).typeCode, recordedVersion()};
-    if (settingsfile::write(fileName, header, exchange().EepromImage, eepromSize(), exchange().MemoryImage,
-                            memorySize()))
-        return true;
-    ShowError(kErrWriteFile);
-    return false;
+    if (!settingsfile::write(fileName, header, exchange().EepromImage, eepromSize(),
+                             exchange().MemoryImage, memorySize())) {
+        ShowError(kErrWriteFile);
+        return false;
+    }
+    // The edits are in the file now: the caption names it instead of marking them unsaved.
+    setCaption(m_title + kCaptionSeparator + QFileInfo(fileName).fileName());
+    return true;
 }
 
 void TDeviceEditor::PrepareToLoad(const QString &fileName, const settingsfile::Contents &file)
@@ -199,16 +253,28 @@ void TDeviceEditor::PrepareToLoad(const QString &fileName, const settingsfile::C
     fillControlsFromImages();
     m_holdsSettings = true;
     setCaption(m_title + kCaptionSeparator + QFileInfo(fileName).fileName());
+    forgetEdits();
 }
 
 void TDeviceEditor::closeEvent(QCloseEvent *event)
 {
     storeSubWindowPlacement(m_shell, *this);
-    if (!isIdle()) {
-        event->ignore();
-        return;
+    event->setAccepted(isIdle() && changesSettled());
+}
+
+bool TDeviceEditor::changesSettled()
+{
+    if (!hasUserChanges())
+        return true;
+    const QString question = QStringLiteral("Налаштування «%1» змінено. Зберегти зміни у файл?").arg(m_title);
+    switch (dialogs().askSaveDiscardCancel(question)) {
+    case Dialogs::Choice::Save:
+        m_shell.saveSettingsOf(*this);
+        return !hasUserChanges(); // the save was cancelled or failed: the window stays
+    case Dialogs::Choice::Discard: return true;
+    case Dialogs::Choice::Cancel: break;
     }
-    event->accept();
+    return false;
 }
 
 void TDeviceEditor::showEvent(QShowEvent *event)
@@ -217,5 +283,6 @@ void TDeviceEditor::showEvent(QShowEvent *event)
     if (!m_placed) {
         m_placed = true;
         restoreSubWindowPlacement(m_shell, *this);
+        m_history->takeUndoKeysFrom(this);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "devicedefinition.h"
+#include "edithistory.h"
 #include "editortransfers.h"
 #include "editorwindow.h"
 #include "exchangestate.h"
@@ -23,6 +24,8 @@ public:
     QString title() const override { return m_title; }
     bool isIdle() const override;
     bool holdsSettings() const override { return m_holdsSettings; }
+    bool hasUserChanges() const override;
+    QUndoStack *undoStack() const override { return m_history->stack(); }
 
     void VersionFirmware(quint8 variant) override;
     void LoadFromDevice() override;
@@ -78,15 +81,23 @@ protected:
     SlotWrite slotWrite(int slot) const override;
 
     void fillControlsFromImages();
+    // The controls were filled anew: the edits before cannot be undone.
+    void forgetEdits();
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
     // TransferHost
     void encodeImages() override;
-    void showImages() override { fillControlsFromImages(); }
+    void showImages() override;
     void showState(const QString &state) override;
     void holdSettings() override { m_holdsSettings = true; }
+
+    // What the controls hold, encoded without touching the images of an exchange.
+    EditSnapshot snapshot();
+    void showSnapshot(const EditSnapshot &snapshot);
+    // Whether the window may close as far as the user's unsaved edits go.
+    bool changesSettled();
 
     Model m_model;
     Shell &m_shell;
@@ -95,4 +106,5 @@ private:
     bool m_holdsSettings = false;
     bool m_placed = false;
     EditorTransfers *m_transfers;
+    EditHistory *m_history;
 };

@@ -26,7 +26,10 @@ EditorTransfers::EditorTransfers(TransferHost &host, Shell &shell, QObject *pare
     : QObject(parent), m_host(host), m_shell(shell), m_session(new ExchangeSession(shell, this))
 {
     connect(m_session, &ExchangeSession::finished, this, &EditorTransfers::ended);
-    connect(m_session, &ExchangeSession::failed, this, &EditorTransfers::failed);
+    connect(m_session, &ExchangeSession::failed, this,
+            [this] { stopped(QStringLiteral("зчитування не завершено")); });
+    connect(m_session, &ExchangeSession::cancelled, this,
+            [this] { stopped(QStringLiteral("зчитування скасовано")); });
 }
 
 EditorTransfers::~EditorTransfers() = default;
@@ -178,16 +181,17 @@ void EditorTransfers::ended()
     }
 }
 
-void EditorTransfers::failed()
+// A failed or cancelled exchange: a cut write can go on later; a read leaves the controls
+// as they were (they are not the device's).
+void EditorTransfers::stopped(const QString &readState)
 {
     const Step step = std::exchange(m_step, Step::Idle);
-    const std::optional<ExchangeFailure> &failure = m_session->lastFailure();
-    if (step == Step::Writing && failure && failure->writesAcknowledged)
-        m_resumeFrom = failure->resumeFrom;
+    if (step == Step::Writing)
+        m_resumeFrom = m_session->resumeFrom();
     if (step == Step::CheckingDevice || step == Step::Verifying || step == Step::Comparing)
         setImages(m_kept);
     if (step == Step::Reading)
-        m_host.showState(QStringLiteral("зчитування не завершено")); // the controls are not the device's
+        m_host.showState(readState);
 }
 
 void EditorTransfers::afterRead()

@@ -78,7 +78,7 @@ private:
     void startWrite(const Write &write);
     void startVerification();
     void ended();
-    void failed();
+    void stopped(const QString &readState);
     void afterRead();
     void afterDeviceCheck();
     void afterVerification();

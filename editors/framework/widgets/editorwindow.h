@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+class QUndoStack;
+
 // The operations every device editor offers; the main window calls them on the active
 // editor. An editor lives inside an MDI sub-window of the main window.
 class EditorWindow : public QWidget
@@ -23,6 +25,11 @@ public:
     // The controls hold settings of the user's: a completed read, a loaded file or an
     // edit (not the defaults of a fresh editor or what a failed read left).
     virtual bool holdsSettings() const = 0;
+    // The caption carries the mark of edits by the user (none since the last read, file
+    // load or save).
+    virtual bool hasUserChanges() const = 0;
+    // Undo and redo of the user's edits.
+    virtual QUndoStack *undoStack() const = 0;
 
     virtual void VersionFirmware(quint8 variant) = 0;
     virtual void LoadFromDevice() = 0;

@@ -17,3 +17,10 @@ void reportTransmitFailure(Shell &shell, const LinkOutcome &outcome)
                           transmitErrorDetail(outcome.operation, outcome.port,
                                               outcome.failure.value_or(ExchangeFailure{})));
 }
+
+void reportCancel(Shell &shell, const LinkOutcome &outcome)
+{
+    shell.setStatusText(0, cancelledStatus(outcome.operation));
+    dialogs().showMessage(Dialogs::Kind::Information,
+                          cancelledText(outcome.operation, outcome.cancel.value_or(ExchangeCancel{})));
+}

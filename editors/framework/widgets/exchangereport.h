@@ -11,3 +11,5 @@ class Shell;
 void reportOpenFailure(Shell &shell, const LinkOutcome &outcome);
 // Error 6 (or its reading form): the exchange failed.
 void reportTransmitFailure(Shell &shell, const LinkOutcome &outcome);
+// The user cancelled: the status bar and one box saying what was done.
+void reportCancel(Shell &shell, const LinkOutcome &outcome);

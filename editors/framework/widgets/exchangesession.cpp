@@ -24,6 +24,7 @@ bool ExchangeSession::start(const Operation &operation, PlannedExchange planned)
     if (TProgressForm *progress = TProgressForm::instance()) {
         progress->setMaximum(int(m_planned.list.size()));
         progress->setPosition(0);
+        progress->measure(m_planned.list);
     }
     showStage(0);
     if (m_planned.list.isEmpty()) {
@@ -31,7 +32,7 @@ bool ExchangeSession::start(const Operation &operation, PlannedExchange planned)
         reportOpenFailure(m_shell, {operation, QString(), QStringLiteral("немає запитів для передачі"), {}});
         return false;
     }
-    if (!openLink(operation))
+    if (stopsUnstarted(operation, int(m_planned.list.size())) || !openLink(operation))
         return false;
     m_link->Start(this, &m_planned.list);
     return true;
@@ -39,10 +40,22 @@ bool ExchangeSession::start(const Operation &operation, PlannedExchange planned)
 
 bool ExchangeSession::startIdentification(const Operation &operation)
 {
-    if (running() || !openLink(operation))
+    if (running() || stopsUnstarted(operation, 1) || !openLink(operation))
         return false;
     m_planned = {};
     m_link->Identify(this);
+    return true;
+}
+
+// A cancel pressed during the exchange before (an identification, the read before a write)
+// also stops the one that would follow it.
+bool ExchangeSession::stopsUnstarted(const Operation &operation, int requests)
+{
+    const TProgressForm *progress = TProgressForm::instance();
+    if (!progress || !progress->cancelRequested())
+        return false;
+    m_started.start();
+    stopCancelled({operation, QString(), QString(), {}, ExchangeCancel{0, requests, false, 0}});
     return true;
 }
 
@@ -50,12 +63,16 @@ bool ExchangeSession::openLink(const Operation &operation)
 {
     m_started.start();
     m_lastFailure.reset();
+    m_resumeFrom.reset();
     m_link = m_shell.createLink();
     m_link->setOperation(operation);
     showProgressOf(*m_link);
     connect(m_link.get(), &TMainCPort::progressed, this, [this](int position) {
-        showStage(position - 1);
-        Q_EMIT progressed(position - 1);
+        const int answered = position - 1;
+        showStage(answered);
+        if (TProgressForm *progress = TProgressForm::instance())
+            progress->answered(answered);
+        Q_EMIT progressed(answered);
     });
     if (m_link->OpenPort())
         return true;
@@ -79,7 +96,9 @@ void ExchangeSession::showStage(int answered)
 
 bool ExchangeSession::event(QEvent *e)
 {
-    return handleExchangeEnd(e, [this] { end(); }, [this] { fail(); }) || QObject::event(e);
+    return handleExchangeEnd(e, [this] { end(); }, [this] { fail(); },
+                             [this] { stopCancelled(m_link ? m_link->outcome() : LinkOutcome{}); })
+           || QObject::event(e);
 }
 
 void ExchangeSession::showElapsed()
@@ -106,9 +125,20 @@ void ExchangeSession::fail()
 {
     const LinkOutcome outcome = m_link ? m_link->outcome() : LinkOutcome{};
     m_lastFailure = outcome.failure;
+    m_resumeFrom = resumePoint(outcome.failure);
     m_link.reset();
     m_shell.EndAnimation();
     showElapsed();
     Q_EMIT failed();
     reportTransmitFailure(m_shell, outcome);
+}
+
+void ExchangeSession::stopCancelled(const LinkOutcome &outcome)
+{
+    m_resumeFrom = resumePoint(outcome.cancel);
+    m_link.reset();
+    m_shell.EndAnimation();
+    showElapsed();
+    Q_EMIT cancelled();
+    reportCancel(m_shell, outcome);
 }

@@ -35,6 +35,9 @@ public:
     const PlannedExchange &planned() const { return m_planned; }
     // Why the last exchange failed, until the next one starts.
     const std::optional<ExchangeFailure> &lastFailure() const { return m_lastFailure; }
+    // Where a repeat of the last exchange goes on, when it failed or was cancelled after
+    // the target took some of its writes; until the next one starts.
+    const std::optional<int> &resumeFrom() const { return m_resumeFrom; }
 
 Q_SIGNALS:
     // The requests answered so far, as the exchange goes on.
@@ -47,12 +50,17 @@ Q_SIGNALS:
     // The exchange failed; the link is released and the busy display closed. The failure
     // box follows the handlers of this signal.
     void failed();
+    // The user cancelled the exchange; the link is released and the busy display closed.
+    // The box saying what was done follows the handlers of this signal.
+    void cancelled();
 
 protected:
     bool event(QEvent *event) override;
 
 private:
     bool openLink(const Operation &operation);
+    bool stopsUnstarted(const Operation &operation, int requests);
+    void stopCancelled(const LinkOutcome &outcome);
     void showStage(int answered);
     void end();
     void fail();
@@ -63,4 +71,14 @@ private:
     PlannedExchange m_planned;
     QElapsedTimer m_started;
     std::optional<ExchangeFailure> m_lastFailure;
+    std::optional<int> m_resumeFrom;
 };
+
+// The request a repeat starts from when the target took some of the writes.
+template <typename Stop>
+std::optional<int> resumePoint(const std::optional<Stop> &stop)
+{
+    if (stop && stop->writesAcknowledged)
+        return stop->resumeFrom;
+    return std::nullopt;
+}

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+class EditorWindow;
 class QMdiArea;
 class QObject;
 class QSettings;
@@ -32,6 +33,8 @@ public:
     virtual void EndAnimation() = 0;
     // Save, factory settings and print follow whether any editor window is open.
     virtual void editorWindowsChanged() = 0;
+    // The save-settings-file command for `window`: asks for the file and writes it.
+    virtual void saveSettingsOf(EditorWindow &window) = 0;
     // Whether a write is read back and checked (the user's choice, on by default).
     virtual bool verifyAfterWrite() const = 0;
     // The area holding the editor and programmer windows.

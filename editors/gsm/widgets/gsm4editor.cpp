@@ -73,7 +73,6 @@ TZMU_GSM4Form::TZMU_GSM4Form(Shell &shell, QWidget *parent)
     layout->addWidget(createEventCodes());
     connectChangeMarks();
     applyChannelRule();
-    resize(900, 680);
 }
 
 QWidget *TZMU_GSM4Form::createLoopGroups()

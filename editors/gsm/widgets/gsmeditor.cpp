@@ -33,7 +33,6 @@ TZMU_GSMForm::TZMU_GSMForm(Shell &shell, QWidget *parent)
     layout->addWidget(m_gprs);
     layout->addStretch();
     applyChannelRule();
-    resize(560, 620);
 }
 
 GsmSettings TZMU_GSMForm::settings() const

@@ -68,7 +68,6 @@ TPanelEditor::TPanelEditor(const PanelEditorLayout &layout, Shell &shell, QWidge
     markChangesOf(m_telephones);
     markChangesOf(m_sections);
     CheckMode();
-    resize(860, 640);
 }
 
 QWidget *TPanelEditor::createBasicPage()

@@ -41,9 +41,27 @@ QSpinBox *createNamedSpinner(int number, const SpinnerRange &range)
     return spin;
 }
 
+namespace {
+
+// Asks for room for its whole page, so that an editor opens showing its page unscrolled
+// where the screen allows; the scroll bars are for smaller windows.
+class WholePageArea : public QScrollArea
+{
+public:
+    QSize sizeHint() const override
+    {
+        if (!widget())
+            return QScrollArea::sizeHint();
+        const int frame = 2 * frameWidth();
+        return widget()->sizeHint() + QSize(frame, frame);
+    }
+};
+
+} // namespace
+
 QScrollArea *createScrolledPage(QWidget *page, const QString &name)
 {
-    auto *area = new QScrollArea;
+    auto *area = new WholePageArea;
     area->setObjectName(name);
     area->setWidget(page);
     area->setWidgetResizable(true);

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -43,7 +44,6 @@ QWidget *SectionPages::createPage(int page)
     auto *row = new QHBoxLayout(widget);
     auto *list = new QListWidget;
     list->setObjectName(QStringLiteral("lstBoxSection%1").arg(page + 1));
-    list->setMinimumWidth(360);
     m_lists.append(list);
     auto *boxes = new QVBoxLayout;
     for (int i = 0; i < m_table.sections.size(); ++i) {
@@ -53,6 +53,9 @@ QWidget *SectionPages::createPage(int page)
         boxes->addWidget(createBox(i));
     }
     boxes->addStretch();
+    // Wide enough for the longest section title, with room for the scroll bar.
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth()
+                          + list->verticalScrollBar()->sizeHint().width());
     connect(list, &QListWidget::itemClicked, this, [this, page] { showSelected(page); });
     connect(list, &QListWidget::currentRowChanged, this, [this, page] { showSelected(page); });
     row->addWidget(list);

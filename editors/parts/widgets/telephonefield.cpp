@@ -51,7 +51,6 @@ QToolButton *TelephoneField::createButton(const QString &name, const QString &te
     button->setObjectName(name);
     button->setText(text);
     button->setToolTip(hint);
-    button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->installEventFilter(this);
     return button;
