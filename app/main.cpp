@@ -4,6 +4,7 @@
 #include "comport.h"
 #include "dialogs.h"
 #include "editorwindow.h"
+#include "filehistory.h"
 #include "helpguide.h"
 #include "placement.h"
 #include "progress.h"
@@ -37,6 +38,7 @@ constexpr int kStatusWidths[3] = {300, 250, 50};
 TMainForm::TMainForm(const QString &iniPath, QWidget *parent)
     : QMainWindow(parent),
       m_ini(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)),
+      m_files(std::make_unique<FileHistory>()),
       m_programFolder(QCoreApplication::applicationDirPath())
 {
     setObjectName(QStringLiteral("MainForm"));
@@ -84,6 +86,8 @@ void TMainForm::createActions()
     addCommand("mnOpen", "Відкрити файл", &TMainForm::mnOpenClick, Qt::Key_F3);
     addCommand("mnSave", "Записати в файл", &TMainForm::mnSaveClick, Qt::Key_F4);
     addCommand("mnPrint", "Друк налаштувань", &TMainForm::mnPrintClick, Qt::Key_F11);
+    addCommand("mnPreviewReport", "Попередній перегляд звіту", &TMainForm::mnPreviewReportClick);
+    addCommand("mnReportPdf", "Зберегти звіт у PDF", &TMainForm::mnReportPdfClick);
     addCommand("mnClose", "Вихід", &TMainForm::mnCloseClick, Qt::Key_F10);
     addCommand("mnLoadDev", "Завантажити в прилад", &TMainForm::mnLoadDevClick, Qt::Key_F5);
     addCommand("mnReadDev", "Зчитати з приладу", &TMainForm::mnReadDevClick, Qt::Key_F6);
@@ -107,17 +111,20 @@ void TMainForm::createActions()
     addCommand("mnOptionCOM", "Налаштування COM-порту", &TMainForm::mnOptionCOMClick, Qt::Key_F9);
     addCommand("mnHelp", "Допомога", &TMainForm::mnHelpClick, Qt::Key_F1);
     addCommand("mnAbout", "Про програму", &TMainForm::mnAboutClick);
-    for (const char *name : {"mnSave", "mnPrint", "mnLoadDev", "mnReadDev", "mnFA"})
+    for (const char *name : {"mnSave", "mnPrint", "mnPreviewReport", "mnReportPdf", "mnLoadDev", "mnReadDev", "mnFA"})
         findChild<QAction *>(name)->setEnabled(false);
 }
 
 void TMainForm::createMenus()
 {
     const auto action = [this](const char *name) { return findChild<QAction *>(name); };
-    QMenu *file = menuBar()->addMenu("Файл");
-    file->addActions({action("mnSelectDev"), action("mnOpen"), action("mnSave"), action("mnPrint")});
-    file->addSeparator();
-    file->addAction(action("mnClose"));
+    m_fileMenu = menuBar()->addMenu("Файл");
+    m_fileMenu->addActions({action("mnSelectDev"), action("mnOpen"), action("mnSave"), action("mnPrint"),
+                            action("mnPreviewReport"), action("mnReportPdf")});
+    m_fileMenu->addSeparator();
+    m_recentEnd = m_fileMenu->addSeparator();
+    m_fileMenu->addAction(action("mnClose"));
+    fillRecentFiles();
     createEditMenu();
 
     QMenu *options = menuBar()->addMenu("Опції");
@@ -258,7 +265,7 @@ void TMainForm::editorWindowsChanged()
     bool anyEditor = false;
     for (QMdiSubWindow *sub : m_mdi->subWindowList())
         anyEditor = anyEditor || qobject_cast<EditorWindow *>(sub->widget());
-    for (const char *name : {"mnSave", "tbSave", "mnFA", "tbFA", "mnPrint", "tbPrint"})
+    for (const char *name : {"mnSave", "tbSave", "mnFA", "tbFA", "mnPrint", "tbPrint", "mnPreviewReport", "mnReportPdf"})
         findChild<QAction *>(name)->setEnabled(anyEditor);
 }
 

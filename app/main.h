@@ -11,6 +11,7 @@
 #include <memory>
 
 class EditorWindow;
+class FileHistory;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -20,6 +21,7 @@ class QUndoGroup;
 class TMainCPort;
 struct LinkOutcome;
 struct Operation;
+struct SettingsReport;
 namespace settingsfile {
 struct Contents;
 }
@@ -92,6 +94,8 @@ public:
     void mnSaveClick();
     void mnFAClick();
     void mnPrintClick();
+    void mnPreviewReportClick();
+    void mnReportPdfClick();
     void mnCloseClick();
     void mnHelpClick();
     void mnAboutClick();
@@ -123,10 +127,16 @@ private:
     void applyPlacement();
     void storePlacement();
 
-    QString adjustmentsFolder() const;
+    void openFile(const QString &path);
+    void openRecentFile(const QString &path);
+    void fillRecentFiles();
     void openSettingsFile(const QString &path);
     void loadSettingsFile(EditorWindow &window, const QString &path, const settingsfile::Contents &file);
     void openHexFile(const QString &path);
+    bool confirmOverwrite(const QString &path);
+    EditorWindow *reportingEditor() const;
+    using ReportWriter = std::function<bool(const QString &path, const SettingsReport &report)>;
+    QString saveReport(const QString &suffix, const ReportWriter &write);
     bool openLink(const Operation &operation, const std::function<void()> &restore);
     bool openLinkBusy(const Operation &operation);
     bool openLinkBusy(const Operation &operation, const QString &text);
@@ -151,6 +161,10 @@ private:
     QLabel *m_status[3] = {};
     QMenu *m_windowMenu = nullptr;
     QUndoGroup *m_undoGroup = nullptr; // the editors' edits; the active editor's is undone
+    QMenu *m_fileMenu = nullptr;
+    QAction *m_recentEnd = nullptr; // the separator after the recent files
+    QList<QAction *> m_recentItems;
+    std::unique_ptr<FileHistory> m_files;
     QList<QAction *> m_readSlotItems;
     QPointer<TSelectForm> m_select;
     EditorFactory m_editorFactory;

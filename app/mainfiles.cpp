@@ -1,29 +1,43 @@
 // File commands of the main window: open a settings or HEX file, save the active
-// editor's settings, load factory settings, print.
+// editor's settings, load factory settings, and the recently used files.
 #include "main.h"
 
 #include "dialogs.h"
 #include "editorwindow.h"
+#include "filehistory.h"
 #include "proc.h"
 #include "select.h"
 #include "settingsfile.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 
-QString TMainForm::adjustmentsFolder() const
+namespace {
+
+const QString kSettingsFilter = QStringLiteral("Налаштування користувача (*.vau)|*.vau|Всі файли (*.*)|*.*");
+
+// "&3 /home/user/object 12.vau"; an ampersand of the path stays one.
+QString recentItemText(int number, const QString &path)
 {
-    return QDir(m_programFolder).filePath(QStringLiteral("adjustments"));
+    return QStringLiteral("&%1 %2").arg(number).arg(QDir::toNativeSeparators(path).replace(u'&', QStringLiteral("&&")));
 }
+
+} // namespace
 
 void TMainForm::mnOpenClick()
 {
     const QString path = dialogs().openFileName(
-        {adjustmentsFolder(),
+        {m_files->startFolder(),
          QStringLiteral("Налаштування користувача (*.vau)|*.vau|HEX - файли|*.hex|Всі файли (*.*)|*.*"),
          QStringLiteral("vau")});
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+void TMainForm::openFile(const QString &path)
+{
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("vau"))
         openSettingsFile(path);
@@ -44,8 +58,11 @@ void TMainForm::openSettingsFile(const QString &path)
     const auto &file = std::get<settingsfile::Contents>(read);
     m_exchange.DeviceType = file.header.typeCode;
     m_exchange.FirmwareVariant = file.header.variant;
-    if (EditorWindow *window = openEditor(file.model, file.header.variant))
+    if (EditorWindow *window = openEditor(file.model, file.header.variant)) {
         loadSettingsFile(*window, path, file);
+        m_files->addRecent(path);
+        fillRecentFiles();
+    }
 }
 
 void TMainForm::loadSettingsFile(EditorWindow &window, const QString &path, const settingsfile::Contents &file)
@@ -61,6 +78,43 @@ void TMainForm::openHexFile(const QString &path)
         m_select->close();
     if (m_hexOpener)
         m_hexOpener(path);
+    m_files->addRecent(path);
+    fillRecentFiles();
+}
+
+// A file moved or deleted since is said so and leaves the list.
+void TMainForm::openRecentFile(const QString &path)
+{
+    if (QFileInfo::exists(path)) {
+        openFile(path);
+        return;
+    }
+    m_files->removeRecent(path);
+    fillRecentFiles();
+    dialogs().showMessage(Dialogs::Kind::Warning,
+                          QStringLiteral("Файл не знайдено, його прибрано зі списку останніх файлів."),
+                          QDir::toNativeSeparators(path));
+}
+
+// The items go before the separator above "Вихід". An item may be the one whose command
+// runs now, so the old ones are deleted later.
+void TMainForm::fillRecentFiles()
+{
+    for (QAction *item : std::as_const(m_recentItems)) {
+        m_fileMenu->removeAction(item);
+        item->deleteLater();
+    }
+    m_recentItems.clear();
+    const QStringList files = m_files->recentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        auto *item = new QAction(recentItemText(i + 1, files[i]), this);
+        item->setObjectName(QStringLiteral("mnRecent%1").arg(i + 1));
+        const QString path = files[i];
+        connect(item, &QAction::triggered, this, [this, path] { openRecentFile(path); });
+        m_fileMenu->insertAction(m_recentEnd, item);
+        m_recentItems.append(item);
+    }
+    m_recentEnd->setVisible(!files.isEmpty());
 }
 
 void TMainForm::mnCompareFileClick()
@@ -70,11 +124,10 @@ void TMainForm::mnCompareFileClick()
         ShowError(kErrNothingToWrite);
         return;
     }
-    const QString path = dialogs().openFileName(
-        {adjustmentsFolder(), QStringLiteral("Налаштування користувача (*.vau)|*.vau|Всі файли (*.*)|*.*"),
-         QStringLiteral("vau")});
+    const QString path = dialogs().openFileName({m_files->startFolder(), kSettingsFilter, QStringLiteral("vau")});
     if (path.isEmpty())
         return;
+    m_files->noteUsed(path);
     const settingsfile::ReadResult read = settingsfile::readFile(path, window->model());
     if (const auto *failure = std::get_if<settingsfile::Failure>(&read)) {
         ShowError(kErrReadFile, settingsfile::describe(path, *failure));
@@ -91,17 +144,20 @@ void TMainForm::mnSaveClick()
 
 void TMainForm::saveSettingsOf(EditorWindow &window)
 {
-    const QString path = dialogs().saveFileName(
-        {adjustmentsFolder(), QStringLiteral("Налаштування користувача (*.vau)|*.vau|Всі файли (*.*)|*.*"),
-         QStringLiteral("vau")});
-    if (path.isEmpty())
-        return;
-    if (QFileInfo::exists(path)
-        && !dialogs().askYesNo(QStringLiteral("Такий файл вже існує. Перезаписати?")))
+    const QString path = dialogs().saveFileName({m_files->startFolder(), kSettingsFilter, QStringLiteral("vau")});
+    if (path.isEmpty() || !confirmOverwrite(path))
         return;
     // The editor writes the file whole through a temporary one, so a failed save never
     // leaves the user's earlier file truncated.
-    window.PrepareToSave(path);
+    if (window.PrepareToSave(path)) {
+        m_files->addRecent(path);
+        fillRecentFiles();
+    }
+}
+
+bool TMainForm::confirmOverwrite(const QString &path)
+{
+    return !QFileInfo::exists(path) || dialogs().askYesNo(QStringLiteral("Такий файл вже існує. Перезаписати?"));
 }
 
 void TMainForm::mnFAClick()
@@ -126,11 +182,4 @@ void TMainForm::mnFAClick()
         return;
     loadSettingsFile(*window, path, std::get<settingsfile::Contents>(read));
     window->setCaption(window->title() + QStringLiteral("   -   заводські налаштування"));
-}
-
-void TMainForm::mnPrintClick()
-{
-    EditorWindow *window = activeEditor();
-    if (window && modelInfo(window->model()).hasReport)
-        window->PrepareToPrint();
 }

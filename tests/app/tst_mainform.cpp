@@ -1,5 +1,6 @@
 // The main window: menu states, busy display, the exchanges it starts against a scripted
-// device, identification dispatch, the port dialog and window placement.
+// device, identification dispatch, the port dialog, window placement, where files go and
+// the report commands.
 #include "comport.h"
 #include "editorwindow.h"
 #include "frame.h"
@@ -13,8 +14,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStandardPaths>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -68,9 +73,18 @@ public:
     bool slotWriteCut() const override { return false; }
     void discardCutWrite() override {}
     void SaveRecord() override { calls.append("SaveRecord"); }
-    void PrepareToSave(const QString &) override { calls.append("PrepareToSave"); }
+    bool PrepareToSave(const QString &path) override
+    {
+        calls.append("PrepareToSave");
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(QByteArray(231, '\0')) == 231;
+    }
     void PrepareToLoad(const QString &, const settingsfile::Contents &) override { calls.append("PrepareToLoad"); }
-    void PrepareToPrint() override { calls.append("PrepareToPrint"); }
+    SettingsReport PrepareToPrint() override
+    {
+        calls.append("PrepareToPrint");
+        return {m_title, {reportList(QStringLiteral("КОДИ ДОСТУПУ"), {{QStringLiteral("код"), QStringLiteral("1234")}})}};
+    }
     void setCaption(const QString &caption) override { setWindowTitle(caption); }
 
     QStringList calls;
@@ -152,6 +166,42 @@ struct Device {
     }
 };
 
+// A 4-zone settings file (type 23, variant 4) of the right size.
+QString writeSettingsFile(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(hex("17 04") + QByteArray(229, '\0'));
+    return path;
+}
+
+// The user's documents folder, or the home folder of an account that has none yet.
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+QStringList recentItems(TMainForm &form)
+{
+    QStringList texts;
+    for (int i = 1; auto *item = form.findChild<QAction *>(QStringLiteral("mnRecent%1").arg(i)); ++i)
+        texts << item->text();
+    return texts;
+}
+
+// Takes the "file" URLs the program asks the system to open.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public Q_SLOTS:
+    void open(const QUrl &url) { opened << url; }
+
+public:
+    QList<QUrl> opened;
+};
+
 QAction *action(TMainForm &form, const char *name)
 {
     auto *a = form.findChild<QAction *>(name);
@@ -202,6 +252,13 @@ private Q_SLOTS:
     void selectionLinksOpenEditors_data();
     void selectionLinksOpenEditors();
     void editorCommandsFollowOpenEditors();
+    void dialogsStartInLastFolder_data();
+    void dialogsStartInLastFolder();
+    void recentFiles_data();
+    void recentFiles();
+    void reportCommands_data();
+    void reportCommands();
+    void previewShowsThePrintPreview();
 
 private:
     std::unique_ptr<TMainForm> makeForm();
@@ -815,6 +872,172 @@ void TstMainForm::editorCommandsFollowOpenEditors()
     form->mdiArea()->closeAllSubWindows();
     QTRY_VERIFY(!action(*form, "mnSave")->isEnabled());
     QVERIFY(!action(*form, "tbPrint")->isEnabled());
+}
+
+namespace {
+
+// Runs the steps of a files row: "open a/x.vau", "save a/x.vau" (from a 4-zone editor),
+// "recent 2" (the second recent item), "delete a/x.vau", "rmdir a", "restart".
+void runFileSteps(std::unique_ptr<TMainForm> &form, const std::function<std::unique_ptr<TMainForm>()> &restart,
+                  ScriptedDialogs &dialogs, const QDir &root, const QStringList &steps)
+{
+    for (const QString &step : steps) {
+        const QString verb = step.section(u' ', 0, 0);
+        const QString path = root.filePath(step.section(u' ', 1));
+        if (verb == "open") {
+            dialogs.fileName = QFileInfo::exists(path) ? path : writeSettingsFile(path);
+            action(*form, "mnOpen")->trigger();
+        } else if (verb == "save") {
+            QDir().mkpath(QFileInfo(path).path());
+            form->openEditor(Model::Korvel4p, 4);
+            dialogs.fileName = path;
+            action(*form, "mnSave")->trigger();
+        } else if (verb == "recent") {
+            action(*form, qPrintable("mnRecent" + step.section(u' ', 1)))->trigger();
+        } else if (verb == "delete") {
+            QFile::remove(path);
+        } else if (verb == "rmdir") {
+            QDir(path).removeRecursively();
+        } else if (verb == "restart") {
+            form = restart();
+        }
+    }
+}
+
+} // namespace
+
+void TstMainForm::dialogsStartInLastFolder_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("folder"); // under the test's folder; empty: the documents folder
+    QTest::newRow("first time: documents") << QStringList{} << QString();
+    QTest::newRow("after opening: that file's folder") << QStringList{"open site1/a.vau"} << "site1";
+    QTest::newRow("after saving: that file's folder") << QStringList{"open site1/a.vau", "save site2/b.vau"} << "site2";
+    QTest::newRow("kept for the next start") << QStringList{"open site1/a.vau", "restart"} << "site1";
+    QTest::newRow("folder removed since: documents") << QStringList{"open site1/a.vau", "rmdir site1"} << QString();
+}
+
+void TstMainForm::dialogsStartInLastFolder()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, folder);
+    QStandardPaths::setTestModeEnabled(true);
+    const QString documents = documentsFolder();
+    auto form = makeForm();
+    runFileSteps(form, [this] { return makeForm(); }, *m_dialogs, QDir(m_dir->path()), steps);
+    m_dialogs->fileName.clear();
+    action(*form, "mnOpen")->trigger();
+    const QString expected = folder.isEmpty() ? documents : m_dir->filePath(folder);
+    QCOMPARE(m_dialogs->fileRequests.last().directory, expected);
+    QVERIFY(!expected.startsWith(QCoreApplication::applicationDirPath()));
+}
+
+void TstMainForm::recentFiles_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("items"); // file names under the test's folder, in menu order
+    QTest::addColumn<QString>("warning");
+
+    QStringList ten;
+    for (int i = 1; i <= 10; ++i)
+        ten << QStringLiteral("open f%1.vau").arg(i);
+    const QString gone = QStringLiteral("Файл не знайдено, його прибрано зі списку останніх файлів.");
+    QTest::newRow("none at first") << QStringList{} << QStringList{} << QString();
+    QTest::newRow("newest first, each once")
+        << QStringList{"open a.vau", "open b.vau", "open a.vau"} << QStringList{"a.vau", "b.vau"} << QString();
+    QTest::newRow("eight at most") << ten
+                                   << QStringList{"f10.vau", "f9.vau", "f8.vau", "f7.vau", "f6.vau", "f5.vau",
+                                                  "f4.vau", "f3.vau"}
+                                   << QString();
+    QTest::newRow("a saved file joins") << QStringList{"open a.vau", "save out/c.vau"} << QStringList{"out/c.vau", "a.vau"}
+                                        << QString();
+    QTest::newRow("an item opens its file")
+        << QStringList{"open a.vau", "open b.vau", "recent 2"} << QStringList{"a.vau", "b.vau"} << QString();
+    QTest::newRow("a missing file is said so and removed")
+        << QStringList{"open a.vau", "open b.vau", "delete a.vau", "recent 2"} << QStringList{"b.vau"} << gone;
+    QTest::newRow("kept for the next start")
+        << QStringList{"open a.vau", "open b.vau", "restart"} << QStringList{"b.vau", "a.vau"} << QString();
+}
+
+void TstMainForm::recentFiles()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, items);
+    QFETCH(QString, warning);
+    auto form = makeForm();
+    runFileSteps(form, [this] { return makeForm(); }, *m_dialogs, QDir(m_dir->path()), steps);
+    QStringList expected;
+    for (int i = 0; i < items.size(); ++i)
+        expected << QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(m_dir->filePath(items[i])));
+    QTRY_COMPARE(recentItems(*form), expected);
+    QCOMPARE(m_dialogs->texts(Dialogs::Kind::Warning), warning.isEmpty() ? QStringList{} : QStringList{warning});
+}
+
+void TstMainForm::reportCommands_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<bool>("viewer");        // the system opens RTF files (the offscreen platform opens none)
+    QTest::addColumn<QByteArray>("start");   // of the file written
+    QTest::addColumn<QString>("status");     // after the path in the status text
+    const QString noViewer =
+        QStringLiteral("; не вдалося відкрити його: для друку скористайтеся попереднім переглядом звіту");
+    QTest::newRow("F11: RTF opened") << "mnPrint" << "rtf" << true << QByteArray("{\\rtf1\\ansi\\ansicpg1251") << QString();
+    QTest::newRow("F11 without an RTF viewer") << "mnPrint" << "rtf" << false << QByteArray("{\\rtf1\\ansi") << noViewer;
+    QTest::newRow("PDF") << "mnReportPdf" << "pdf" << false << QByteArray("%PDF-") << QString();
+}
+
+// The save dialog offers the model and the day in the documents folder; what is chosen is
+// written whole, and the status bar says where.
+void TstMainForm::reportCommands()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, suffix);
+    QFETCH(bool, viewer);
+    QFETCH(QByteArray, start);
+    QFETCH(QString, status);
+    QStandardPaths::setTestModeEnabled(true);
+    UrlCatcher catcher;
+    if (viewer)
+        QDesktopServices::setUrlHandler("file", &catcher, "open");
+    auto form = makeForm();
+    form->openEditor(Model::Korvel4p, 4);
+    const QString path = m_dir->filePath("звіти/об'єкт 7." + suffix);
+    QDir().mkpath(QFileInfo(path).path());
+    m_dialogs->fileName = path;
+    action(*form, qPrintable(command))->trigger();
+    QDesktopServices::unsetUrlHandler("file");
+
+    const QString offered = QDir(documentsFolder()).filePath("КОРВЕЛ-4П " + QDate::currentDate().toString(Qt::ISODate) + "." + suffix);
+    QCOMPARE(m_dialogs->fileRequests.last().directory, offered);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith(start));
+    QCOMPARE(form->statusText(0), "Звіт записано: " + QDir::toNativeSeparators(path) + status);
+    QCOMPARE(catcher.opened, viewer ? QList<QUrl>{QUrl::fromLocalFile(path)} : QList<QUrl>{});
+    m_dialogs->fileName.clear();
+    action(*form, qPrintable(command))->trigger();
+    QCOMPARE(m_dialogs->fileRequests.last().directory, QFileInfo(path).dir().filePath(QFileInfo(offered).fileName()));
+}
+
+// The preview lays the active editor's report out on the printer it is given.
+void TstMainForm::previewShowsThePrintPreview()
+{
+    auto form = makeForm();
+    form->openEditor(Model::Korvel4p, 4);
+    const QString printed = m_dir->filePath("printed.pdf");
+    m_dialogs->dialogHandler = [&printed](QObject *dialog) {
+        if (auto *preview = qobject_cast<QPrintPreviewDialog *>(dialog)) {
+            QPrinter printer;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printed);
+            Q_EMIT preview->paintRequested(&printer);
+        }
+        return 0;
+    };
+    action(*form, "mnPreviewReport")->trigger();
+    QVERIFY(qobject_cast<FakeEditor *>(form->activeEditor())->calls.contains("PrepareToPrint"));
+    QVERIFY(QFileInfo(printed).size() > 0);
 }
 
 QTEST_MAIN(TstMainForm)

@@ -275,13 +275,13 @@ void TstControlStartExchange::printWritesTheDevicesReport()
 {
     QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "reportOpened");
     m_form->openEditor(Model::PKorvel24, 1);
+    m_dialogs->fileName = m_dir->filePath(QStringLiteral("ПУіЗ КОРВЕЛ - 2_4.rtf"));
     m_form->findChild<QAction *>("mnPrint")->trigger();
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    QCOMPARE(m_opened.fileName(), QStringLiteral("PKORVEL-24.rtf"));
+    QCOMPARE(m_opened, QUrl::fromLocalFile(m_dialogs->fileName));
     QFile report(m_opened.toLocalFile());
     QVERIFY(report.open(QIODevice::ReadOnly));
     QVERIFY(report.readAll().startsWith("{\\rtf1\\ansi\\ansicpg1251"));
-    report.remove();
 }
 
 void TstControlStartExchange::pagesClockChoicesAndReset()

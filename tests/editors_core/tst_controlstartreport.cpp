@@ -2,7 +2,9 @@
 // style of the panels' reports; the report file's name; the fields verification names.
 #include "controlstartreport.h"
 #include "rtfexpected.h"
+#include "rtfreport.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,9 +33,9 @@ Settings sampleSettings()
 QStringList headLines()
 {
     return {kRtfProlog, kRtfColours, kRtfTitle + "«ПУіЗ КОРВЕЛ - 2/4 (KVL24-1)»",
-            R"(\par \pard\tx1136\tx3408\tx5112\tx5964\tx6816\tx7810\tx8662\cf0\fs20)"
+            R"(\par \pard<stops>\cf0\fs20)"
             R"(«№ ЗОНИ»\tab«ТИП СПОВІЩУВАЧА»\tab«РЕЖИМ ЗБІГУ»\tab«"ОПОВ"»\tab«РЕЛ 1»\tab«РЕЛ 2»)",
-            kRtfBullets + R"(\tx426\tx1704\tx3408\tx5254\tx6106\tx7100\b0)",
+            kRtfBullets + R"(<stops>\b0)",
             R"(\tab«5»\tab«замкнутий»\tab«по одному СП»\tab«так»\tab«ні»\tab«ні»\)",
             R"(\tab«6»\tab«розімкнутий»\tab«без збігу»\tab«ні»\tab«ні»\tab«ні»\)",
             R"(\tab«7»\tab«розімкнутий»\tab«без збігу»\tab«ні»\tab«ні»\tab«ні»\)",
@@ -103,23 +105,24 @@ void TstControlStartReport::document()
     const QByteArray expected = expectedRtfDocument(headLines() + directionLines(1, "12 В", "так", 30, 5)
                                                     + directionLines(2, "24 В", "ні", 0, 1) + timesAndCodes()
                                                     + sectionLines());
-    const QByteArray report = reportRtf(sampleSettings());
-    const QByteArrayList reportLines = report.split('\n');
+    const QByteArray written = withStopsMarked(reportRtf(report(sampleSettings())));
+    const QByteArrayList reportLines = written.split('\n');
     const QByteArrayList expectedLines = expected.split('\n');
     for (qsizetype i = 0; i < qMin(reportLines.size(), expectedLines.size()); ++i)
         QVERIFY2(reportLines[i] == expectedLines[i], qPrintable(QString("line %1").arg(i + 1)));
-    QCOMPARE(report, expected);
+    QCOMPARE(written, expected);
 }
 
+// Written as the user names it, the report file holds the document whole.
 void TstControlStartReport::writtenAsItsOwnFile()
 {
     QTemporaryDir dir;
-    const ReportFileResult result = writeReport(dir.path(), sampleSettings());
+    const QByteArray rtf = reportRtf(report(sampleSettings()));
+    const ReportFileResult result = writeReportFile(dir.path(), "ПУіЗ КОРВЕЛ - 2_4 2026-12-09.rtf", rtf);
     QVERIFY(result.ok());
-    QCOMPARE(result.path, dir.filePath("PKORVEL-24.rtf"));
     QFile file(result.path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), reportRtf(sampleSettings()));
+    QCOMPARE(file.readAll(), rtf);
 }
 
 void TstControlStartReport::fieldsNameDirectionsAndLeaveTheClockOut()

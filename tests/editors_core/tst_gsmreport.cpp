@@ -41,7 +41,7 @@ void TstGsmReport::gsmCsdReportIsTheChannelLineOnly()
     GsmSettings s = gsmDefaults();
     s.text(GprsField::Identifier) = QStringLiteral("1234"); // written, but not reported for CSD
     const QByteArray expected = QByteArray(kProlog)
-                                + R"(\viewkind4\uc1\pard\qc\cf1\b\f0\fs32\'5A\'4D\'55\'2D\'47\'53\'4D)"
+                                + R"(\paperw11906\paperh16838\margl1134\margr567\margt1134\margb1134\viewkind4\uc1\pard\qc\cf1\b\f0\fs32\'5A\'4D\'55\'2D\'47\'53\'4D)"
                                   "\r\n"
                                 + R"(\par \pard)"
                                   "\r\n"
@@ -51,7 +51,7 @@ void TstGsmReport::gsmCsdReportIsTheChannelLineOnly()
                                   "\r\n"
                                 + R"(\par })"
                                   "\r\n";
-    QCOMPARE(gsmReportRtf(s), expected);
+    QCOMPARE(reportRtf(gsmReport(s)), expected);
 }
 
 void TstGsmReport::gsmGprsReportListsEverySetting()
@@ -60,7 +60,7 @@ void TstGsmReport::gsmGprsReportListsEverySetting()
     s.channel = GsmChannel::Gprs;
     s.text(GprsField::PortPpk) = QStringLiteral("12");
     s.text(GprsField::AltIp) = QStringLiteral("10.1.1.1");
-    const QList<QByteArray> report = lines(gsmReportRtf(s));
+    const QList<QByteArray> report = lines(reportRtf(gsmReport(s)));
     QCOMPARE(report.size(), 3 + 3 + 12 + 2 + 1);
     QCOMPARE(report[4], QByteArray(R"(\par \cf0\fs20\b\'47\'50\'52\'53\'20\'2D\'20\'EA\'E0\'ED\'E0\'EB)"
                                    "\r"));
@@ -107,7 +107,7 @@ void TstGsmReport::gsm4Report()
     s.inputTypes[1] = InputType::Fire;
     s.eventCodes[6] = QStringLiteral("007");
     const QList<QByteArray> report =
-        lines(gsm4ReportRtf(QStringLiteral("ЗМУ-GSM.4"), Gsm4Variant(variant), s));
+        lines(reportRtf(::gsm4Report(QStringLiteral("ЗМУ-GSM.4"), Gsm4Variant(variant), s)));
     QList<int> headingLines;
     for (const QByteArray &heading : headings) {
         const auto found = std::find_if(report.begin(), report.end(),
@@ -127,16 +127,13 @@ void TstGsmReport::gsm4Report()
                                                                 "\r")));
 }
 
+// The GSM.4 module's report is titled as its editor, for either variant.
 void TstGsmReport::gsm4FileNamedAfterTheTitle()
 {
-    QTemporaryDir dir;
     const QString title = QStringLiteral("ЗМУ-С112.4");
-    const ReportFileResult result =
-        writeGsm4Report(dir.path(), title, Gsm4Variant::S112, gsm4Defaults(Gsm4Variant::S112));
-    QVERIFY(result.ok());
-    QCOMPARE(result.path, QDir(dir.path()).filePath(QStringLiteral("ЗМУ-С112.4.rtf")));
-    QVERIFY(QFile::exists(result.path));
-    QVERIFY(writeGsmReport(dir.path(), gsmDefaults()).path.endsWith(QStringLiteral("/ZMU-GSM.rtf")));
+    const QList<QByteArray> report = lines(reportRtf(::gsm4Report(title, Gsm4Variant::S112, gsm4Defaults(Gsm4Variant::S112))));
+    QVERIFY(report[2].endsWith(QByteArray(R"(\fs32\'C7\'CC\'D3\'2D\'D1\'31\'31\'32\'2E\'34)") + '\r'));
+    QCOMPARE(reportBaseName(title, QDate(2026, 12, 9)), QStringLiteral("ЗМУ-С112.4 2026-12-09"));
 }
 
 QTEST_GUILESS_MAIN(TstGsmReport)

@@ -1,5 +1,6 @@
 #include "panelreport.h"
 #include "rtfexpected.h"
+#include "rtfreport.h"
 #include "systempanelreport.h"
 
 #include <QProcess>
@@ -14,9 +15,9 @@ Q_DECLARE_METATYPE(PanelSettings)
 namespace {
 
 const QString kHeadings = QStringLiteral(
-    R"(\par \pard\tx1136\tx3408\tx5112\tx5964\tx6816\tx7810\tx8662\cf0\fs20)"
+    R"(\par \pard<stops>\cf0\fs20)"
     R"(«№ ЗОНИ»\tab«ТИП СПОВІЩУВАЧА»\tab«РЕЖИМ ЗБІГУ»\tab«АЗПЗ1»\tab«АЗПЗ2»\tab)");
-const QString kZoneTabs = QStringLiteral(R"(\tx426\tx1704\tx3408\tx5254\tx6106\tx7100\tx7952)");
+const QString kZoneTabs = QStringLiteral("<stops>");
 const QString kPlainZone = QStringLiteral(
     R"(\tab«%1»\tab«замкнутий»\tab«без збігу»\tab«ні»\tab«ні»\tab«ні»\tab«ні»\tab«ні»)");
 
@@ -143,7 +144,7 @@ void TestPanelReport::document_data()
         R"(\tab«2»\tab«замкнутий»\tab«по двох зонах»\tab«ні»\tab«ні»\tab«ні»\tab«ні»\tab«так»\)",
     };
     const QString fourAndEightHeadings = kHeadings + R"(«"ОПОВ"»\tab«РЕЛ 1»\tab«РЕЛ 2»)";
-    const QString fourAndEightBullets = kRtfBullets + kZoneTabs + R"(\tx8804\b0)";
+    const QString fourAndEightBullets = kRtfBullets + kZoneTabs + R"(\b0)";
 
     QTest::newRow("4-zone variant 2, without an address")
         << PanelModel::FourZone << 2 << "КОРВЕЛ-4П (KVL4P-2)"
@@ -167,7 +168,7 @@ void TestPanelReport::document_data()
         << PanelModel::SixteenZone << 3 << "КОРВЕЛ-16П (KVL16P-3)"
         << expectedRtfDocument(QStringList{kRtfProlog, kRtfColours, kRtfTitle + "«КОРВЕЛ - 16П (KVL16P-3)»",
                                 kHeadings + R"(«АЗПЗ3»\tab«АЗПЗ4»\tab«"ОПОВ"»)",
-                                kRtfBullets + kZoneTabs + R"(\tx8946\b0)"}
+                                kRtfBullets + kZoneTabs + R"(\b0)"}
                     + firstZones + plainZones(3, 16) + sampleTimingAndReport("5 хв")
                     + QStringList{R"(«другий телефонний номер»\tab\tab\)",
                                   R"(«адреса в системі "Корвел-16.64П"»\tab«05»)"}
@@ -180,7 +181,7 @@ void TestPanelReport::document()
     QFETCH(int, variant);
     QFETCH(QString, title);
     QFETCH(QByteArray, rtf);
-    const QByteArray report = panelReportRtf(model, variant, title, sampleSettings());
+    const QByteArray report = withStopsMarked(reportRtf(panelReport(model, variant, title, sampleSettings())));
     const QByteArrayList reportLines = report.split('\n');
     const QByteArrayList expectedLines = rtf.split('\n');
     for (qsizetype i = 0; i < qMin(reportLines.size(), expectedLines.size()); ++i)
@@ -217,7 +218,7 @@ void TestPanelReport::variantLines()
     PanelSettings settings;
     settings.spinner(PanelSpinner::LineFault) = 7;
     settings.address = "06";
-    const QByteArray rtf = panelReportRtf(model, variant, "КОРВЕЛ-8П", settings);
+    const QByteArray rtf = reportRtf(panelReport(model, variant, "КОРВЕЛ-8П", settings));
 
     const QString lineFaultCaption = QStringLiteral("«час виявлення несправності лінії»");
     QCOMPARE(reportLine(rtf, lineFaultCaption),
@@ -227,29 +228,23 @@ void TestPanelReport::variantLines()
     QCOMPARE(reportLine(rtf, addressCaption), address.isEmpty() ? QByteArray() : addressLine);
 }
 
+// The name a report is offered under: the model without the variant, and the day.
 void TestPanelReport::fileName_data()
 {
-    QTest::addColumn<PanelModel>("model");
-    QTest::addColumn<int>("variant");
+    QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("fileName");
-    const auto four = PanelModel::FourZone;
-    const auto eight = PanelModel::EightZone;
-    QTest::newRow("16-zone 4 has the one name") << PanelModel::SixteenZone << 4 << "KORVEL-16P.rtf";
-    QTest::newRow("8-zone 3") << eight << 3 << "KORVEL-8P3.rtf";
-    QTest::newRow("8-zone 4") << eight << 4 << "KORVEL-8P4.rtf";
-    QTest::newRow("8-zone 5 plain") << eight << 5 << "KORVEL-8P.rtf";
-    QTest::newRow("4-zone 2") << four << 2 << "KORVEL-4P2.rtf";
-    QTest::newRow("4-zone 3 plain") << four << 3 << "KORVEL-4P.rtf";
-    QTest::newRow("4-zone 4") << four << 4 << "KORVEL-4P4.rtf";
-    QTest::newRow("4-zone 6 plain") << four << 6 << "KORVEL-4P.rtf";
+    QTest::newRow("16-zone") << "КОРВЕЛ-16П (KVL16P-4)" << "КОРВЕЛ-16П 2026-12-09";
+    QTest::newRow("4-zone") << "КОРВЕЛ-4П (KVL4P-3)" << "КОРВЕЛ-4П 2026-12-09";
+    QTest::newRow("GSM module without a variant") << "ЗМУ-GSM" << "ЗМУ-GSM 2026-12-09";
+    QTest::newRow("GSM.4 keeps its dot") << "ЗМУ-С112.4" << "ЗМУ-С112.4 2026-12-09";
+    QTest::newRow("slash cannot be in a file name") << "ПУіЗ КОРВЕЛ - 2/4 (KVL24-1)" << "ПУіЗ КОРВЕЛ - 2_4 2026-12-09";
 }
 
 void TestPanelReport::fileName()
 {
-    QFETCH(PanelModel, model);
-    QFETCH(int, variant);
+    QFETCH(QString, title);
     QFETCH(QString, fileName);
-    QCOMPARE(panelReportFileName(model, variant), fileName);
+    QCOMPARE(reportBaseName(title, QDate(2026, 12, 9)), fileName);
 }
 
 // unrtf's plain-text output keeps only the low byte of a non-ASCII character, so the texts are
@@ -259,10 +254,9 @@ void TestPanelReport::rtfReaderRecoversTheTexts()
     QTemporaryDir folder;
     PanelSettings settings = sampleSettings();
     settings.objectNumbers[1] = QStringLiteral("Zö");
-    const ReportFileResult result =
-        writePanelReport(folder.path(), PanelModel::EightZone, 2, "КОРВЕЛ-8П (KVL8P-2)", settings);
+    const ReportFileResult result = writeReportFile(
+        folder.path(), "KORVEL-8P2.rtf", reportRtf(panelReport(PanelModel::EightZone, 2, "КОРВЕЛ-8П (KVL8P-2)", settings)));
     QVERIFY(result.ok());
-    QCOMPARE(result.path, folder.filePath("KORVEL-8P2.rtf"));
     const QString unrtf = QStandardPaths::findExecutable("unrtf");
     if (unrtf.isEmpty())
         QSKIP("unrtf is not installed");
@@ -288,7 +282,7 @@ void TestPanelReport::systemPanelDocument()
     settings.accessCode3 = QStringLiteral("123456");
     QStringList lines{kRtfProlog, kRtfColours, kRtfTitle + "«КОРВЕЛ - 16.64П (KVL16.64P-1)»",
                       kHeadings + R"(«АЗПЗ3»\tab«АЗПЗ4»\tab«"ОПОВ"»)",
-                      kRtfBullets + kZoneTabs + R"(\tx8946\b0)"};
+                      kRtfBullets + kZoneTabs + R"(\b0)"};
     lines << R"(\tab«1»\tab«комбінований»\tab«по двох зонах»\tab«так»\tab«ні»\tab«так»\tab«ні»\tab«ні»\)"
           << R"(\tab«2»\tab«замкнутий»\tab«по двох зонах»\tab«ні»\tab«ні»\tab«ні»\tab«ні»\tab«так»\)";
     lines += plainZones(3, 16) + sampleTimingAndReport("5 хв");
@@ -297,14 +291,9 @@ void TestPanelReport::systemPanelDocument()
     lines << R"(«другий телефонний номер»\tab\tab)";
     lines += sampleSections(PanelModel::SixteenZone, 19);
     const QByteArray expected = expectedRtfDocument(lines);
-    QCOMPARE(systemPanelReportRtf(settings), expected);
+    QCOMPARE(withStopsMarked(reportRtf(systemPanelReport(settings))), expected);
     QVERIFY(expected.contains(expandRtf("«Секція 19 – Коди пожежної тривоги»\\tab«Секція 33 – Коди пожежної тривоги»")));
     QVERIFY(expected.contains(expandRtf("«Секція 32 – Інші коди»\\tab«Секція 46 – Інші коди»")));
-
-    QTemporaryDir folder;
-    const ReportFileResult result = writeSystemPanelReport(folder.path(), settings);
-    QVERIFY(result.ok());
-    QCOMPARE(result.path, folder.filePath("KORVEL-16.64P.rtf"));
 }
 
 // What verification and comparison name: the panel's fields without a system address, the

@@ -1,7 +1,11 @@
+#include "controlstartreport.h"
+#include "panelreport.h"
 #include "rtfreport.h"
+#include "systempanelreport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,7 +19,42 @@ private Q_SLOTS:
     void writeReportFile_data();
     void writeReportFile();
     void missingFolderIsReported();
+    void zoneColumnsFitTheirHeadings_data();
+    void zoneColumnsFitTheirHeadings();
 };
+
+namespace {
+
+// The stops of the first line holding `format` (an RTF control run), in twips.
+QList<int> tabStopsOf(const QByteArray &rtf, const QRegularExpression &format)
+{
+    const QRegularExpressionMatch line = format.match(QString::fromLatin1(rtf));
+    QList<int> stops;
+    auto stop = QRegularExpression(QStringLiteral(R"(\\tx(\d+))")).globalMatch(line.captured(1));
+    while (stop.hasNext())
+        stops << stop.next().captured(1).toInt();
+    return stops;
+}
+
+int control(const QByteArray &rtf, const char *word)
+{
+    return QRegularExpression(QStringLiteral(R"(\\%1(\d+))").arg(QLatin1String(word)))
+        .match(QString::fromLatin1(rtf))
+        .captured(1)
+        .toInt();
+}
+
+// Less than any Times New Roman Bold text of 10 points takes: 0.65 em (130 twips) for a
+// capital, half an em for a digit or "№" or a quotation mark, a quarter for a space.
+int narrowestWidth(const QString &text)
+{
+    int width = 0;
+    for (QChar ch : text)
+        width += ch == u' ' ? 50 : ch.isUpper() ? 130 : 100;
+    return width;
+}
+
+} // namespace
 
 void TestRtfReport::escaped_data()
 {
@@ -85,6 +124,49 @@ void TestRtfReport::missingFolderIsReported()
     const ReportFileResult result = ::writeReportFile(missing, "REPORT.rtf", "{\\rtf1}\r\n");
     QCOMPARE(result.error, ReportFileError::NotWritten);
     QVERIFY(!QFile::exists(result.path));
+}
+
+void TestRtfReport::zoneColumnsFitTheirHeadings_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QStringList>("headings");
+    const QStringList first{"№ ЗОНИ", "ТИП СПОВІЩУВАЧА", "РЕЖИМ ЗБІГУ"};
+    const QStringList panel = first + QStringList{"АЗПЗ1", "АЗПЗ2", "\"ОПОВ\"", "РЕЛ 1", "РЕЛ 2"};
+    const QStringList sixteen = first + QStringList{"АЗПЗ1", "АЗПЗ2", "АЗПЗ3", "АЗПЗ4", "\"ОПОВ\""};
+    PanelSettings settings;
+    settings.zones[3].detectorType = 2; // "комбінований", the widest type
+    settings.zones[3].mode = 3;         // "по двох зонах"
+    QTest::newRow("4-zone") << reportRtf(panelReport(PanelModel::FourZone, 4, "КОРВЕЛ-4П (KVL4P-3)", settings)) << panel;
+    QTest::newRow("8-zone") << reportRtf(panelReport(PanelModel::EightZone, 5, "КОРВЕЛ-8П (KVL8P-5)", settings)) << panel;
+    QTest::newRow("16-zone, the most columns")
+        << reportRtf(panelReport(PanelModel::SixteenZone, 2, "КОРВЕЛ-16П (KVL16P-2)", settings)) << sixteen;
+    QTest::newRow("16.64P") << reportRtf(systemPanelReport(settings)) << sixteen;
+    QTest::newRow("control-and-start device")
+        << reportRtf(controlstart::report(controlstart::Settings{}))
+        << first + QStringList{"\"ОПОВ\"", "РЕЛ 1", "РЕЛ 2"};
+}
+
+// Each heading stands over its column and ends before the next one begins, and the last
+// ends inside the page's text width: a word processor then wraps none of them.
+void TestRtfReport::zoneColumnsFitTheirHeadings()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QStringList, headings);
+    const QList<int> headingStops = tabStopsOf(rtf, QRegularExpression(R"(\\par \\pard((\\tx\d+)+)\\cf0\\fs20)"));
+    const QList<int> valueStops = tabStopsOf(rtf, QRegularExpression(R"(\\li200((\\tx\d+)+)\\b0)"));
+    QCOMPARE(headingStops.size(), headings.size() - 1);
+    QCOMPARE(valueStops.size(), headings.size()); // and one for the zone number after the bullet
+    QCOMPARE(valueStops.mid(1), headingStops);
+
+    int headingStart = 0;
+    for (qsizetype i = 0; i < headingStops.size(); ++i) {
+        QVERIFY2(headingStops[i] - headingStart >= narrowestWidth(headings[i]), qPrintable(headings[i]));
+        headingStart = headingStops[i];
+    }
+    const int textWidth = control(rtf, "paperw") - control(rtf, "margl") - control(rtf, "margr");
+    QVERIFY(textWidth > 0);
+    QVERIFY(headingStart + narrowestWidth(headings.last()) <= textWidth);
+    QVERIFY(valueStops[0] > 200); // past the bullet's indent
 }
 
 QTEST_APPLESS_MAIN(TestRtfReport)

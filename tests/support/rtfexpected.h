@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringEncoder>
 #include <QStringList>
@@ -37,9 +38,22 @@ inline const QString kRtfProlog = QStringLiteral(
     R"(New Roman;}Times New Roman CYR;}{\f1\fnil\fcharset0 Times New Roman;}{\f2\fnil\fcharset2 )"
     R"(Symbol;}})");
 inline const QString kRtfColours = QStringLiteral(R"({\colortbl ;\red0\green0\blue255;})");
-inline const QString kRtfTitle = QStringLiteral(R"(\viewkind4\uc1\pard\qc\cf1\b\f0\fs32)");
+inline const QString kRtfTitle = QStringLiteral(
+    R"(\paperw11906\paperh16838\margl1134\margr567\margt1134\margb1134\viewkind4\uc1\pard\qc\cf1\b\f0\fs32)");
 inline const QString kRtfBullets = QStringLiteral(
     R"(\par \pard{\pntext\f1\'B7\tab}{\*\pn\pnlvlblt\pnf1\pnindent0{\pntxtb\'B7}}\fi-200\li200)");
+
+// The zone table's tab stops are worked out from the widths of its texts (checked on their
+// own); the document comparisons read each run of them as "<stops>".
+inline QByteArray withStopsMarked(QByteArray rtf)
+{
+    static const QRegularExpression headings(QStringLiteral(R"(\\par \\pard(\\tx\d+)+\\cf0\\fs20)"));
+    static const QRegularExpression bullets(QStringLiteral(R"(\\fi-200\\li200(\\tx\d+)+\\b0)"));
+    QString text = QString::fromLatin1(rtf);
+    text.replace(headings, QStringLiteral(R"(\par \pard<stops>\cf0\fs20)"));
+    text.replace(bullets, QStringLiteral(R"(\fi-200\li200<stops>\b0)"));
+    return text.toLatin1();
+}
 
 // The timing and test-report lists of a report whose times are 60 s, 120 s and `lineFault`,
 // and whose test report goes first at 8:30, then every 1 day 0 hours 0 minutes.

@@ -7,24 +7,17 @@ namespace controlstart {
 
 namespace {
 
-using namespace rtfpiece;
-
-constexpr char kZoneTabStops[] = R"(\tx426\tx1704\tx3408\tx5254\tx6106\tx7100)";
-constexpr char kSectionTitleFormat[] = R"(\par \b)";
-constexpr char kSectionFieldsFormat[] = R"(\par \pard\tx284\tx3692\b0)";
-
 // The zone grid's columns C, D and E.
 const QList<FieldColumn> kOutputs{{2, QStringLiteral("ОПОВ")}, {3, QStringLiteral("РЕЛ 1")}, {4, QStringLiteral("РЕЛ 2")}};
 
-RtfLines zoneTable(const Settings &settings)
+ReportBlock zoneTable(const Settings &settings)
 {
-    ReportZoneTable table{{QStringLiteral("№ ЗОНИ"), QStringLiteral("ТИП СПОВІЩУВАЧА"), QStringLiteral("РЕЖИМ ЗБІГУ"),
-                           QStringLiteral("\"ОПОВ\""), QStringLiteral("РЕЛ 1"), QStringLiteral("РЕЛ 2")},
-                          {},
-                          kZoneTabStops};
+    QList<int> columns;
     for (const FieldColumn &column : kOutputs)
-        table.columns.append(column.index);
-    return reportZoneTable(table, {kFirstZone, kLastZone}, settings.zones);
+        columns.append(column.index);
+    return reportZoneTable({QStringLiteral("№ ЗОНИ"), QStringLiteral("ТИП СПОВІЩУВАЧА"), QStringLiteral("РЕЖИМ ЗБІГУ"),
+                            QStringLiteral("\"ОПОВ\""), QStringLiteral("РЕЛ 1"), QStringLiteral("РЕЛ 2")},
+                           columns, {kFirstZone, kLastZone}, settings.zones);
 }
 
 // Caption and value of each of a direction's settings.
@@ -42,12 +35,12 @@ QString directionHeading(int direction)
     return QStringLiteral("Напрямок %1").arg(direction + 1);
 }
 
-RtfLines directionLines(const Direction &direction)
+ReportRows directionRows(const Direction &direction)
 {
-    RtfLines lines;
+    ReportRows rows;
     for (const auto &[caption, value] : directionValues(direction))
-        lines << reportCodeLine(caption, value);
-    return lines;
+        rows << reportCodeRow(caption, value);
+    return rows;
 }
 
 QString sectionValue(const Settings &settings, int sectionIndex, int field)
@@ -58,14 +51,13 @@ QString sectionValue(const Settings &settings, int sectionIndex, int field)
     return settings.sectionFields[std::size_t(sectionIndex)][std::size_t(field - 1)];
 }
 
-RtfLines sectionLines(const Settings &settings, int sectionIndex)
+ReportBlock sectionFields(const Settings &settings, int sectionIndex)
 {
     const SectionEntry &section = sectionTable().sections.at(sectionIndex);
-    RtfLines fields;
+    ReportBlock block{ReportBlock::Kind::Fields, {section.title}, {}};
     for (int field = 1; field <= section.fieldCount(); ++field)
-        fields << rtfTabbed({{}, section.fieldCaptions.at(field - 1), sectionValue(settings, sectionIndex, field)});
-    return RtfLines{kParagraphEnd, kSectionTitleFormat + rtfEscaped(section.title), kSectionFieldsFormat}
-        + rtfLineBreaks(fields);
+        block.rows << QStringList{section.fieldCaptions.at(field - 1), sectionValue(settings, sectionIndex, field)};
+    return block;
 }
 
 } // namespace
@@ -75,28 +67,21 @@ QStringList supplyItems()
     return {QStringLiteral("12 В"), QStringLiteral("24 В")};
 }
 
-QByteArray reportRtf(const Settings &settings)
+SettingsReport report(const Settings &settings)
 {
-    RtfLines lines = reportStart(kReportTitle);
-    lines += zoneTable(settings);
+    SettingsReport report{kReportTitle, {zoneTable(settings)}};
     for (int d = 0; d < kDirectionCount; ++d)
-        lines += headedList(kEmptyLineHeading, directionHeading(d).toUpper(), directionLines(settings.directions[std::size_t(d)]));
-    lines += headedList(kEmptyLineHeading, QStringLiteral("ЧАСОВІ НАЛАШТУВАННЯ"),
-                        reportTimingLines(settings.times, reportValue(settings.times[2], QStringLiteral("хв"))));
-    lines += headedList(kHeading, QStringLiteral("Параметри передачі тестового сповіщення"),
-                        reportTestReportLines(settings.testReport));
-    lines += headedList(kEmptyLineHeading, QStringLiteral("КОДИ ДОСТУПУ"),
-                        reportCodeLines(settings.accessCode2, settings.accessCode3, settings.objectNumbers,
-                                        settings.telephones));
+        report.blocks << reportList(directionHeading(d).toUpper(), directionRows(settings.directions[std::size_t(d)]));
+    report.blocks << reportList(QStringLiteral("ЧАСОВІ НАЛАШТУВАННЯ"),
+                                reportTimingRows(settings.times, reportValue(settings.times[2], QStringLiteral("хв"))))
+                  << reportList(QStringLiteral("Параметри передачі тестового сповіщення"),
+                                reportTestReportRows(settings.testReport), false)
+                  << reportList(QStringLiteral("КОДИ ДОСТУПУ"),
+                                reportCodeRows(settings.accessCode2, settings.accessCode3, settings.objectNumbers,
+                                               settings.telephones));
     for (int i = 0; i < kSectionCount; ++i)
-        lines += sectionLines(settings, i);
-    lines << kParagraphEnd << kDocumentEnd;
-    return rtfDocument(lines);
-}
-
-ReportFileResult writeReport(const QString &folder, const Settings &settings)
-{
-    return writeReportFile(folder, kReportFileName, reportRtf(settings));
+        report.blocks << sectionFields(settings, i);
+    return report;
 }
 
 QList<SettingField> settingFields(const Settings &settings)

@@ -1,25 +1,22 @@
 #pragma once
 
 #include "controlstartsettings.h"
-#include "rtfreport.h"
+#include "reportdocument.h"
 #include "settingfields.h"
 
 #include <QByteArray>
 #include <QString>
 
-// The settings report of the control-and-start device, in the RTF style of the panels'
-// reports: zones 5 to 8 with detector type, mode and the three outputs, the two directions,
-// the times, the test message, the codes and the 20 sections.
+// The settings report of the control-and-start device, laid out as the panels' reports:
+// zones 5 to 8 with detector type, mode and the three outputs, the two directions, the
+// times, the test message, the codes and the 20 sections.
 namespace controlstart {
 
-inline const QString kReportFileName = QStringLiteral("PKORVEL-24.rtf");
 inline const QString kReportTitle = QStringLiteral("ПУіЗ КОРВЕЛ - 2/4 (KVL24-1)");
 
 QStringList supplyItems(); // cbVoltage1, cbVoltage2
 
-QByteArray reportRtf(const Settings &settings);
-// Writes the report into `folder` (the program's folder), replacing an earlier one.
-ReportFileResult writeReport(const QString &folder, const Settings &settings);
+SettingsReport report(const Settings &settings);
 
 // The settings as named fields, valued as the report prints them (the clock is no setting).
 QList<SettingField> settingFields(const Settings &settings);

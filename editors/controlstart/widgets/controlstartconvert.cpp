@@ -15,9 +15,6 @@
 #include "timinggroup.h"
 #include "zonegrid.h"
 
-#include <QCoreApplication>
-#include <QDesktopServices>
-#include <QUrl>
 
 using namespace controlstart;
 
@@ -79,12 +76,7 @@ void TPKorvelForm24::ResetToDefault()
     FillByDataFromMemory();
 }
 
-void TPKorvelForm24::PrepareToPrint()
+SettingsReport TPKorvelForm24::PrepareToPrint()
 {
-    const ReportFileResult result = writeReport(QCoreApplication::applicationDirPath(), settings());
-    if (!result.ok()) {
-        ShowError(kErrWriteFile);
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(result.path));
+    return report(settings());
 }

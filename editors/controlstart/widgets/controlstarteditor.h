@@ -28,7 +28,7 @@ public:
     void showSettings(const controlstart::Settings &settings);
 
     void ResetToDefault() override;
-    void PrepareToPrint() override;
+    SettingsReport PrepareToPrint() override;
 
     // The coincidence time matters only while some zone uses "по одному СП".
     void CheckMode();

@@ -229,7 +229,7 @@ void TDeviceEditor::SaveRecord()
     m_transfers->saveRecord();
 }
 
-void TDeviceEditor::PrepareToSave(const QString &fileName)
+bool TDeviceEditor::PrepareToSave(const QString &fileName)
 {
     FillArrayByDataForEEPROM();
     FillArrayByDataForMemory();
@@ -237,10 +237,11 @@ void TDeviceEditor::PrepareToSave(const QString &fileName)
     if (!settingsfile::write(fileName, header, exchange().EepromImage, eepromSize(),
                              exchange().MemoryImage, memorySize())) {
         ShowError(kErrWriteFile);
-        return;
+        return false;
     }
     // The edits are in the file now: the caption names it instead of marking them unsaved.
     setCaption(m_title + kCaptionSeparator + QFileInfo(fileName).fileName());
+    return true;
 }
 
 void TDeviceEditor::PrepareToLoad(const QString &fileName, const settingsfile::Contents &file)

@@ -38,7 +38,7 @@ public:
     bool slotWriteCut() const override;
     void discardCutWrite() override;
     void SaveRecord() override;
-    void PrepareToSave(const QString &fileName) override;
+    bool PrepareToSave(const QString &fileName) override;
     void PrepareToLoad(const QString &fileName, const settingsfile::Contents &file) override;
     void setCaption(const QString &caption) override;
 

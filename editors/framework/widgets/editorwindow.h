@@ -1,6 +1,7 @@
 #pragma once
 
 #include "registry.h"
+#include "reportdocument.h"
 #include "settingsfile.h"
 
 #include <QWidget>
@@ -48,11 +49,14 @@ public:
     virtual void discardCutWrite() = 0;
     // Writes the commissioning record of the last verified write.
     virtual void SaveRecord() = 0;
-    virtual void PrepareToSave(const QString &fileName) = 0;
+    // False when the file could not be written (the editor has said so).
+    virtual bool PrepareToSave(const QString &fileName) = 0;
     // Fills the controls from the settings file `fileName`, already read and checked for
     // this editor's model, and names the file in the caption.
     virtual void PrepareToLoad(const QString &fileName, const settingsfile::Contents &file) = 0;
-    virtual void PrepareToPrint() = 0;
+    // The settings report of what the controls hold, for the main window to write as RTF,
+    // preview and print, or write as PDF.
+    virtual SettingsReport PrepareToPrint() = 0;
     // What the editor says to a configurator command when its model takes no configurator
     // transfers; empty: it says nothing.
     virtual QString configuratorRefusal() const { return {}; }

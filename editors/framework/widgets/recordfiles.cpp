@@ -1,10 +1,9 @@
 #include "recordfiles.h"
 
+#include "reportoutput.h"
+
 #include <QDir>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QSaveFile>
-#include <QTextDocument>
 
 namespace {
 
@@ -23,19 +22,6 @@ bool writeRtf(const QString &path, const QByteArray &content)
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
 }
 
-bool writePdf(const QString &path, const QString &html)
-{
-    QPdfWriter pdf(path);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setResolution(150);
-    pdf.setTitle(QDir(path).dirName());
-    QTextDocument document;
-    document.setHtml(html);
-    document.setPageSize(QSizeF(pdf.width(), pdf.height()));
-    document.print(&pdf);
-    return QFileInfo(path).size() > 0;
-}
-
 } // namespace
 
 QStringList writeCommissioningRecord(const QString &folder, const CommissioningRecord &record)
@@ -44,7 +30,7 @@ QStringList writeCommissioningRecord(const QString &folder, const CommissioningR
     const QString base = dir.filePath(freeBaseName(dir, commissioningRecordBaseName(record)));
     const QString rtf = base + QStringLiteral(".rtf");
     const QString pdf = base + QStringLiteral(".pdf");
-    if (!writeRtf(rtf, commissioningRecordRtf(record)) || !writePdf(pdf, commissioningRecordHtml(record)))
+    if (!writeRtf(rtf, commissioningRecordRtf(record)) || !writeHtmlPdf(pdf, commissioningRecordHtml(record), QFileInfo(pdf).fileName()))
         return {};
     return {rtf, pdf};
 }

@@ -7,11 +7,9 @@
 #include "gsmreport.h"
 #include "panelencoding.h"
 #include "partcontrols.h"
-#include "reportviewer.h"
 #include "telephonefield.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -133,7 +131,7 @@ TDeviceEditor::SlotWrite TZMU_GSM4Form::slotWrite(int slot) const
     return {gsm4SlotWrite(variant(), m_version, slot), m_version};
 }
 
-void TZMU_GSM4Form::PrepareToPrint()
+SettingsReport TZMU_GSM4Form::PrepareToPrint()
 {
-    openReport(writeGsm4Report(QCoreApplication::applicationDirPath(), title(), variant(), settings()));
+    return gsm4Report(title(), variant(), settings());
 }

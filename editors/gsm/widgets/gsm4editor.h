@@ -31,7 +31,7 @@ public:
 
     void VersionFirmware(quint8 variant) override;
     void ResetToDefault() override;
-    void PrepareToPrint() override;
+    SettingsReport PrepareToPrint() override;
 
 protected:
     void FillArrayByDataForEEPROM() override;

@@ -6,10 +6,8 @@
 #include "gsmreport.h"
 #include "gsmtexts.h"
 #include "partcontrols.h"
-#include "reportviewer.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFormLayout>
 #include <QVBoxLayout>
 
@@ -98,7 +96,7 @@ bool TZMU_GSMForm::acceptsIdentifiedDevice()
     return TDeviceEditor::acceptsIdentifiedDevice();
 }
 
-void TZMU_GSMForm::PrepareToPrint()
+SettingsReport TZMU_GSMForm::PrepareToPrint()
 {
-    openReport(writeGsmReport(QCoreApplication::applicationDirPath(), settings()));
+    return gsmReport(settings());
 }

@@ -19,7 +19,7 @@ public:
     void showSettings(const GsmSettings &settings);
 
     void ResetToDefault() override;
-    void PrepareToPrint() override;
+    SettingsReport PrepareToPrint() override;
 
 protected:
     void FillArrayByDataForEEPROM() override;

@@ -39,7 +39,7 @@ public:
     void showSettings(const PanelSettings &settings);
 
     void ResetToDefault() override;
-    void PrepareToPrint() override;
+    SettingsReport PrepareToPrint() override;
 
     // Editing rules, public so that the window's own handlers and tests use the same path.
     void CheckMode();

@@ -1,14 +1,9 @@
-// Panel editor: the settings report, written beside the program and opened in the
-// system's RTF viewer for printing.
+// Panel editor: the settings report of what the controls hold.
 #include "paneleditor.h"
 
 #include "panelreport.h"
-#include "reportviewer.h"
 
-#include <QCoreApplication>
-
-void TPanelEditor::PrepareToPrint()
+SettingsReport TPanelEditor::PrepareToPrint()
 {
-    openReport(writePanelReport(QCoreApplication::applicationDirPath(), m_panel, editorVariant(), title(),
-                                settings()));
+    return panelReport(m_panel, editorVariant(), title(), settings());
 }

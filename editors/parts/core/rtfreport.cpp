@@ -69,19 +69,6 @@ QByteArray rtfDocument(const QList<QByteArray> &lines)
     return document;
 }
 
-QList<QByteArray> rtfpiece::reportStart(const QString &title)
-{
-    return {kProlog, kColourTable, kTitleFormat + rtfEscaped(title)};
-}
-
-QList<QByteArray> rtfpiece::headedList(const char *headingFormat, const QString &heading,
-                                       const QList<QByteArray> &items)
-{
-    return QList<QByteArray>{kParagraphEnd, headingFormat + rtfEscaped(heading),
-                             QByteArray(kBulleted) + kNotBold}
-        + rtfLineBreaks(items);
-}
-
 ReportFileResult writeReportFile(const QString &folder, const QString &fileName,
                                  const QByteArray &content)
 {

@@ -46,14 +46,9 @@ const PanelReportLayout &systemPanelReportLayout()
     return layout;
 }
 
-QByteArray systemPanelReportRtf(const PanelSettings &settings)
+SettingsReport systemPanelReport(const PanelSettings &settings)
 {
-    return panelReportRtf(systemPanelReportLayout(), settings);
-}
-
-ReportFileResult writeSystemPanelReport(const QString &folder, const PanelSettings &settings)
-{
-    return writeReportFile(folder, kSystemPanelReportFile, systemPanelReportRtf(settings));
+    return panelReport(systemPanelReportLayout(), settings);
 }
 
 QList<SettingField> systemPanelSettingFields(const SystemPanelSettings &settings)

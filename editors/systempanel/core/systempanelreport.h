@@ -8,9 +8,6 @@
 // no system-address line and the sections numbered 19 to 46; and the same settings as named
 // fields, the system table included.
 
-inline const QString kSystemPanelReportFile = QStringLiteral("KORVEL-16.64P.rtf");
-
 const PanelReportLayout &systemPanelReportLayout();
-QByteArray systemPanelReportRtf(const PanelSettings &settings);
-ReportFileResult writeSystemPanelReport(const QString &folder, const PanelSettings &settings);
+SettingsReport systemPanelReport(const PanelSettings &settings);
 QList<SettingField> systemPanelSettingFields(const SystemPanelSettings &settings);

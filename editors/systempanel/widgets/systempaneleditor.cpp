@@ -1,13 +1,11 @@
 #include "systempaneleditor.h"
 
 #include "panelsections.h"
-#include "reportviewer.h"
 #include "systempanelmap.h"
 #include "systempanelreport.h"
 #include "systemtreepage.h"
 #include "testreportgroup.h"
 
-#include <QCoreApplication>
 #include <QScrollArea>
 
 namespace {
@@ -85,7 +83,7 @@ void TKorvelForm16_64p::showFactorySettings()
     FillByDataFromMemory();
 }
 
-void TKorvelForm16_64p::PrepareToPrint()
+SettingsReport TKorvelForm16_64p::PrepareToPrint()
 {
-    openReport(writeSystemPanelReport(QCoreApplication::applicationDirPath(), settings()));
+    return systemPanelReport(settings());
 }

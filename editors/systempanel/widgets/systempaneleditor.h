@@ -17,7 +17,7 @@ public:
     SystemPanelSettings systemPanelSettings() const;
     void showSystemPanelSettings(const SystemPanelSettings &settings);
 
-    void PrepareToPrint() override;
+    SettingsReport PrepareToPrint() override;
     QString configuratorRefusal() const override;
     void btnPPKPClick();
 
