@@ -28,9 +28,10 @@ void checkUsbId(const QString &typed)
 
 void checkNameRules(const QString &text)
 {
-    if (isValidFileName(text)) {
+    if (fileNameFault(text) == EntryFault::None) {
         for (const QChar c : text)
             FUZZ_CHECK(c.unicode() >= 0x20 && !QStringView(u"\\/:*?\"<>|").contains(c));
+        FUZZ_CHECK(!text.endsWith(u'.') && !text.endsWith(u' '));
     }
     for (const QChar separator : {QChar(u'\\'), QChar(u'/')}) {
         if (!isValidDirectoryName(text, separator))
@@ -40,7 +41,7 @@ void checkNameRules(const QString &text)
             FUZZ_CHECK(c.unicode() >= 0x20 && !QStringView(u"\"*<>?|").contains(c)
                        && (c == separator || (c != u'\\' && c != u'/')));
     }
-    if (!breaksQuotedInfString(text))
+    if (quotedNameFault(text) == EntryFault::None)
         FUZZ_CHECK(!text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'));
 }
 
@@ -77,15 +78,9 @@ bool everyPageAccepts(PackageSettings &s)
         return false;
     s.vid = *vid;
     s.pid = *pid;
-    const auto filledName = [](const QString &t) { return !t.isEmpty() && !breaksQuotedInfString(t); };
-    const auto filledFile = [](const QString &t) { return !t.isEmpty() && isValidFileName(t); };
-    if (!filledName(s.companyName) || s.companyAbbreviation.isEmpty() || !filledFile(s.infName)
-        || !filledName(s.deviceName))
-        return false;
-    if (s.generateInstaller && (!filledName(s.productName) || !filledFile(s.installerName)
-                                || !isValidDirectoryName(s.targetDirectory, u'\\')))
-        return false;
-    return true;
+    const bool filled = !s.companyName.isEmpty() && !s.companyAbbreviation.isEmpty()
+                        && !s.deviceName.isEmpty() && (!s.generateInstaller || !s.productName.isEmpty());
+    return filled && !packageSettingsFault(s);
 }
 
 PackageSettings withPlainNames(PackageSettings s, QChar name)
