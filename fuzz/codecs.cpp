@@ -1,7 +1,7 @@
 // Every model's decoders, encoders and report. From any pair of images (of any length):
 // decoding and encoding again gives images of the model's sizes; images the encoder made
 // survive another decode and encode unchanged; the report is well-formed RTF with every text
-// escaped; every named field has a name.
+// escaped, and its printable form holds its title; every named field has a name.
 #include "controlstartcodec.h"
 #include "controlstartreport.h"
 #include "fuzzcheck.h"
@@ -11,6 +11,7 @@
 #include "panelcodec.h"
 #include "panelreport.h"
 #include "registry.h"
+#include "reportdocument.h"
 #include "systempanelcodec.h"
 #include "systempanelreport.h"
 
@@ -22,7 +23,7 @@ namespace {
 // controls and encodes the controls again, or prints the report of what they hold.
 struct Codec {
     std::function<SettingsImages(const SettingsImages &)> reencode;
-    std::function<QByteArray(const SettingsImages &)> report;
+    std::function<SettingsReport(const SettingsImages &)> report;
 };
 
 // The control-and-start device writes its clock from "now"; a fixed one keeps runs repeatable.
@@ -48,7 +49,7 @@ Codec panelCodec(Model model, quint8 variant)
                 return SettingsImages{encodeEeprom(panel, variant, s), encodeMemory(panel, s)};
             },
             [=](const SettingsImages &images) {
-                return panelReportRtf(panel, variant, editorTitle(model, variant), decoded(images));
+                return panelReport(panel, variant, editorTitle(model, variant), decoded(images));
             }};
 }
 
@@ -66,7 +67,7 @@ Codec systemPanelCodec()
                 const SystemPanelSettings s = systemPanelDecoded(images);
                 return SettingsImages{encodeSystemPanelEeprom(s), encodeSystemPanelMemory(s)};
             },
-            [](const SettingsImages &images) { return systemPanelReportRtf(systemPanelDecoded(images).panel); }};
+            [](const SettingsImages &images) { return systemPanelReport(systemPanelDecoded(images).panel); }};
 }
 
 GsmSettings gsmDecoded(const SettingsImages &images)
@@ -83,7 +84,7 @@ Codec gsmCodec()
                 const GsmSettings s = gsmDecoded(images);
                 return SettingsImages{encodeGsmEeprom(s), encodeGprsMemory(s.gprs, IdentifierForm::Gsm)};
             },
-            [](const SettingsImages &images) { return gsmReportRtf(gsmDecoded(images)); }};
+            [](const SettingsImages &images) { return gsmReport(gsmDecoded(images)); }};
 }
 
 Codec gsm4Codec(quint8 editorVariant)
@@ -100,7 +101,7 @@ Codec gsm4Codec(quint8 editorVariant)
                 return SettingsImages{encodeGsm4Eeprom(s, variant), encodeGsm4Memory(s, variant)};
             },
             [=](const SettingsImages &images) {
-                return gsm4ReportRtf(editorTitle(Model::ZmuGsm4, editorVariant), variant, decoded(images));
+                return gsm4Report(editorTitle(Model::ZmuGsm4, editorVariant), variant, decoded(images));
             }};
 }
 
@@ -116,7 +117,7 @@ Codec controlStartCodec()
     return {[](const SettingsImages &images) {
                 return SettingsImages{QByteArray(), controlstart::encodeMemory(controlStartDecoded(images), kNow)};
             },
-            [](const SettingsImages &images) { return controlstart::reportRtf(controlStartDecoded(images)); }};
+            [](const SettingsImages &images) { return controlstart::report(controlStartDecoded(images)); }};
 }
 
 Codec codecOf(Model model, quint8 variant)
@@ -170,7 +171,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(again.eeprom == encoded.eeprom);
     FUZZ_CHECK(again.memory == encoded.memory);
 
-    checkRtf(codec.report(images));
+    const SettingsReport report = codec.report(images);
+    checkRtf(reportRtf(report));
+    FUZZ_CHECK(reportHtml(report).contains(report.title.toHtmlEscaped()));
     const QList<SettingField> fields = definition.settingFields(encoded, variant);
     FUZZ_CHECK(!fields.isEmpty());
     for (const SettingField &field : fields)
