@@ -1,9 +1,10 @@
 #include "recordfiles.h"
 
 #include "reportoutput.h"
+#include "safefile.h"
 
 #include <QDir>
-#include <QSaveFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -16,12 +17,6 @@ QString freeBaseName(const QDir &folder, const QString &base)
     return name;
 }
 
-bool writeRtf(const QString &path, const QByteArray &content)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
-}
-
 } // namespace
 
 QStringList writeCommissioningRecord(const QString &folder, const CommissioningRecord &record)
@@ -30,7 +25,7 @@ QStringList writeCommissioningRecord(const QString &folder, const CommissioningR
     const QString base = dir.filePath(freeBaseName(dir, commissioningRecordBaseName(record)));
     const QString rtf = base + QStringLiteral(".rtf");
     const QString pdf = base + QStringLiteral(".pdf");
-    if (!writeRtf(rtf, commissioningRecordRtf(record)) || !writeHtmlPdf(pdf, commissioningRecordHtml(record), QFileInfo(pdf).fileName()))
+    if (!saveFileAtomically(rtf, commissioningRecordRtf(record)) || !writeHtmlPdf(pdf, commissioningRecordHtml(record), QFileInfo(pdf).fileName()))
         return {};
     return {rtf, pdf};
 }
