@@ -4,6 +4,7 @@
 #include "comport.h"
 #include "dialogs.h"
 #include "editorwindow.h"
+#include "exchangeflow.h"
 #include "filehistory.h"
 #include "helpguide.h"
 #include "placement.h"
@@ -37,10 +38,12 @@ constexpr int kStatusWidths[3] = {300, 250, 50};
 
 TMainForm::TMainForm(const QString &iniPath, QWidget *parent)
     : QMainWindow(parent),
+      m_flow(new ExchangeFlow([this](ExchangeState &state) { return createLink(state); }, this)),
       m_ini(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)),
       m_files(std::make_unique<FileHistory>()),
       m_programFolder(QCoreApplication::applicationDirPath())
 {
+    showFlowProgress(*m_flow, *this);
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(kCaption);
     m_mdi = new QMdiArea(this);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exchangestate.h"
+#include "editorstate.h"
 #include "registry.h"
 #include "select.h"
 #include "shell.h"
@@ -11,6 +11,7 @@
 #include <memory>
 
 class EditorWindow;
+class ExchangeFlow;
 class FileHistory;
 class QAction;
 class QLabel;
@@ -19,7 +20,7 @@ class QMenu;
 class QSettings;
 class QUndoGroup;
 class TMainCPort;
-struct LinkOutcome;
+struct FlowResult;
 struct Operation;
 struct SettingsReport;
 namespace settingsfile {
@@ -49,9 +50,9 @@ public:
 
     // Shell
     QWidget *mainWindow() override { return this; }
-    ExchangeState &exchange() override { return m_exchange; }
+    EditorState &exchange() override { return m_exchange; }
     QSettings *ini() override { return m_ini.get(); }
-    std::unique_ptr<TMainCPort> createLink() override;
+    ExchangeFlow &flow() override { return *m_flow; }
     void setStatusText(int panel, const QString &text) override;
     void BeginAnimation() override;
     void EndAnimation() override;
@@ -75,7 +76,6 @@ public:
     TSelectForm *selectWindow() const { return m_select; }
 
     int slotNumber() const { return m_slotNumber; }
-    TMainCPort *link() const { return m_link.get(); }
 
     // Menu commands.
     void mnReadDevClick();
@@ -108,7 +108,6 @@ Q_SIGNALS:
     void transferCommandsEnabled(bool enabled);
 
 protected:
-    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -137,25 +136,18 @@ private:
     EditorWindow *reportingEditor() const;
     using ReportWriter = std::function<bool(const QString &path, const SettingsReport &report)>;
     QString saveReport(const QString &suffix, const ReportWriter &write);
-    bool openLink(const Operation &operation, const std::function<void()> &restore);
-    bool openLinkBusy(const Operation &operation);
-    bool openLinkBusy(const Operation &operation, const QString &text);
+    std::unique_ptr<TMainCPort> createLink(ExchangeState &state) const;
     bool confirmWriteOf(const EditorWindow &window);
     void refuseConfiguratorTransfer(const EditorWindow &window);
     void identifyFor(const Operation &operation);
     void dispatchIdentified(EditorWindow &window);
     void discardCutWrites();
-    void releaseLink();
-    void ReadDevice();
-    void CheckConfigurator(int slotIndex);
-    void EndClearConfigurator();
-    void EndRegularMode();
-    LinkOutcome stopExchange();
-    void ErrorTransmit();
-    void ExchangeCancelled();
+    void ReadDevice(const FlowResult &result);
+    void CheckConfigurator(const FlowResult &result);
     void resetSlotCaptions();
 
-    ExchangeState m_exchange;
+    EditorState m_exchange;
+    ExchangeFlow *m_flow;
     std::unique_ptr<QSettings> m_ini;
     QMdiArea *m_mdi = nullptr;
     QLabel *m_status[3] = {};
@@ -170,7 +162,6 @@ private:
     EditorFactory m_editorFactory;
     LinkFactory m_linkFactory;
     HexOpener m_hexOpener;
-    std::unique_ptr<TMainCPort> m_link;
     int m_slotNumber = -1;
     // What the identification under way is for.
     enum class AfterIdentify { Read, Write, Resume, Compare } m_afterIdentify = AfterIdentify::Read;

@@ -5,8 +5,8 @@
 #include "comport.h"
 #include "dialogs.h"
 #include "editorwindow.h"
+#include "exchangeflow.h"
 #include "exchangereport.h"
-#include "linkevents.h"
 #include "portdialog.h"
 #include "proc.h"
 #include "progress.h"
@@ -17,56 +17,16 @@
 #include <QMdiSubWindow>
 
 namespace {
-constexpr int kSlotClearing = -2;
 constexpr int kSlotDevice = -1;
 } // namespace
 
-std::unique_ptr<TMainCPort> TMainForm::createLink()
+std::unique_ptr<TMainCPort> TMainForm::createLink(ExchangeState &state) const
 {
     if (m_linkFactory)
-        return m_linkFactory(m_exchange);
-    auto link = std::make_unique<TMainCPort>(m_exchange);
+        return m_linkFactory(state);
+    auto link = std::make_unique<TMainCPort>(state);
     link->LoadSettings();
     return link;
-}
-
-// On failure the link is gone and error 3 has been shown (after `restore`).
-bool TMainForm::openLink(const Operation &operation, const std::function<void()> &restore)
-{
-    if (m_afterIdentify != AfterIdentify::Resume)
-        discardCutWrites();
-    m_link = createLink();
-    m_link->setOperation(operation);
-    showProgressOf(*m_link);
-    if (m_link->OpenPort())
-        return true;
-    const LinkOutcome outcome = m_link->outcome();
-    m_link.reset();
-    restore();
-    reportOpenFailure(*this, outcome);
-    return false;
-}
-
-void TMainForm::releaseLink()
-{
-    m_link.reset();
-}
-
-// Busy display, link, port: on failure everything is restored and error 3 shown.
-bool TMainForm::openLinkBusy(const Operation &operation)
-{
-    BeginAnimation();
-    return openLink(operation, [this] { EndAnimation(); });
-}
-
-// The same for an exchange with a text of its own.
-bool TMainForm::openLinkBusy(const Operation &operation, const QString &text)
-{
-    if (!openLinkBusy(operation))
-        return false;
-    TProgressForm::instance()->setText(text);
-    setStatusText(0, text);
-    return true;
 }
 
 // An editor that holds neither a completed read, a loaded file nor an edit shows
@@ -79,11 +39,14 @@ bool TMainForm::confirmWriteOf(const EditorWindow &window)
                "або змінених вами: записати значення за замовчуванням?"));
 }
 
+// Any exchange but the identification before a resumption leaves a cut write behind.
 void TMainForm::identifyFor(const Operation &operation)
 {
     m_slotNumber = kSlotDevice;
-    if (openLinkBusy(operation))
-        m_link->Identify(this);
+    if (m_afterIdentify != AfterIdentify::Resume)
+        discardCutWrites();
+    BeginAnimation();
+    m_flow->identify(operation, [this](const FlowResult &result) { ReadDevice(result); });
 }
 
 void TMainForm::discardCutWrites()
@@ -168,8 +131,9 @@ void TMainForm::readSlot(int slot)
     m_slotNumber = slot;
     m_afterIdentify = AfterIdentify::Read;
     m_exchange.WriteRequested = false;
-    if (openLinkBusy({Operation::Kind::ReadSlot, slot}))
-        m_link->ReadSlotHeader(this, configurator::slotHeaderAddress(slot));
+    discardCutWrites();
+    BeginAnimation();
+    m_flow->readSlotHeader(slot, [this](const FlowResult &result) { ReadDevice(result); });
 }
 
 // A model that keeps nothing in the configurator gets only its editor's refusal: nothing is
@@ -198,52 +162,40 @@ void TMainForm::writeSlot(int slot)
 void TMainForm::mnInitConfClick()
 {
     m_slotNumber = kSlotDevice;
-    if (openLinkBusy({Operation::Kind::SurveySlots}, QStringLiteral("Опитування конфігуратора")))
-        m_link->SurveySlots(this);
+    discardCutWrites();
+    BeginAnimation();
+    m_flow->surveySlots([this](const FlowResult &result) { CheckConfigurator(result); });
 }
 
 void TMainForm::mnClearConfiguratorClick()
 {
     if (!dialogs().askOkCancel(QStringLiteral("Дані з конфігуратора будуть видалені. Продовжити?")))
         return;
-    m_slotNumber = kSlotClearing;
-    if (!openLinkBusy({Operation::Kind::ClearConfigurator}, QStringLiteral("Очистка памяті конфігуратора"))) {
-        m_slotNumber = kSlotDevice;
-        return;
-    }
-    TProgressForm::instance()->setMaximum(configurator::kClearSteps);
-    m_link->ClearConfigurator(this);
+    m_slotNumber = kSlotDevice;
+    discardCutWrites();
+    BeginAnimation();
+    m_flow->clearConfigurator([this](const FlowResult &result) {
+        if (!reportStopped(*this, result))
+            EndAnimation();
+    });
 }
 
 void TMainForm::mnRegModeClick()
 {
-    if (openLink({Operation::Kind::RegularMode}, [] {}))
-        m_link->RegularMode(this);
+    discardCutWrites();
+    m_flow->regularMode([this](const FlowResult &result) { reportStopped(*this, result); });
 }
 
-bool TMainForm::event(QEvent *e)
+// After an identification for a device or a slot: the device's editor is opened and takes
+// the operation on.
+void TMainForm::ReadDevice(const FlowResult &result)
 {
-    const QEvent::Type type = e->type();
-    if (type == linkevent::ReadDevice)
-        ReadDevice();
-    else if (type == linkevent::EndRead)
-        EndClearConfigurator();
-    else if (type == linkevent::ErrorTransmit)
-        ErrorTransmit();
-    else if (type == linkevent::EndRegularMode)
-        EndRegularMode();
-    else if (type == linkevent::CheckConfigurator)
-        CheckConfigurator(static_cast<LinkEvent *>(e)->requestIndex());
-    else if (type == linkevent::Cancelled)
-        ExchangeCancelled();
-    else
-        return QMainWindow::event(e);
-    return true;
-}
-
-void TMainForm::ReadDevice()
-{
-    releaseLink();
+    if (reportStopped(*this, result)) {
+        m_afterIdentify = AfterIdentify::Read;
+        return;
+    }
+    m_exchange.DeviceType = result.identity.deviceType;
+    m_exchange.FirmwareVariant = result.identity.variant;
     if (m_afterIdentify != AfterIdentify::Read && m_slotNumber == kSlotDevice) {
         if (EditorWindow *window = activeEditor())
             dispatchIdentified(*window);
@@ -274,69 +226,31 @@ void TMainForm::ReadDevice()
         window->LoadFromConfigurator(m_slotNumber);
 }
 
-// `slotIndex` is the survey request answered (0 for slot 1): after a resend restarts the
-// survey from slot 1, the repeated replies land on their own slots again.
-void TMainForm::CheckConfigurator(int slotIndex)
+// Each slot answered names what it holds in the read-slot menu, a failed or cancelled survey
+// as far as it came; a survey restarted by a resend puts the repeated answers on their own
+// slots again.
+void TMainForm::CheckConfigurator(const FlowResult &result)
 {
-    m_slotNumber = slotIndex;
-    if (slotIndex < 0 || slotIndex >= m_readSlotItems.size())
-        return;
-    const QString description = slotDescription(m_exchange.DeviceType, m_exchange.FirmwareVariant);
-    m_readSlotItems[slotIndex]->setText(
-        QStringLiteral("Конфігурація %1 ").arg(slotIndex + 1) + description);
-    if (slotIndex == configurator::kSlotCount - 1) {
-        QStringList captions;
-        for (QAction *item : std::as_const(m_readSlotItems))
-            captions.append(item->text());
-        releaseLink();
-        EndAnimation();
-        dialogs().showMessage(Dialogs::Kind::Information, captions.join(u'\r'));
+    for (int slot = 0; slot < result.slotsFound.size() && slot < m_readSlotItems.size(); ++slot) {
+        if (const std::optional<DeviceIdentity> &found = result.slotsFound.at(slot))
+            m_readSlotItems[slot]->setText(QStringLiteral("Конфігурація %1 ").arg(slot + 1)
+                                           + slotDescription(found->deviceType, found->variant));
     }
-}
-
-void TMainForm::EndClearConfigurator()
-{
-    if (m_slotNumber != kSlotClearing)
+    if (reportStopped(*this, result))
         return;
+    QStringList captions;
+    for (QAction *item : std::as_const(m_readSlotItems))
+        captions.append(item->text());
     EndAnimation();
-    releaseLink();
-    m_slotNumber = kSlotDevice;
-}
-
-void TMainForm::EndRegularMode()
-{
-    releaseLink();
-}
-
-// A failed or cancelled exchange of the main window: the link is released and the
-// program idle again. Returns what the link said of the exchange.
-LinkOutcome TMainForm::stopExchange()
-{
-    const LinkOutcome outcome = m_link ? m_link->outcome() : LinkOutcome{};
-    releaseLink();
-    m_afterIdentify = AfterIdentify::Read;
-    EndAnimation();
-    if (m_slotNumber == kSlotClearing)
-        m_slotNumber = kSlotDevice;
-    return outcome;
-}
-
-void TMainForm::ErrorTransmit()
-{
-    reportTransmitFailure(*this, stopExchange());
-}
-
-void TMainForm::ExchangeCancelled()
-{
-    reportCancel(*this, stopExchange());
+    dialogs().showMessage(Dialogs::Kind::Information, captions.join(u'\r'));
 }
 
 void TMainForm::mnOptionCOMClick()
 {
-    const std::unique_ptr<TMainCPort> settingsLink = createLink();
+    const std::unique_ptr<TMainCPort> settingsLink = createLink(m_exchange);
     // The connection check keeps its own exchange state: the program's stays as it was.
     PortSettingsDialog dialog(settingsLink->settings(), [this](ExchangeState &state) {
-        return m_linkFactory ? m_linkFactory(state) : std::make_unique<TMainCPort>(state);
+        return createLink(state);
     }, this);
     dialogs().execDialog(&dialog);
     // Stored whatever button closed the dialog.

@@ -226,11 +226,6 @@ void TMainCPort::Identify(QObject *window)
     startOwnList(window, [](TPacketList &l) { l.AddIdentify(); });
 }
 
-void TMainCPort::ReadSlotHeader(QObject *window, quint16 address)
-{
-    startOwnList(window, [address](TPacketList &l) { l.AddReadSlotHeader(address); });
-}
-
 void TMainCPort::SurveySlots(QObject *window)
 {
     startOwnList(window, [](TPacketList &l) { l.AddSurveySlots(); });

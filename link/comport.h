@@ -56,7 +56,6 @@ public:
     // returning false, while another exchange runs on this link.
     bool Start(QObject *window, const TPacketList *list);
     void Identify(QObject *window);
-    void ReadSlotHeader(QObject *window, quint16 address);
     void SurveySlots(QObject *window);
     void ClearConfigurator(QObject *window);
     void RegularMode(QObject *window);

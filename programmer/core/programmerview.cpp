@@ -122,6 +122,14 @@ FirmwareSummary summarize(const QString &fileName, const HexFile &file)
     return s;
 }
 
+FirmwareJob firmwareJob(const HexFirmware &firmware, bool toConfigurator)
+{
+    FirmwareJob job{toConfigurator, toConfigurator ? firmware.merged : firmware.lines, std::nullopt};
+    if (firmware.hasTarget)
+        job.target = DeviceIdentity{firmware.deviceType, firmware.variant};
+    return job;
+}
+
 QString confirmationQuestion(const HexFirmware &firmware, const std::optional<DeviceIdentity> &connected)
 {
     const QString ask = QStringLiteral("\nЗаписати її попри це?");
@@ -134,7 +142,7 @@ QString confirmationQuestion(const HexFirmware &firmware, const std::optional<De
     if (!firmware.hasTarget)
         return QStringLiteral("Файл не називає модель приладу, для якої ця прошивка; "
                               "підключено «%1».").arg(device) + ask;
-    if (firmware.deviceType == connected->deviceType)
+    if (firmwareFits(firmwareJob(firmware, false).target, *connected))
         return {};
     return QStringLiteral("Прошивка призначена для «%1», а підключено «%2».")
                .arg(deviceDescription(firmware.deviceType, firmware.variant), device) + ask;

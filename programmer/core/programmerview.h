@@ -1,5 +1,6 @@
 #pragma once
 
+#include "flowjobs.h"
 #include "hexfile.h"
 
 #include <QList>
@@ -33,10 +34,10 @@ struct FirmwareSummary {
 };
 FirmwareSummary summarize(const QString &fileName, const HexFile &file);
 
-struct DeviceIdentity {
-    quint8 deviceType = 0;
-    quint8 variant = 0;
-};
+// What the flow writes of the firmware: each data record into the device, the merged
+// blocks into the configurator.
+FirmwareJob firmwareJob(const HexFirmware &firmware, bool toConfigurator);
+
 // The question to ask before writing, or empty when none is needed: the identified
 // device is another model, or the file names none. No identity: the configurator is written.
 QString confirmationQuestion(const HexFirmware &firmware, const std::optional<DeviceIdentity> &connected);

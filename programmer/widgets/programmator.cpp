@@ -1,8 +1,9 @@
 #include "programmator.h"
 
-#include "comport.h"
 #include "dialogs.h"
-#include "exchangesession.h"
+#include "exchangeflow.h"
+#include "exchangereport.h"
+#include "portsettings.h"
 #include "proc.h"
 #include "shell.h"
 #include "subwindowplacement.h"
@@ -19,7 +20,6 @@
 namespace {
 constexpr int kToDevice = 0;
 constexpr int kToConfigurator = 1;
-const QString kWriteText = QStringLiteral("Запис HEX");
 
 QLabel *addValueRow(QFormLayout *form, const QString &caption, const QString &objectName)
 {
@@ -35,12 +35,8 @@ TProgrammatorForm::TProgrammatorForm(Shell &shell, QWidget *parent)
     : QWidget(parent),
       m_shell(shell),
       m_target(new QComboBox(this)),
-      m_load(new QPushButton(QStringLiteral("Завантажити"), this)),
-      m_session(new ExchangeSession(shell, this))
+      m_load(new QPushButton(QStringLiteral("Завантажити"), this))
 {
-    connect(m_session, &ExchangeSession::finished, this, &TProgrammatorForm::EndRead);
-    connect(m_session, &ExchangeSession::failed, this, [this] { m_stage = Stage::Idle; });
-    connect(m_session, &ExchangeSession::cancelled, this, [this] { m_stage = Stage::Idle; });
     setObjectName(QStringLiteral("ProgrammatorForm"));
     auto *layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetMinimumSize); // every text stays whole
@@ -82,7 +78,7 @@ bool TProgrammatorForm::OpenHex(const QString &fileName)
         dialogs().showMessage(Dialogs::Kind::Error,
                               QStringLiteral("Файл %1 не можна завантажити, нічого не записано.\n%2")
                                   .arg(m_fileName->text(), hexErrorText(file.parsed.error)));
-    fillTargets(m_shell.createLink()->settings().baudRate);
+    fillTargets(PortSettings::load().baudRate);
     return file.parsed.ok();
 }
 
@@ -149,20 +145,19 @@ void TProgrammatorForm::abtnLoadClick()
     const int target = m_target->currentIndex();
     if (!canStart(target))
         return;
-    if (target == kToConfigurator) {
+    const bool toConfigurator = target == kToConfigurator;
+    if (toConfigurator) {
         const QString question = confirmationQuestion(m_firmware, std::nullopt);
         if (!question.isEmpty() && !dialogs().askYesNo(question))
             return;
     }
     m_shell.BeginAnimation();
-    if (target == kToConfigurator) {
-        startWriting(kToConfigurator);
-        return;
-    }
-    // The device says what it is before anything is written into it.
-    m_stage = Stage::Identifying;
-    if (!m_session->startIdentification({Operation::Kind::FirmwareToDevice}))
-        m_stage = Stage::Idle;
+    FlowQuestions questions;
+    questions.flashOtherDevice = [this](const DeviceIdentity &found) { return flashOtherDevice(found); };
+    m_writing = true; // until EndRead, which a port that does not open calls at once
+    if (!m_shell.flow().flash(firmwareJob(m_firmware, toConfigurator), questions,
+                              [this](const FlowResult &result) { EndRead(result); }))
+        m_writing = false;
 }
 
 void TProgrammatorForm::setTransfersEnabled(bool enabled)
@@ -170,45 +165,23 @@ void TProgrammatorForm::setTransfersEnabled(bool enabled)
     m_load->setEnabled(enabled && m_loadable);
 }
 
-void TProgrammatorForm::afterIdentification()
+// The question is not hidden behind the busy display.
+bool TProgrammatorForm::flashOtherDevice(const DeviceIdentity &found)
 {
-    const ExchangeState &state = m_shell.exchange();
-    const QString question =
-        confirmationQuestion(m_firmware, DeviceIdentity{state.DeviceType, state.FirmwareVariant});
-    if (!question.isEmpty()) {
-        m_shell.EndAnimation(); // the question is not hidden behind the progress window
-        if (!dialogs().askYesNo(question)) {
-            m_stage = Stage::Idle;
-            m_shell.setStatusText(0, QStringLiteral("Запис прошивки скасовано"));
-            return;
-        }
-        m_shell.BeginAnimation();
+    m_shell.EndAnimation();
+    if (!dialogs().askYesNo(confirmationQuestion(m_firmware, found))) {
+        m_shell.setStatusText(0, QStringLiteral("Запис прошивки скасовано"));
+        return false;
     }
-    startWriting(kToDevice);
+    m_shell.BeginAnimation();
+    return true;
 }
 
-void TProgrammatorForm::startWriting(int target)
+void TProgrammatorForm::EndRead(const FlowResult &result)
 {
-    m_stage = Stage::Writing;
-    PlannedExchange planned;
-    planned.stageStarts = {0};
-    planned.stageTexts = {kWriteText};
-    if (target == kToDevice)
-        planned.list.AddFirmwareToDevice(m_firmware.lines);
-    else
-        planned.list.AddFirmwareToConfigurator(m_firmware.deviceType, m_firmware.variant, m_firmware.merged);
-    const Operation operation{target == kToDevice ? Operation::Kind::FirmwareToDevice
-                                                  : Operation::Kind::FirmwareToConfigurator};
-    if (!m_session->start(operation, std::move(planned)))
-        m_stage = Stage::Idle;
-}
-
-void TProgrammatorForm::EndRead()
-{
-    if (m_stage == Stage::Identifying)
-        afterIdentification();
-    else
-        m_stage = Stage::Idle;
+    m_writing = false;
+    if (!reportStopped(m_shell, result) && result.ok())
+        reportSuccess(m_shell, result);
 }
 
 void TProgrammatorForm::showEvent(QShowEvent *event)

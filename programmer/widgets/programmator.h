@@ -10,7 +10,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class Shell;
-class ExchangeSession;
+struct FlowResult;
 
 // The firmware programmer: an MDI child that shows what a HEX file holds and writes it
 // into the connected device (after identifying it) or into the configurator.
@@ -31,21 +31,18 @@ public:
     void setTransfersEnabled(bool enabled);
 
     const HexFirmware &firmware() const { return m_firmware; }
-    bool isIdle() const { return m_stage == Stage::Idle; }
+    bool isIdle() const { return !m_writing; }
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    enum class Stage { Idle, Identifying, Writing };
-
     void showSummary(const QString &fileName, const HexFile &file);
     void fitFrame();
     bool canStart(int target) const;
-    void afterIdentification();
-    void startWriting(int target);
-    void EndRead();
+    bool flashOtherDevice(const DeviceIdentity &found);
+    void EndRead(const FlowResult &result);
 
     Shell &m_shell;
     HexFirmware m_firmware;
@@ -58,8 +55,7 @@ private:
     QLabel *m_state;
     QComboBox *m_target;
     QPushButton *m_load;
-    ExchangeSession *m_session;
-    Stage m_stage = Stage::Idle;
+    bool m_writing = false;
     bool m_placed = false;
     bool m_loadable = false; // the file opened can be written
 };

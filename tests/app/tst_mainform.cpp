@@ -1,6 +1,7 @@
 // The main window: menu states, busy display, the exchanges it starts against a scripted
 // device, identification dispatch, the port dialog, window placement, where files go and
 // the report commands.
+#include "exchangeflow.h"
 #include "comport.h"
 #include "editorwindow.h"
 #include "frame.h"
@@ -299,7 +300,7 @@ std::unique_ptr<TMainForm> TstMainForm::makeForm()
 // Until the exchange has ended and its link is released.
 void TstMainForm::waitIdle(TMainForm &form)
 {
-    QTRY_VERIFY_WITH_TIMEOUT(!form.link() && !TProgressForm::instance(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!form.flow().running() && !TProgressForm::instance(), 20000);
 }
 
 void TstMainForm::startStates_data()
@@ -392,7 +393,7 @@ void TstMainForm::unopenablePortShowsError3AndRestores()
     QVERIFY(m_dialogs->messages.last().detail.contains(QStringLiteral("Device or resource busy")));
     QVERIFY(form->statusText(0).contains(QStringLiteral("не виконано: порт не відкрито")));
     QVERIFY(!TProgressForm::instance());
-    QVERIFY(!form->link());
+    QVERIFY(!form->flow().running());
     QVERIFY(action(*form, "mnReadDev")->isEnabled());
     QVERIFY(m_device.frames.isEmpty());
 }
@@ -610,7 +611,7 @@ void TstMainForm::surveyOfEmptyConfigurator()
                             "Конфігурація 3  (не визначено)\rКонфігурація 4  (не визначено)"));
     QCOMPARE(m_dialogs->messages.last().kind, Dialogs::Kind::Information);
     QVERIFY(action(*form, "mnReadDev")->isEnabled());
-    QVERIFY(!form->link());
+    QVERIFY(!form->flow().running());
     QCOMPARE(m_device.frames.size(), 4);
 }
 
@@ -766,7 +767,7 @@ void TstMainForm::regularModeSendsOneFrame()
 {
     auto form = makeForm();
     action(*form, "mnRegMode")->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(!form->link(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!form->flow().running(), 20000);
     QCOMPARE(m_device.frames, QList<QByteArray>{hex("C6 01 07 08 00 00 43")});
 }
 

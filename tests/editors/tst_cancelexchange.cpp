@@ -1,6 +1,7 @@
 // "Скасувати" on the busy display during an editor's exchange with the simulator: the
 // request in flight is settled, nothing more is sent, one box says what was done, the
 // program is idle again, and a cancelled write can be resumed.
+#include "exchangeflow.h"
 #include "deviceimages.h"
 #include "editorbench.h"
 #include "panelcodec.h"
@@ -54,7 +55,7 @@ void TstCancelExchange::start(Transfer transfer)
 
 void TstCancelExchange::waitIdle(const TPanelEditor &editor)
 {
-    QTRY_VERIFY_WITH_TIMEOUT(editor.isIdle() && !TProgressForm::instance() && !m_form->link(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(editor.isIdle() && !TProgressForm::instance() && !m_form->flow().running(), 60000);
 }
 
 void TstCancelExchange::cancelStopsTransfer_data()

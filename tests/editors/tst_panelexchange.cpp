@@ -1,6 +1,7 @@
 // Panel editors against the in-process simulator: identify and read each model, edit and
 // write back, write a configurator slot and apply it to a device, and the refusals; the
 // 16.64P panel's editor with its system table likewise.
+#include "exchangeflow.h"
 #include "deviceimages.h"
 #include "editorbench.h"
 #include "frame.h"
@@ -474,7 +475,7 @@ void TstPanelExchange::verifiedWrite()
     m_endpoint->setFlippedWrite(flippedWrite);
     m_dialogs->answer = writeAgain;
     m_form->findChild<QAction *>("tbLoadDev")->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(editor->isIdle() && !TProgressForm::instance() && !m_form->link(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(editor->isIdle() && !TProgressForm::instance() && !m_form->flow().running(), 60000);
     QCOMPARE(m_dialogs->questions.size(), questions);
     if (questions)
         QVERIFY2(m_dialogs->questions.first().contains(QStringLiteral("код доступу до другого рівня: 1234 → 1334")),
@@ -525,7 +526,7 @@ void TstPanelExchange::compareWithUnchangedDevice()
     m_form->findChild<QAction *>("tbLoadDev")->trigger();
     waitForEnd();
     m_form->findChild<QAction *>("mnCompareDev")->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(editor->isIdle() && !TProgressForm::instance() && !m_form->link(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(editor->isIdle() && !TProgressForm::instance() && !m_form->flow().running(), 60000);
     QCOMPARE(m_dialogs->lastText(), QStringLiteral("Налаштування редактора і приладу не відрізняються."));
 }
 
@@ -538,13 +539,13 @@ void TstPanelExchange::resumedWriteEndsLikeUncutWrite()
     m_endpoint->setFaultPlan(*FaultPlan::parse(QStringLiteral("drop,cmd=2,always")).plan);
     m_timeoutMs = 20;
     m_form->findChild<QAction *>("tbLoadDev")->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(editor->isIdle() && !TProgressForm::instance() && !m_form->link(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(editor->isIdle() && !TProgressForm::instance() && !m_form->flow().running(), 60000);
     QVERIFY(m_dialogs->messages.last().detail.contains(QStringLiteral("частину нових даних")));
 
     m_endpoint->setFaultPlan(FaultPlan());
     const qsizetype before = m_requests.size();
     m_form->findChild<QAction *>("mnResumeWrite")->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(editor->isIdle() && !TProgressForm::instance() && !m_form->link(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(editor->isIdle() && !TProgressForm::instance() && !m_form->flow().running(), 60000);
     QCOMPARE(m_form->statusText(0), QStringLiteral("Записано і перевірено"));
     // After the identification, the first memory block from its set-address.
     QCOMPARE(m_requests.value(before + 1).mid(3, 1), QByteArray(1, char(frame::kCmdSetAddress)));

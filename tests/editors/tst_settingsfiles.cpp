@@ -319,7 +319,7 @@ void TstSettingsFiles::failedFileChangesNothing()
     edited = editor->settings();
     const QString caption = editor->windowTitle();
     QVERIFY(caption.endsWith("змінено користувачем"));
-    ExchangeState &shared = m_form->exchange();
+    EditorState &shared = m_form->exchange();
     shared.EepromImage = QByteArray(28, '\x11');
     shared.MemoryImage = QByteArray(512, '\x22');
     shared.DeviceType = 30;

@@ -1,6 +1,7 @@
 #include "editorbench.h"
 
 #include "comport.h"
+#include "exchangeflow.h"
 #include "deviceimages.h"
 #include "editorfactory.h"
 #include "editorwindow.h"
@@ -71,6 +72,6 @@ void EditorBench::makeSimulator(Model model, quint8 variant)
 
 void EditorBench::waitForEnd()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(!TProgressForm::instance() && !m_form->link(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!TProgressForm::instance() && !m_form->flow().running(), 60000);
     QTRY_VERIFY_WITH_TIMEOUT(!m_form->activeEditor() || m_form->activeEditor()->isIdle(), 60000);
 }

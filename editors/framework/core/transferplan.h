@@ -111,5 +111,8 @@ inline const QString kWriteMemory = QStringLiteral("Запис даних у п�
 inline const QString kReadEeprom = QStringLiteral("Отримання даних з EEPROM");
 inline const QString kReadMemory = QStringLiteral("Отримання даних з памяті");
 inline const QString kReadSlot = QStringLiteral("Отримання даних з конфігуратора");
+inline const QString kSurvey = QStringLiteral("Опитування конфігуратора");
+inline const QString kClearConfigurator = QStringLiteral("Очистка памяті конфігуратора");
+inline const QString kWriteFirmware = QStringLiteral("Запис HEX");
 QString writeSlot(int slot); // "Запис даних в конфігуратор (конфігурація 2)"
 } // namespace stagetext

@@ -29,7 +29,7 @@ TDeviceEditor::TDeviceEditor(Model model, Shell &shell, QWidget *parent)
 
 TDeviceEditor::~TDeviceEditor() = default;
 
-ExchangeState &TDeviceEditor::exchange() const
+EditorState &TDeviceEditor::exchange() const
 {
     return m_shell.exchange();
 }
@@ -73,7 +73,7 @@ bool TDeviceEditor::hasUserChanges() const
 
 EditSnapshot TDeviceEditor::snapshot()
 {
-    ExchangeState &state = exchange();
+    EditorState &state = exchange();
     const QByteArray eeprom = state.EepromImage;
     const QByteArray memory = state.MemoryImage;
     encodeImages();
@@ -86,7 +86,7 @@ EditSnapshot TDeviceEditor::snapshot()
 // images decode as the editor's own variant encoded them.
 void TDeviceEditor::showSnapshot(const EditSnapshot &snapshot)
 {
-    ExchangeState &state = exchange();
+    EditorState &state = exchange();
     const QByteArray eeprom = std::exchange(state.EepromImage, snapshot.eeprom);
     const QByteArray memory = std::exchange(state.MemoryImage, snapshot.memory);
     const quint8 variant = std::exchange(state.FirmwareVariant, m_variant);

@@ -4,7 +4,7 @@
 #include "edithistory.h"
 #include "editortransfers.h"
 #include "editorwindow.h"
-#include "exchangestate.h"
+#include "editorstate.h"
 
 class Shell;
 
@@ -53,7 +53,7 @@ public:
     virtual void ResetToDefault() = 0;
 
 protected:
-    ExchangeState &exchange() const;
+    EditorState &exchange() const;
     Shell &shell() const { return m_shell; }
     const DeviceDefinition &definition() const override;
     int eepromSize() const;

@@ -1,9 +1,9 @@
 #include "editortransfers.h"
 
-#include "comport.h"
 #include "crc32.h"
 #include "dialogs.h"
-#include "exchangesession.h"
+#include "editorstate.h"
+#include "exchangereport.h"
 #include "portsettings.h"
 #include "proc.h"
 #include "recordfiles.h"
@@ -23,81 +23,91 @@ quint32 crcOf(const QByteArray &bytes)
 } // namespace
 
 EditorTransfers::EditorTransfers(TransferHost &host, Shell &shell, QObject *parent)
-    : QObject(parent), m_host(host), m_shell(shell), m_session(new ExchangeSession(shell, this))
+    : QObject(parent), m_host(host), m_shell(shell)
 {
-    connect(m_session, &ExchangeSession::finished, this, &EditorTransfers::ended);
-    connect(m_session, &ExchangeSession::failed, this,
-            [this] { stopped(QStringLiteral("зчитування не завершено")); });
-    connect(m_session, &ExchangeSession::cancelled, this,
-            [this] { stopped(QStringLiteral("зчитування скасовано")); });
 }
 
 EditorTransfers::~EditorTransfers() = default;
 
-bool EditorTransfers::running() const
-{
-    return m_session->running();
-}
-
 SettingsImages EditorTransfers::images() const
 {
-    const ExchangeState &state = m_shell.exchange();
+    const EditorState &state = m_shell.exchange();
     return {state.EepromImage, state.MemoryImage};
 }
 
-void EditorTransfers::setImages(const SettingsImages &images)
+// The editor is busy until `done` has run; a flow that refuses (another operation runs)
+// leaves it idle.
+void EditorTransfers::run(const Start &start, const ExchangeFlow::Done &done)
 {
-    m_shell.exchange().EepromImage = images.eeprom;
-    m_shell.exchange().MemoryImage = images.memory;
+    m_running = true;
+    const bool started = start([this, done](const FlowResult &result) {
+        m_running = false;
+        done(result);
+    });
+    if (!started)
+        m_running = false;
 }
 
-QList<SettingField> EditorTransfers::fieldsOf(const SettingsImages &images, quint8 variant) const
+// The whole device, as the model reads the variant identified.
+ReadJob EditorTransfers::deviceRead(const Operation &operation) const
 {
     const DeviceDefinition &d = m_host.definition();
-    return d.settingFields ? d.settingFields(images, variant) : QList<SettingField>();
+    return {operation, d.deviceRead(m_shell.exchange().FirmwareVariant, PortSettings::load().baudRate), d.eepromSize,
+            d.deviceReadMemorySize()};
 }
 
-// Reads the whole device into the shared images, as the model reads it.
-void EditorTransfers::readInto(Step step, const Operation &operation)
+void EditorTransfers::read(const ReadJob &job)
 {
-    const DeviceDefinition &d = m_host.definition();
-    m_shell.exchange().resetImages(d.eepromSize, d.deviceReadMemorySize());
-    m_step = step;
-    m_operation = operation;
-    if (!m_session->start(operation, d.deviceRead(m_shell.exchange().FirmwareVariant, PortSettings::load().baudRate)))
-        m_step = Step::Idle;
+    m_cut.reset();
+    run([this, job](const ExchangeFlow::Done &done) { return m_shell.flow().read(job, done); },
+        [this, operation = job.operation](const FlowResult &result) { afterRead(result, operation); });
 }
 
 void EditorTransfers::readDevice()
 {
-    m_resumeFrom.reset();
-    readInto(Step::Reading, {Operation::Kind::ReadDevice});
+    read(deviceRead({Operation::Kind::ReadDevice}));
 }
 
 void EditorTransfers::readSlot(int slot)
 {
-    m_resumeFrom.reset();
     const DeviceDefinition &d = m_host.definition();
-    m_shell.exchange().resetImages(d.eepromSize, d.memorySize);
-    m_step = Step::Reading;
-    m_operation = {Operation::Kind::ReadSlot, slot};
-    if (!m_session->start(m_operation, d.slotRead(m_host.editorVariant(), slot)))
-        m_step = Step::Idle;
+    read({{Operation::Kind::ReadSlot, slot}, d.slotRead(m_host.editorVariant(), slot), d.eepromSize, d.memorySize});
 }
 
-// When the device was read before in this session, it is read again first: a device that
-// changed since is not overwritten without the user seeing what changed.
+// A read that did not complete leaves the controls as they were (they are not the device's).
+void EditorTransfers::afterRead(const FlowResult &result, const Operation &operation)
+{
+    const bool cancelled = result.status == FlowResult::Status::Cancelled;
+    if (reportStopped(m_shell, result, [this, cancelled] {
+            m_host.showState(cancelled ? QStringLiteral("зчитування скасовано") : QStringLiteral("зчитування не завершено"));
+        }))
+        return;
+    showElapsed(m_shell, result);
+    m_shell.setStatusText(0, QStringLiteral("Обмін даними пройшов успішно"));
+    m_shell.exchange().EepromImage = result.images.eeprom;
+    m_shell.exchange().MemoryImage = result.images.memory;
+    m_host.showImages();
+    m_host.holdSettings();
+    m_host.showState(QStringLiteral("завантажено з приладу"));
+    if (operation.kind == Operation::Kind::ReadDevice)
+        m_lastRead = result.images;
+    m_shell.EndAnimation();
+}
+
+// When the device was read before in this session, the flow reads it again first: a
+// device that changed since is not overwritten without the user seeing what changed.
 void EditorTransfers::writeDevice()
 {
     m_host.encodeImages();
-    m_write = Write{{Operation::Kind::WriteDevice}, m_host.definition().deviceWrite(m_host.editorVariant()), images()};
-    m_resumeFrom.reset();
-    if (!m_lastRead) {
-        startWrite(*m_write);
-        return;
-    }
-    m_kept = m_write->sent;
-    readInto(Step::CheckingDevice, {Operation::Kind::CompareDevice});
+    const DeviceDefinition &d = m_host.definition();
+    const quint8 variant = m_host.editorVariant();
+    WriteJob job{{Operation::Kind::WriteDevice}, d.deviceWrite(variant), images(), variant, d.settingFields};
+    job.check = m_shell.verifyAfterWrite();
+    job.checkReadPlan = d.deviceRead(variant, PortSettings::load().baudRate);
+    job.lastRead = m_lastRead;
+    job.reRead = deviceRead({Operation::Kind::CompareDevice});
+    job.deviceVariant = m_shell.exchange().FirmwareVariant;
+    startWrite(job);
 }
 
 void EditorTransfers::writeSlot(int slot)
@@ -105,206 +115,140 @@ void EditorTransfers::writeSlot(int slot)
     m_host.encodeImages();
     const TransferHost::SlotWrite write = m_host.slotWrite(slot);
     m_shell.exchange().FirmwareVariant = write.recordedVariant;
-    startWrite({{Operation::Kind::WriteSlot, slot}, write.plan, images()});
+    WriteJob job{{Operation::Kind::WriteSlot, slot}, write.plan, images(), m_host.editorVariant(),
+                 m_host.definition().settingFields};
+    job.check = m_shell.verifyAfterWrite();
+    startWrite(job);
 }
 
-void EditorTransfers::startWrite(const Write &write)
+void EditorTransfers::startWrite(const WriteJob &job)
 {
-    m_write = write;
-    m_resumeFrom.reset();
+    m_cut.reset();
     m_record.reset();
-    m_writeStarted.start();
-    setImages(write.sent);
-    m_step = Step::Writing;
-    m_operation = write.operation;
-    if (!m_session->start(write.operation, write.plan))
-        m_step = Step::Idle;
+    FlowQuestions questions;
+    questions.writeOverChanges = [this](const QList<FieldDifference> &changes) { return writeOverChanges(changes); };
+    run([this, job, questions](const ExchangeFlow::Done &done) { return m_shell.flow().write(job, questions, done); },
+        [this, job](const FlowResult &result) { afterWrite(result, job); });
+}
+
+bool EditorTransfers::writeOverChanges(const QList<FieldDifference> &changes)
+{
+    m_shell.EndAnimation();
+    const QString list = differenceText(changes, QStringLiteral("редактор"), QStringLiteral("прилад зараз"));
+    if (!dialogs().askYesNo(QStringLiteral("Налаштування приладу змінилися після зчитування.\r%1\r"
+                                           "Записати налаштування редактора?").arg(list))) {
+        m_shell.setStatusText(0, QStringLiteral("Запис скасовано"));
+        return false;
+    }
+    m_shell.BeginAnimation();
+    return true;
 }
 
 bool EditorTransfers::slotWriteCut() const
 {
-    return m_resumeFrom && m_write && m_write->operation.kind == Operation::Kind::WriteSlot;
+    return m_cut && m_cut->job.operation.kind == Operation::Kind::WriteSlot;
 }
 
 bool EditorTransfers::resumeWrite()
 {
-    if (!m_resumeFrom || !m_write)
+    if (!m_cut)
         return false;
-    const PlannedExchange &cut = m_session->planned();
-    PlannedExchange rest;
-    rest.list = cut.list.from(*m_resumeFrom);
-    rest.stageStarts = {0};
-    rest.stageTexts = {cut.stageTextAt(*m_resumeFrom)};
-    m_resumeFrom.reset();
-    m_writeStarted.start();
-    setImages(m_write->sent);
-    m_step = Step::Writing;
-    m_operation = m_write->operation;
-    if (!m_session->start(m_operation, std::move(rest)))
-        m_step = Step::Idle;
+    const CutWrite cut = *std::exchange(m_cut, std::nullopt);
+    run([this, cut](const ExchangeFlow::Done &done) { return m_shell.flow().resume(cut, done); },
+        [this, job = cut.job](const FlowResult &result) { afterWrite(result, job); });
     return true;
 }
 
-void EditorTransfers::compareWithDevice()
+void EditorTransfers::afterWrite(const FlowResult &result, const WriteJob &job)
 {
-    m_resumeFrom.reset();
-    m_host.encodeImages();
-    m_kept = images();
-    readInto(Step::Comparing, {Operation::Kind::CompareDevice});
-}
-
-void EditorTransfers::compareWithFile(const settingsfile::Contents &file)
-{
-    m_host.encodeImages();
-    const QList<FieldDifference> list = differences(fieldsOf(images(), m_host.editorVariant()),
-                                                    fieldsOf({file.images.eeprom, file.images.memory}, file.header.variant));
-    dialogs().showMessage(Dialogs::Kind::Information,
-                          list.isEmpty() ? QStringLiteral("Налаштування редактора і файлу не відрізняються.")
-                                         : differenceText(list, QStringLiteral("редактор"), QStringLiteral("файл")));
-}
-
-void EditorTransfers::ended()
-{
-    const Step step = std::exchange(m_step, Step::Idle);
-    switch (step) {
-    case Step::Reading: afterRead(); break;
-    case Step::CheckingDevice: afterDeviceCheck(); break;
-    case Step::Writing:
-        if (m_shell.verifyAfterWrite())
-            startVerification();
-        else if (m_write->operation.kind == Operation::Kind::WriteDevice)
-            m_lastRead.reset(); // not read back: what the device holds is not known
-        break;
-    case Step::Verifying: afterVerification(); break;
-    case Step::Comparing: afterComparison(); break;
-    case Step::Idle: break;
-    }
-}
-
-// A failed or cancelled exchange: a cut write can go on later; a read leaves the controls
-// as they were (they are not the device's).
-void EditorTransfers::stopped(const QString &readState)
-{
-    const Step step = std::exchange(m_step, Step::Idle);
-    if (step == Step::Writing)
-        m_resumeFrom = m_session->resumeFrom();
-    if (step == Step::CheckingDevice || step == Step::Verifying || step == Step::Comparing)
-        setImages(m_kept);
-    if (step == Step::Reading)
-        m_host.showState(readState);
-}
-
-void EditorTransfers::afterRead()
-{
-    m_host.showImages();
-    m_host.holdSettings();
-    m_host.showState(QStringLiteral("завантажено з приладу"));
-    if (m_operation.kind == Operation::Kind::ReadDevice)
-        m_lastRead = images();
-}
-
-void EditorTransfers::afterDeviceCheck()
-{
-    const SettingsImages now = images();
-    setImages(m_kept);
-    const TransferPlan readPlan =
-        m_host.definition().deviceRead(m_shell.exchange().FirmwareVariant, PortSettings::load().baudRate);
-    if (sameSettings(readPlan, now, *m_lastRead)) {
-        startWrite(*m_write);
+    if (result.deviceLearnt)
+        m_lastRead = result.deviceNow;
+    m_cut = result.cut;
+    if (reportStopped(m_shell, result) || result.status == FlowResult::Status::Declined)
+        return;
+    if (!result.checked) {
+        reportSuccess(m_shell, result);
         return;
     }
-    m_lastRead = now;
-    m_shell.EndAnimation();
-    const QString list = differenceText(differences(fieldsOf(m_kept, m_host.editorVariant()),
-                                                    fieldsOf(now, m_shell.exchange().FirmwareVariant)),
-                                        QStringLiteral("редактор"), QStringLiteral("прилад зараз"));
-    if (!dialogs().askYesNo(QStringLiteral("Налаштування приладу змінилися після зчитування.\r%1\r"
-                                           "Записати налаштування редактора?").arg(list))) {
-        m_shell.setStatusText(0, QStringLiteral("Запис скасовано"));
-        return;
-    }
-    m_shell.BeginAnimation();
-    startWrite(*m_write);
-}
-
-void EditorTransfers::startVerification()
-{
-    const bool device = m_write->operation.kind == Operation::Kind::WriteDevice;
-    const TransferPlan readPlan = device ? m_host.definition().deviceRead(m_host.editorVariant(), PortSettings::load().baudRate)
-                                         : TransferPlan{};
-    m_verification = verificationOf(m_write->plan, m_write->sent, readPlan);
-    if (m_verification->reads.isEmpty())
-        return;
-    m_kept = m_write->sent;
-    setImages({QByteArray(m_verification->expected.eeprom.size(), '\0'),
-               QByteArray(m_verification->expected.memory.size(), '\0')});
-    m_step = Step::Verifying;
-    m_operation = device ? Operation{Operation::Kind::VerifyDevice}
-                         : Operation{Operation::Kind::VerifySlot, m_write->operation.slot};
-    if (!m_session->start(m_operation, m_verification->reads)) {
-        m_step = Step::Idle;
-        setImages(m_kept);
-    }
-}
-
-QString EditorTransfers::targetText() const
-{
-    if (m_write->operation.kind == Operation::Kind::WriteSlot)
-        return QStringLiteral("конфігуратор (конфігурація %1)").arg(m_write->operation.slot);
-    return QStringLiteral("прилад");
-}
-
-void EditorTransfers::afterVerification()
-{
-    const SettingsImages scratch = images();
-    setImages(m_kept);
-    const VerifyResult result = checkVerification(*m_verification, m_write->sent, scratch);
-    const quint8 variant = m_host.editorVariant();
     QStringList mismatches = result.otherMismatches;
-    if (!result.matches) {
-        const QString list = differenceText(differences(fieldsOf(m_write->sent, variant), fieldsOf(result.readBack, variant)),
-                                            QStringLiteral("записано"), QStringLiteral("прочитано"));
-        mismatches.prepend(list);
-    }
-    m_record = CommissioningRecord{m_host.title(), targetText(), m_shell.createLink()->settings().port,
-                                   QDateTime::currentDateTime(), fieldsOf(result.readBack, variant),
-                                   crcOf(result.readBack.eeprom), crcOf(result.readBack.memory),
-                                   m_host.definition().eepromSize > 0, mismatches};
-    if (result.matches) {
-        if (m_write->operation.kind == Operation::Kind::WriteDevice)
-            m_lastRead = m_write->sent;
+    if (result.status == FlowResult::Status::Differs)
+        mismatches.prepend(differenceText(result.differences, QStringLiteral("записано"), QStringLiteral("прочитано")));
+    keepRecord(result, job, mismatches);
+    showElapsed(m_shell, result);
+    if (result.ok()) {
         m_shell.setStatusText(0, QStringLiteral("Записано і перевірено"));
-        m_shell.setStatusText(1, QStringLiteral("Time execute   %1 ms").arg(m_writeStarted.elapsed()));
         m_host.showState(QStringLiteral("записано і перевірено"));
+        m_shell.EndAnimation();
         return;
     }
-    m_lastRead.reset();
     m_shell.EndAnimation();
     m_shell.setStatusText(0, QStringLiteral("Записані дані не збігаються з прочитаними"));
     m_host.showState(QStringLiteral("записано з розбіжностями"));
-    writeAgainIfWanted(mismatches.join(u'\r'));
+    writeAgainIfWanted(job, mismatches.join(u'\r'));
 }
 
-void EditorTransfers::writeAgainIfWanted(const QString &what)
+QString EditorTransfers::targetText(const WriteJob &job) const
+{
+    if (job.operation.kind == Operation::Kind::WriteSlot)
+        return QStringLiteral("конфігуратор (конфігурація %1)").arg(job.operation.slot);
+    return QStringLiteral("прилад");
+}
+
+void EditorTransfers::keepRecord(const FlowResult &result, const WriteJob &job, const QStringList &mismatches)
+{
+    const QList<SettingField> fields = job.fields ? job.fields(result.images, job.heldVariant) : QList<SettingField>();
+    m_record = CommissioningRecord{m_host.title(), targetText(job), result.link.port, QDateTime::currentDateTime(),
+                                   fields, crcOf(result.images.eeprom), crcOf(result.images.memory),
+                                   m_host.definition().eepromSize > 0, mismatches};
+}
+
+// Written again as it was, without the read before it: the device has just been written.
+void EditorTransfers::writeAgainIfWanted(const WriteJob &job, const QString &what)
 {
     if (!dialogs().askYesNo(QStringLiteral("Прочитане після запису відрізняється від записаного.\r%1\r"
                                            "Записати ще раз?").arg(what)))
         return;
     m_shell.BeginAnimation();
-    startWrite(*m_write);
+    WriteJob again = job;
+    again.lastRead.reset();
+    startWrite(again);
 }
 
-void EditorTransfers::afterComparison()
+void EditorTransfers::compareWithDevice()
 {
-    const SettingsImages device = images();
-    setImages(m_kept);
-    m_lastRead = device;
-    m_shell.EndAnimation();
-    const QList<FieldDifference> list = differences(fieldsOf(m_kept, m_host.editorVariant()),
-                                                    fieldsOf(device, m_shell.exchange().FirmwareVariant));
+    m_cut.reset();
+    m_host.encodeImages();
+    const DeviceDefinition &d = m_host.definition();
+    const CompareJob job{deviceRead({Operation::Kind::CompareDevice}), images(), m_host.editorVariant(),
+                         m_shell.exchange().FirmwareVariant, d.settingFields};
+    run([this, job](const ExchangeFlow::Done &done) { return m_shell.flow().compare(job, done); },
+        [this](const FlowResult &result) { afterComparison(result); });
+}
+
+void EditorTransfers::afterComparison(const FlowResult &result)
+{
+    if (result.deviceLearnt)
+        m_lastRead = result.deviceNow;
+    if (reportStopped(m_shell, result))
+        return;
+    reportSuccess(m_shell, result);
     dialogs().showMessage(Dialogs::Kind::Information,
-                          list.isEmpty() ? QStringLiteral("Налаштування редактора і приладу не відрізняються.")
-                                         : differenceText(list, QStringLiteral("редактор"), QStringLiteral("прилад")));
+                          result.differences.isEmpty()
+                              ? QStringLiteral("Налаштування редактора і приладу не відрізняються.")
+                              : differenceText(result.differences, QStringLiteral("редактор"), QStringLiteral("прилад")));
+}
+
+void EditorTransfers::compareWithFile(const settingsfile::Contents &file)
+{
+    m_host.encodeImages();
+    const DeviceDefinition &d = m_host.definition();
+    QList<FieldDifference> list;
+    if (d.settingFields)
+        list = differences(d.settingFields(images(), m_host.editorVariant()),
+                           d.settingFields({file.images.eeprom, file.images.memory}, file.header.variant));
+    dialogs().showMessage(Dialogs::Kind::Information,
+                          list.isEmpty() ? QStringLiteral("Налаштування редактора і файлу не відрізняються.")
+                                         : differenceText(list, QStringLiteral("редактор"), QStringLiteral("файл")));
 }
 
 void EditorTransfers::saveRecord()

@@ -2,16 +2,12 @@
 
 #include "devicedefinition.h"
 #include "commissioningrecord.h"
-#include "exchangeoutcome.h"
+#include "exchangeflow.h"
 #include "settingsfile.h"
-#include "verification.h"
 
-#include <QDateTime>
-#include <QElapsedTimer>
 #include <QObject>
 #include <optional>
 
-class ExchangeSession;
 class Shell;
 
 // What the transfers need of the editor they work for.
@@ -37,10 +33,10 @@ public:
     virtual SlotWrite slotWrite(int slot) const = 0;
 };
 
-// An editor's exchanges with a device or a configurator slot, all planned by the model's
-// definition: read, write with the check that reads back what was written, comparison
-// with the device or a settings file, the resumption of a cut write and the
-// commissioning record of a verified one.
+// An editor's exchanges with a device or a configurator slot, run by the program's exchange
+// flow and shown in the editor: read, write with its check, comparison with the device or
+// a settings file, the resumption of a cut write and the commissioning record of a
+// verified one.
 class EditorTransfers : public QObject
 {
     Q_OBJECT
@@ -48,7 +44,7 @@ public:
     EditorTransfers(TransferHost &host, Shell &shell, QObject *parent = nullptr);
     ~EditorTransfers() override;
 
-    bool running() const;
+    bool running() const { return m_running; }
 
     void readDevice();
     // The identified device must be the editor's (checked by the caller).
@@ -59,44 +55,29 @@ public:
     void compareWithFile(const settingsfile::Contents &file);
     // Goes on with a write that was cut; false when there is none.
     bool resumeWrite();
-    bool canResume() const { return m_resumeFrom.has_value(); }
     bool slotWriteCut() const;
-    void discardCutWrite() { m_resumeFrom.reset(); }
+    void discardCutWrite() { m_cut.reset(); }
     void saveRecord();
 
 private:
-    enum class Step { Idle, Reading, CheckingDevice, Writing, Verifying, Comparing };
-    struct Write {
-        Operation operation;
-        TransferPlan plan;
-        SettingsImages sent;
-    };
-
+    using Start = std::function<bool(const ExchangeFlow::Done &)>;
+    void run(const Start &start, const ExchangeFlow::Done &done);
+    ReadJob deviceRead(const Operation &operation) const;
+    void read(const ReadJob &job);
+    void startWrite(const WriteJob &job);
+    void afterRead(const FlowResult &result, const Operation &operation);
+    void afterWrite(const FlowResult &result, const WriteJob &job);
+    void keepRecord(const FlowResult &result, const WriteJob &job, const QStringList &mismatches);
+    void writeAgainIfWanted(const WriteJob &job, const QString &what);
+    bool writeOverChanges(const QList<FieldDifference> &changes);
+    void afterComparison(const FlowResult &result);
     SettingsImages images() const;
-    void setImages(const SettingsImages &images);
-    void readInto(Step step, const Operation &operation);
-    void startWrite(const Write &write);
-    void startVerification();
-    void ended();
-    void stopped(const QString &readState);
-    void afterRead();
-    void afterDeviceCheck();
-    void afterVerification();
-    void afterComparison();
-    void writeAgainIfWanted(const QString &what);
-    QList<SettingField> fieldsOf(const SettingsImages &images, quint8 variant) const;
-    QString targetText() const;
+    QString targetText(const WriteJob &job) const;
 
     TransferHost &m_host;
     Shell &m_shell;
-    ExchangeSession *m_session;
-    Step m_step = Step::Idle;
-    Operation m_operation;
-    std::optional<Write> m_write;               // the last write started
-    std::optional<int> m_resumeFrom;            // where a cut write goes on
-    std::optional<Verification> m_verification; // the check under way
-    std::optional<SettingsImages> m_lastRead;   // the device as last read in this session
+    bool m_running = false;
+    std::optional<CutWrite> m_cut;               // a write to go on with
+    std::optional<SettingsImages> m_lastRead;    // the device as last read in this session
     std::optional<CommissioningRecord> m_record; // the last verified write
-    SettingsImages m_kept; // the editor's images while the shared ones hold a scratch read
-    QElapsedTimer m_writeStarted;
 };

@@ -2,10 +2,13 @@
 
 #include "exchangeoutcome.h"
 
-class Shell;
+#include <functional>
 
-// How an operation that talks to the hardware tells the user it failed: the numbered box
-// with a detail line naming the operation, the port and the cause, and the status bar.
+class Shell;
+struct FlowResult;
+
+// How an operation that talks to the hardware tells the user how it ended: the numbered
+// box with a detail line naming the operation, the port and the cause, and the status bar.
 
 // Error 3: the port would not open.
 void reportOpenFailure(Shell &shell, const LinkOutcome &outcome);
@@ -13,3 +16,12 @@ void reportOpenFailure(Shell &shell, const LinkOutcome &outcome);
 void reportTransmitFailure(Shell &shell, const LinkOutcome &outcome);
 // The user cancelled: the status bar and one box saying what was done.
 void reportCancel(Shell &shell, const LinkOutcome &outcome);
+
+// For a port that did not open, a failed or a cancelled operation: closes the busy display,
+// runs `beforeBox` (what the caller shows of it) and reports it. False for any other end,
+// which is left to the caller.
+bool reportStopped(Shell &shell, const FlowResult &result, const std::function<void()> &beforeBox = {});
+// The time an operation took, in status panel 1.
+void showElapsed(Shell &shell, const FlowResult &result);
+// An exchange that ended well: the time, the success text, and the busy display closed.
+void reportSuccess(Shell &shell, const FlowResult &result);

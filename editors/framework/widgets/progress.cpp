@@ -1,6 +1,7 @@
 #include "progress.h"
 
-#include "comport.h"
+#include "exchangeflow.h"
+#include "shell.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +14,7 @@
 
 namespace {
 QPointer<TProgressForm> g_instance;
-QPointer<TMainCPort> g_link; // the exchange "Скасувати" stops
+QPointer<ExchangeFlow> g_flow; // what "Скасувати" stops
 const ProgressClock *g_clock = &ProgressClock::steady();
 } // namespace
 
@@ -125,15 +126,46 @@ void TProgressForm::requestCancel()
     m_btnCancel->setEnabled(false);
     m_lbDetails->setText(QStringLiteral("скасування після поточного запиту…"));
     m_measuring = false;
-    if (g_link)
-        g_link->cancel();
+    if (g_flow)
+        g_flow->cancel();
 }
 
-void showProgressOf(TMainCPort &link)
+namespace {
+
+// The stage of the request waiting for its answer, on the display and in the status bar.
+void showStage(Shell &shell, const PlannedExchange &planned, int answered)
 {
-    g_link = &link;
-    QObject::connect(&link, &TMainCPort::progressed, &link, [](int position) {
-        if (TProgressForm *progress = TProgressForm::instance())
-            progress->setPosition(position);
+    const QString text = planned.stageTextAt(answered);
+    if (text.isEmpty())
+        return;
+    if (TProgressForm *progress = TProgressForm::instance(); progress && progress->text() != text)
+        progress->setText(text);
+    shell.setStatusText(0, text);
+}
+
+} // namespace
+
+// A step whose length says nothing (an identification, a survey) keeps a busy bar.
+void showFlowProgress(ExchangeFlow &flow, Shell &shell)
+{
+    g_flow = &flow;
+    auto step = std::make_shared<FlowStep>();
+    QObject::connect(&flow, &ExchangeFlow::stepStarted, &flow, [&shell, step](const FlowStep &started) {
+        *step = started;
+        TProgressForm *progress = TProgressForm::instance();
+        if (progress && started.counted) {
+            progress->setMaximum(int(started.planned.list.size()));
+            progress->setPosition(0);
+            progress->measure(started.planned.list);
+        }
+        showStage(shell, started.planned, 0);
+    });
+    QObject::connect(&flow, &ExchangeFlow::answered, &flow, [&shell, step](int count) {
+        if (TProgressForm *progress = TProgressForm::instance()) {
+            progress->setPosition(count + 1);
+            if (step->counted)
+                progress->answered(count);
+        }
+        showStage(shell, step->planned, count);
     });
 }

@@ -4,10 +4,11 @@
 
 #include <QFrame>
 
+class ExchangeFlow;
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class TMainCPort;
+class Shell;
 class TPacketList;
 
 // The busy display of an exchange, docked in the main window's status bar so that it
@@ -60,6 +61,6 @@ private:
     bool m_cancelRequested = false;
 };
 
-// Shows `link`'s progress on the display whenever one exists, and lets its "Скасувати"
-// stop the link.
-void showProgressOf(TMainCPort &link);
+// Shows every step of `flow` on the display whenever one exists (its stage text also in
+// status panel 0 of `shell`), and lets its "Скасувати" stop the flow.
+void showFlowProgress(ExchangeFlow &flow, Shell &shell);

@@ -2,15 +2,14 @@
 
 #include <QString>
 #include <functional>
-#include <memory>
 
 class EditorWindow;
+class ExchangeFlow;
 class QMdiArea;
 class QObject;
 class QSettings;
 class QWidget;
-class TMainCPort;
-struct ExchangeState;
+struct EditorState;
 
 // What editor and programmer windows need from the main window.
 class Shell
@@ -19,11 +18,12 @@ public:
     virtual ~Shell() = default;
 
     virtual QWidget *mainWindow() = 0;
-    virtual ExchangeState &exchange() = 0;
+    // The images and identification the editors encode to and decode from.
+    virtual EditorState &exchange() = 0;
     // option.ini; null when it could not be opened.
     virtual QSettings *ini() = 0;
-    // A fresh link with the stored port settings loaded (not yet opened).
-    virtual std::unique_ptr<TMainCPort> createLink() = 0;
+    // The program's one exchange flow: every operation with the hardware runs through it.
+    virtual ExchangeFlow &flow() = 0;
 
     // Status bar panel 0 (operation texts), 1 (times) or 2.
     virtual void setStatusText(int panel, const QString &text) = 0;
