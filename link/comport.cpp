@@ -186,8 +186,7 @@ bool TMainCPort::refusedWhileRunning()
 {
     if (!running())
         return false;
-    WriteLog(QStringLiteral("Обмін уже триває: новий (%1) не розпочато").arg(m_operation.name()),
-             kModule, QStringLiteral("Start"));
+    WriteLog(QStringLiteral("Обмін уже триває: новий не розпочато"), kModule, QStringLiteral("Start"));
     return true;
 }
 
@@ -290,10 +289,7 @@ void TMainCPort::advance()
         m_misses = 0;
     }
     if (m_current >= m_list->size()) {
-        WriteLog(QStringLiteral("Обмін завершено (%1): запитів %2")
-                     .arg(m_operation.name())
-                     .arg(m_list->size()),
-                 kModule, kProcedure);
+        WriteLog(QStringLiteral("Обмін завершено: запитів %1").arg(m_list->size()), kModule, kProcedure);
         m_list = nullptr;
         post(linkevent::EndRead);
         return;
@@ -366,7 +362,11 @@ void TMainCPort::fail(ExchangeFailure::Cause cause)
     disarmTimer();
     m_failure = ExchangeFailure{cause, m_furthest + 1, int(m_list->size()), m_writesAcknowledged,
                                 m_resendIndex};
-    WriteLog(QStringLiteral("Обмін зупинено (%1): %2").arg(m_operation.name(), m_failure->causeText()),
+    static const char *const kCauses[] = {"немає відповіді", "невірна контрольна сума", "відповідь не на той запит"};
+    WriteLog(QStringLiteral("Обмін зупинено: %1, запит %2 з %3")
+                 .arg(QString::fromUtf8(kCauses[int(cause)]))
+                 .arg(m_failure->request)
+                 .arg(m_failure->total),
              kModule, kProcedure);
     post(linkevent::ErrorTransmit);
 }
@@ -381,8 +381,7 @@ void TMainCPort::stopCancelled()
 {
     disarmTimer();
     m_cancel = ExchangeCancel{m_furthest, int(m_list->size()), m_writesAcknowledged, m_resendIndex};
-    WriteLog(QStringLiteral("Обмін скасовано (%1): відповіді на %2 з %3 запитів")
-                 .arg(m_operation.name())
+    WriteLog(QStringLiteral("Обмін скасовано: відповіді на %1 з %2 запитів")
                  .arg(m_cancel->answered)
                  .arg(m_cancel->total),
              kModule, kProcedure);

@@ -71,7 +71,7 @@ public:
     bool running() const { return m_list != nullptr && !m_failure && !m_cancel; }
     int currentIndex() const { return m_current; }
 
-    // What the exchange is for, named in the log and by the failure texts.
+    // What the exchange is for: its outcome carries it.
     void setOperation(const Operation &operation) { m_operation = operation; }
     const Operation &operation() const { return m_operation; }
     // Why the last exchange failed; nothing while it runs or after it succeeded.

@@ -3,8 +3,10 @@
 #include <QString>
 #include <optional>
 
-// What the user asked for when an exchange started: named in the log, in failure boxes
-// and in the status bar.
+// What an exchange is for, when it failed or was stopped, and what that left: values that
+// the windows and the command line put in words of their own.
+
+// What the user asked for when an exchange started.
 struct Operation {
     enum class Kind {
         ReadDevice,
@@ -25,8 +27,8 @@ struct Operation {
 
     // Reads, slot reads and surveys: a failure stops reading, not writing.
     bool reads() const;
-    // "зчитування з приладу", "запис у конфігуратор (конфігурація 2)", ...
-    QString name() const;
+    // A write into the configurator (a slot, firmware, clearing) rather than the device.
+    bool targetsConfigurator() const;
 };
 
 // Why an exchange failed: the fifth miss since it last got further.
@@ -41,9 +43,6 @@ struct ExchangeFailure {
     int total = 0;   // requests in the exchange
     bool writesAcknowledged = false; // the device or configurator took at least one write
     int resumeFrom = 0; // index of the request a repeat of the failed run starts from
-
-    // "немає відповіді після 5 спроб на запит 3 з 98"
-    QString causeText() const;
 };
 
 // Where an exchange the user cancelled stopped: after the request that was in flight.
@@ -62,27 +61,3 @@ struct LinkOutcome {
     std::optional<ExchangeFailure> failure; // why the exchange failed
     std::optional<ExchangeCancel> cancel;   // where the user stopped it
 };
-
-// The numbered text of a failed transfer: error 6 for writes; for reads its first line
-// followed by "Зчитування даних з приладу зупинено".
-QString transmitErrorText(const Operation &operation);
-// The line under it: the operation, the port and the cause, and for a write that the
-// device got part of, that it may hold part of the new settings.
-QString transmitErrorDetail(const Operation &operation, const QString &port,
-                            const ExchangeFailure &failure);
-// For a write the target got part of: it may hold part of the new settings.
-QString partialWriteWarning(const Operation &operation);
-// Status-bar text of a cancelled operation: "Зчитування з приладу скасовано".
-QString cancelledStatus(const Operation &operation);
-// What a cancelled operation did and what that leaves: the requests answered, and for a
-// write that the target may hold part of it (firmware: that the firmware is incomplete).
-QString cancelledText(const Operation &operation, const ExchangeCancel &cancel);
-// The line under error 3: the port and the system's reason.
-QString openErrorDetail(const Operation &operation, const QString &port, const QString &reason);
-// The line under error 11 or 13: what the device said it is (`model`: its name, as the
-// slot descriptions give it), and what the editor holds.
-QString foundDeviceDetail(quint8 typeCode, quint8 variant, const QString &model);
-QString deviceMismatchDetail(quint8 foundType, quint8 foundVariant, const QString &foundModel,
-                             const QString &editorTitle, quint8 editorType, quint8 editorVariant);
-// Status-bar text of an operation that failed for `reason`.
-QString operationFailedStatus(const Operation &operation, const QString &reason);

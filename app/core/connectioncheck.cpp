@@ -1,6 +1,7 @@
 #include "connectioncheck.h"
 
 #include "comport.h"
+#include "exchangetexts.h"
 #include "linkevents.h"
 #include "proc.h"
 #include "registry.h"
@@ -55,7 +56,7 @@ bool ConnectionCheck::event(QEvent *event)
         finish(answeredVerdict(m_state.DeviceType, m_state.FirmwareVariant));
     else if (event->type() == linkevent::ErrorTransmit && running())
         finish(QStringLiteral("Прилад не відповів на порту %1: %2.")
-                   .arg(portName(m_link->settings().port), m_link->failure()->causeText()));
+                   .arg(portName(m_link->settings().port), causeText(*m_link->failure())));
     else if (event->type() != linkevent::EndRead)
         return QObject::event(event);
     return true;

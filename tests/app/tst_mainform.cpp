@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -543,6 +544,9 @@ void TstMainForm::transmitFailureNamesOperation()
              qPrintable(box.detail));
     QCOMPARE(form->statusText(0), QStringLiteral("Виникла помилка при передачі даних"));
     QVERIFY(action(*form, "mnReadDev")->isEnabled());
+    QFile log(QStringLiteral("Logs/VexLoader.log"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(log.readAll()).contains(QStringLiteral("Обмін зупинено (%1): немає відповіді").arg(operation)));
 }
 
 // The real boxes, not the scripted ones: the selection window stays on top of the main

@@ -1,7 +1,7 @@
 #include "deviceeditor.h"
 
 #include "dialogs.h"
-#include "portsettings.h"
+#include "exchangetexts.h"
 #include "proc.h"
 #include "registry.h"
 #include "settingsfile.h"

@@ -2,6 +2,7 @@
 
 #include "dialogs.h"
 #include "flowjobs.h"
+#include "log.h"
 #include "proc.h"
 #include "progress.h"
 #include "shell.h"
@@ -14,10 +15,12 @@ void reportOpenFailure(Shell &shell, const LinkOutcome &outcome)
 
 void reportTransmitFailure(Shell &shell, const LinkOutcome &outcome)
 {
+    const ExchangeFailure failure = outcome.failure.value_or(ExchangeFailure{});
+    WriteLog(QStringLiteral("Обмін зупинено (%1): %2").arg(operationName(outcome.operation), causeText(failure)),
+             QStringLiteral("exchange"), QStringLiteral("reportTransmitFailure"));
     shell.setStatusText(0, QStringLiteral("Виникла помилка при передачі даних"));
     dialogs().showMessage(Dialogs::Kind::Error, transmitErrorText(outcome.operation),
-                          transmitErrorDetail(outcome.operation, outcome.port,
-                                              outcome.failure.value_or(ExchangeFailure{})));
+                          transmitErrorDetail(outcome.operation, outcome.port, failure));
 }
 
 void reportCancel(Shell &shell, const LinkOutcome &outcome)

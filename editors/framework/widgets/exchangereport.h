@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exchangeoutcome.h"
+#include "exchangetexts.h"
 
 #include <functional>
 
