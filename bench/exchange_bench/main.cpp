@@ -17,6 +17,7 @@
 #include "hexfile.h"
 #include "linkevents.h"
 #include "systempaneldefinition.h"
+#include "vexctlbench.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -259,6 +260,8 @@ int replySize(const TPacket &request)
     }
 }
 
+} // namespace
+
 qint64 wireBytes(const TPacketList &list)
 {
     qint64 bytes = 0;
@@ -266,6 +269,8 @@ qint64 wireBytes(const TPacketList &list)
         bytes += p.Data.size() + replySize(p);
     return bytes;
 }
+
+namespace {
 
 // The end of an exchange, for the benchmark's event loop.
 class EndWatcher : public QObject
@@ -361,5 +366,6 @@ int main(int argc, char *argv[])
                 << Qt::endl;
         }
     }
+    benchVexctl(out, only);
     return 0;
 }

@@ -50,6 +50,14 @@ QList<ImageSegment> segments()
     return list;
 }
 
+// The clock is read as it stands now: it is no setting, and the report leaves it out.
+Settings decoded(const SettingsImages &images)
+{
+    Settings settings;
+    decodeMemory(images.memory, QDateTime::currentDateTime(), settings);
+    return settings;
+}
+
 } // namespace
 
 DeviceDefinition controlStartDefinition()
@@ -65,10 +73,7 @@ DeviceDefinition controlStartDefinition()
     d.segments = [](quint8) { return segments(); };
     d.deviceWrite = [](quint8) { return deviceTransfer(TransferPlan::Direction::Write); };
     d.deviceRead = [](quint8, qint32) { return deviceTransfer(TransferPlan::Direction::Read); };
-    d.settingFields = [](const SettingsImages &images, quint8) {
-        Settings settings;
-        decodeMemory(images.memory, QDateTime::currentDateTime(), settings);
-        return settingFields(settings);
-    };
+    d.settingFields = [](const SettingsImages &images, quint8) { return settingFields(decoded(images)); };
+    d.report = [](const SettingsImages &images, quint8) { return report(decoded(images)); };
     return d;
 }

@@ -9,6 +9,9 @@
 #include <QMap>
 #include <QString>
 #include <functional>
+#include <optional>
+
+struct SettingsReport;
 
 // Everything the program knows about one device model, in one place: identification,
 // titles and files per variant, capabilities, where its settings live in the device, how
@@ -56,6 +59,15 @@ struct DeviceDefinition {
     int readMemorySize = 0;   // memory image size while a device read runs; 0: memorySize
     // The variant an editor takes for a reported one (the 4-zone panel's 0 is its 3).
     std::function<quint8(quint8 reported)> editorVariant = [](quint8 v) { return v; };
+    // Whether a device of the model that reports `reported` takes settings held for `held`
+    // (an editor's variant, or the one a settings file records): the variant they are then
+    // written with, which the holder adopts; nothing when the device cannot take them.
+    std::function<std::optional<quint8>(quint8 held, quint8 reported)> writeVariant =
+        [](quint8 held, quint8 reported) { return held == reported ? std::optional<quint8>(held) : std::nullopt; };
+    // The editor variant of images recorded (in a file or a slot) as `recorded`: the recorded
+    // one, unless the images name their own.
+    std::function<quint8(const SettingsImages &images, quint8 recorded)> imagesVariant =
+        [](const SettingsImages &, quint8 recorded) { return recorded; };
     // Editor title (also its hint); empty when the variant leaves the title as it was.
     std::function<QString(quint8 variant)> title = {};
     // Factory settings file relative to the program's folder, chosen by the editor's
@@ -80,6 +92,8 @@ struct DeviceDefinition {
     std::function<TransferPlan(quint8 editorVariant, int slot)> slotRead = {};
     // The settings the images hold, field by field as the report prints them.
     std::function<QList<SettingField>(const SettingsImages &images, quint8 variant)> settingFields = {};
+    // The settings report of the images, as the editor of `variant` prints it.
+    std::function<SettingsReport(const SettingsImages &images, quint8 variant)> report = {};
     // The images an editor holds right after a reset to the factory settings.
     std::function<SettingsImages(quint8 variant)> factoryImages = {};
     // Firmware that answers a two-byte memory read at the start of a block with the whole

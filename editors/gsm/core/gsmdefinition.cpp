@@ -3,6 +3,7 @@
 #include "gsmcodec.h"
 #include "panelencoding.h"
 #include "gsmplans.h"
+#include "gsmreport.h"
 #include "gsmsettingfields.h"
 
 namespace {
@@ -16,6 +17,37 @@ QString gsm4Title(quint8 variant)
     if (variant == quint8(Gsm4Variant::Gsm4))
         return kGsm4Title;
     return variant == quint8(Gsm4Variant::S112) ? kS112Title : QString();
+}
+
+// Both modules: settings held for version 1 go to a module of version 1 or 2 (one map) and
+// take its version.
+std::optional<quint8> writeVersion(quint8 held, quint8 reported)
+{
+    const quint8 version = adoptedVersion(held, reported);
+    return version == reported ? std::optional<quint8>(version) : std::nullopt;
+}
+
+GsmSettings decodedGsm(const SettingsImages &images)
+{
+    GsmSettings s = gsmDefaults();
+    decodeGsmEeprom(images.eeprom, s);
+    decodeGprsMemory(images.memory, IdentifierForm::Gsm, s.gprs);
+    return s;
+}
+
+// The images tell their variant by byte 53, whatever the version they are listed for.
+Gsm4Variant gsm4VariantOf(const SettingsImages &images)
+{
+    return gsm4VariantOfMarker(byteAt(images.eeprom, gsm4::kMarker));
+}
+
+Gsm4Settings decodedGsm4(const SettingsImages &images)
+{
+    const Gsm4Variant variant = gsm4VariantOf(images);
+    Gsm4Settings s = gsm4Defaults(variant);
+    decodeGsm4Eeprom(images.eeprom, s);
+    decodeGsm4Memory(images.memory, variant, s);
+    return s;
 }
 
 SettingsImages gsmFactoryImages()
@@ -52,12 +84,9 @@ DeviceDefinition gsmModuleDefinition()
     d.slotWrite = gsmSlotWrite;
     d.slotRead = [](quint8, int slot) { return gsmSlotRead(slot); };
     d.factoryImages = [](quint8) { return gsmFactoryImages(); };
-    d.settingFields = [](const SettingsImages &images, quint8) {
-        GsmSettings s = gsmDefaults();
-        decodeGsmEeprom(images.eeprom, s);
-        decodeGprsMemory(images.memory, IdentifierForm::Gsm, s.gprs);
-        return gsmSettingFields(s);
-    };
+    d.writeVariant = writeVersion;
+    d.settingFields = [](const SettingsImages &images, quint8) { return gsmSettingFields(decodedGsm(images)); };
+    d.report = [](const SettingsImages &images, quint8) { return gsmReport(decodedGsm(images)); };
     return d;
 }
 
@@ -87,13 +116,15 @@ DeviceDefinition gsm4ModuleDefinition()
     };
     d.slotRead = [](quint8, int slot) { return gsm4SlotRead(slot); };
     d.factoryImages = gsm4FactoryImages;
-    // The images tell their variant by byte 53, whatever the version they are listed for.
+    // Files and slots record the firmware version; the settings are held for the version.
+    d.writeVariant = writeVersion;
+    d.imagesVariant = [](const SettingsImages &images, quint8) { return quint8(gsm4VariantOf(images)); };
     d.settingFields = [](const SettingsImages &images, quint8) {
-        const Gsm4Variant variant = gsm4VariantOfMarker(byteAt(images.eeprom, gsm4::kMarker));
-        Gsm4Settings s = gsm4Defaults(variant);
-        decodeGsm4Eeprom(images.eeprom, s);
-        decodeGsm4Memory(images.memory, variant, s);
-        return gsm4SettingFields(variant, s);
+        return gsm4SettingFields(gsm4VariantOf(images), decodedGsm4(images));
+    };
+    d.report = [](const SettingsImages &images, quint8) {
+        const Gsm4Variant variant = gsm4VariantOf(images);
+        return gsm4Report(gsm4Title(quint8(variant)), variant, decodedGsm4(images));
     };
     return d;
 }

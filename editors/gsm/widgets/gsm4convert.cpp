@@ -118,12 +118,13 @@ void TZMU_GSM4Form::FillByDataFromMemory()
     m_gprs->markShownAsStored(marked);
 }
 
-// A window that holds version 1 writes to a module of version 1 or 2 and takes its version.
+// The model's rule decides on the version the window holds, which it may adopt.
 bool TZMU_GSM4Form::acceptsIdentifiedDevice()
 {
     const ExchangeState &state = exchange();
-    m_version = adoptedVersion(m_version, state.FirmwareVariant);
-    return state.DeviceType == definition().typeCode && state.FirmwareVariant == m_version;
+    const std::optional<quint8> version = definition().writeVariant(m_version, state.FirmwareVariant);
+    m_version = version.value_or(m_version);
+    return state.DeviceType == definition().typeCode && version;
 }
 
 TDeviceEditor::SlotWrite TZMU_GSM4Form::slotWrite(int slot) const

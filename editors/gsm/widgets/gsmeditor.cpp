@@ -2,7 +2,6 @@
 
 #include "gprsgroup.h"
 #include "gsmcodec.h"
-#include "gsmplans.h"
 #include "gsmreport.h"
 #include "gsmtexts.h"
 #include "partcontrols.h"
@@ -87,12 +86,12 @@ void TZMU_GSMForm::ResetToDefault()
     m_gprs->markShownAsStored({});
 }
 
-// A window of version 1 writes to a module of version 1 or 2 and takes its version.
+// The model's rule decides; a window that writes to a module of another version takes it.
 bool TZMU_GSMForm::acceptsIdentifiedDevice()
 {
-    const quint8 version = adoptedVersion(editorVariant(), exchange().FirmwareVariant);
-    if (version != editorVariant())
-        adoptVariant(version);
+    const std::optional<quint8> version = definition().writeVariant(editorVariant(), exchange().FirmwareVariant);
+    if (version && *version != editorVariant())
+        adoptVariant(*version);
     return TDeviceEditor::acceptsIdentifiedDevice();
 }
 

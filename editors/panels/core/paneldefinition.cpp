@@ -3,6 +3,7 @@
 #include "blockpackets.h"
 #include "panelcodec.h"
 #include "panelfields.h"
+#include "panelreport.h"
 #include "panelsections.h"
 
 namespace {
@@ -21,6 +22,20 @@ QString fourZoneTitle(quint8 variant)
     if (variant == 5 || variant == 6)
         return panelTitle("4", QStringLiteral("KVL4P-4"));
     return {};
+}
+
+// A 4-zone panel reporting variant 0 is a variant 3 panel.
+quint8 fourZoneVariant(quint8 reported)
+{
+    return reported == 0 ? quint8(3) : reported;
+}
+
+// Settings held for no variant yet (a file of variant 0) take a variant 3 or 4 panel's.
+std::optional<quint8> fourZoneWriteVariant(quint8 held, quint8 reported)
+{
+    const quint8 device = fourZoneVariant(reported);
+    const quint8 taken = held == 0 && (device == 3 || device == 4) ? device : held;
+    return taken == device ? std::optional<quint8>(taken) : std::nullopt;
 }
 
 QString eightZoneTitle(quint8 variant)
@@ -120,6 +135,14 @@ SettingsImages factoryImages(PanelModel panel, quint8 variant)
     return {encodeEeprom(panel, variant, reset), encodeMemory(panel, reset)};
 }
 
+PanelSettings decoded(PanelModel panel, const SettingsImages &images, quint8 variant)
+{
+    PanelSettings s;
+    decodeEeprom(panel, variant, images.eeprom, s);
+    decodeMemory(panel, images.memory, s);
+    return s;
+}
+
 DeviceDefinition withPanelTransfers(DeviceDefinition d, PanelModel panel)
 {
     const PanelModelInfo &info = panelModelInfo(panel);
@@ -148,10 +171,13 @@ DeviceDefinition withPanelTransfers(DeviceDefinition d, PanelModel panel)
     };
     d.factoryImages = [panel](quint8 variant) { return factoryImages(panel, variant); };
     d.settingFields = [panel](const SettingsImages &images, quint8 variant) {
-        PanelSettings s;
-        decodeEeprom(panel, variant, images.eeprom, s);
-        decodeMemory(panel, images.memory, s);
-        return panelSettingFields(panel, variant, s);
+        return panelSettingFields(panel, variant, decoded(panel, images, variant));
+    };
+    // Images of a variant that has no title of its own are titled as the variant an editor
+    // takes for it (a 4-zone file of variant 0 as variant 3).
+    d.report = [panel, title = d.title, editorVariant = d.editorVariant](const SettingsImages &images,
+                                                                        quint8 variant) {
+        return panelReport(panel, variant, title(editorVariant(variant)), decoded(panel, images, variant));
     };
     d.wholeBlockReads = [panel](quint8 variant) { return wholeBlockReads(panel, variant); };
     return d;
@@ -162,7 +188,8 @@ DeviceDefinition fourZone()
     DeviceDefinition d{.model = Model::Korvel4p, .typeCode = 0,
                        .editorClass = "TKorvelForm4p", .component = "KorvelForm4p",
                        .eepromSize = 0, .memorySize = 0, .acceptedVariants = {0, 2, 3, 4, 5, 6}};
-    d.editorVariant = [](quint8 v) { return v == 0 ? quint8(3) : v; };
+    d.editorVariant = fourZoneVariant;
+    d.writeVariant = fourZoneWriteVariant;
     d.title = fourZoneTitle;
     d.factoryFile = factoryFileByTitle("kvl4p", 2, 4);
     d.slotDescription = fourZoneSlot;

@@ -90,16 +90,14 @@ void TPanelEditor::applyVariant(quint8 variant)
     }
 }
 
-// A 4-zone panel reporting variant 0 is a variant 3 panel, as identification takes it; an
-// editor with no variant yet (a file of variant 0) takes the variant of the device.
+// The model's rule decides (a 4-zone editor with no variant yet takes the device's); the
+// device is then known by the variant an editor takes for the one it reported.
 bool TPanelEditor::acceptsIdentifiedDevice()
 {
-    if (m_panel != PanelModel::FourZone)
-        return TDeviceEditor::acceptsIdentifiedDevice();
-    if (exchange().FirmwareVariant == 0)
-        exchange().FirmwareVariant = 3;
-    const quint8 reported = exchange().FirmwareVariant;
-    if (editorVariant() == 0 && (reported == 3 || reported == 4))
-        adoptVariant(reported);
+    ExchangeState &state = exchange();
+    const std::optional<quint8> variant = definition().writeVariant(editorVariant(), state.FirmwareVariant);
+    state.FirmwareVariant = definition().editorVariant(state.FirmwareVariant);
+    if (variant && *variant != editorVariant())
+        adoptVariant(*variant);
     return TDeviceEditor::acceptsIdentifiedDevice();
 }

@@ -28,6 +28,14 @@ SettingsImages factoryImages()
     return {encodeSystemPanelEeprom(reset), encodeSystemPanelMemory(reset)};
 }
 
+SystemPanelSettings decoded(const SettingsImages &images)
+{
+    SystemPanelSettings s;
+    decodeSystemPanelEeprom(images.eeprom, s);
+    decodeSystemPanelMemory(images.memory, s);
+    return s;
+}
+
 } // namespace
 
 DeviceDefinition systemPanelDefinition()
@@ -48,11 +56,7 @@ DeviceDefinition systemPanelDefinition()
     d.deviceWrite = [](quint8) { return deviceTransfer(TransferPlan::Direction::Write); };
     d.deviceRead = [](quint8, qint32) { return deviceTransfer(TransferPlan::Direction::Read); };
     d.factoryImages = [](quint8) { return factoryImages(); };
-    d.settingFields = [](const SettingsImages &images, quint8) {
-        SystemPanelSettings s;
-        decodeSystemPanelEeprom(images.eeprom, s);
-        decodeSystemPanelMemory(images.memory, s);
-        return systemPanelSettingFields(s);
-    };
+    d.settingFields = [](const SettingsImages &images, quint8) { return systemPanelSettingFields(decoded(images)); };
+    d.report = [](const SettingsImages &images, quint8) { return systemPanelReport(decoded(images).panel); };
     return d;
 }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// What the command line asks vexctl to do, checked: a known command with the arguments and
+// options it takes.
+enum class Command { Identify, Read, Write, Check, Compare, Show, Report, Slots, SlotRead, SlotWrite, Clear, Regular, Flash };
+
+struct Invocation {
+    Command command = Command::Identify;
+    QString commandName;
+    std::optional<QString> port{};
+    std::optional<qint32> baud{};
+    bool json = false;
+    bool yes = false;
+    QString file{};   // the settings, HEX or report source file the command names
+    QString output{}; // -o
+    int slot = 0;   // 1..4
+    bool noCheck = false;
+    bool resume = false;
+    bool toConfigurator = false;
+};
+
+// Help and version are answers too: printed on standard output, exit 0.
+struct ParsedCommandLine {
+    std::optional<Invocation> invocation;
+    QString text;  // help or version
+    QString error; // one line naming the bad argument: exit 2
+};
+
+// `arguments` without the program name.
+ParsedCommandLine parseCommandLine(const QStringList &arguments);

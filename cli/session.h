@@ -1,0 +1,37 @@
+#pragma once
+
+#include "exchangeflow.h"
+#include "interrupt.h"
+#include "portsettings.h"
+#include "progressline.h"
+
+#include <functional>
+
+// The exchanges of one vexctl command on one port, run one after another: each waits for the
+// flow's result in an event loop, with the progress line and Ctrl+C. After Ctrl+C nothing
+// more is started.
+class Session
+{
+public:
+    using Start = std::function<bool(ExchangeFlow &flow, const ExchangeFlow::Done &done)>;
+
+    Session(const PortSettings &settings, bool yesToAll);
+
+    const PortSettings &settings() const { return m_settings; }
+    FlowResult run(const Start &start);
+    // The identification `operation` starts with.
+    FlowResult identify(const Operation &operation);
+    // --yes answers yes; a terminal gets the question; anything else is a no.
+    bool confirm(const QString &question) const;
+
+private:
+    PortSettings m_settings;
+    bool m_yesToAll;
+    ExchangeFlow m_flow;
+    ProgressLine m_progress;
+    Interrupt m_interrupt;
+    bool m_interrupted = false;
+};
+
+// The stored port settings with the command line's port and baud rate.
+PortSettings portSettingsFor(const std::optional<QString> &port, const std::optional<qint32> &baud);
