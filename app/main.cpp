@@ -94,6 +94,7 @@ void TMainForm::createActions()
     addCommand("mnClose", "Вихід", &TMainForm::mnCloseClick, Qt::Key_F10);
     addCommand("mnLoadDev", "Завантажити в прилад", &TMainForm::mnLoadDevClick, Qt::Key_F5);
     addCommand("mnReadDev", "Зчитати з приладу", &TMainForm::mnReadDevClick, Qt::Key_F6);
+    addCommand("mnWriteAll", "Записати все", &TMainForm::mnWriteAllClick);
     addCommand("mnFA", "Заводські налаштування", &TMainForm::mnFAClick, Qt::Key_F7);
     addCommand("mnRegMode", "Робочий режим", &TMainForm::mnRegModeClick, Qt::Key_F12);
     addCommand("mnCompareDev", "Порівняти з приладом", &TMainForm::mnCompareDevClick);
@@ -114,7 +115,7 @@ void TMainForm::createActions()
     addCommand("mnOptionCOM", "Налаштування COM-порту", &TMainForm::mnOptionCOMClick, Qt::Key_F9);
     addCommand("mnHelp", "Допомога", &TMainForm::mnHelpClick, Qt::Key_F1);
     addCommand("mnAbout", "Про програму", &TMainForm::mnAboutClick);
-    for (const char *name : {"mnSave", "mnPrint", "mnPreviewReport", "mnReportPdf", "mnLoadDev", "mnReadDev", "mnFA"})
+    for (const char *name : {"mnSave", "mnPrint", "mnPreviewReport", "mnReportPdf", "mnLoadDev", "mnWriteAll", "mnReadDev", "mnFA"})
         findChild<QAction *>(name)->setEnabled(false);
 }
 
@@ -131,7 +132,7 @@ void TMainForm::createMenus()
     createEditMenu();
 
     QMenu *options = menuBar()->addMenu("Опції");
-    options->addActions({action("mnLoadDev"), action("mnReadDev"), action("mnFA"), action("mnRegMode")});
+    options->addActions({action("mnLoadDev"), action("mnWriteAll"), action("mnReadDev"), action("mnFA"), action("mnRegMode")});
     options->addSeparator();
     options->addActions({action("mnVerify"), action("mnCompareDev"), action("mnCompareFile"),
                          action("mnResumeWrite"), action("mnSaveRecord")});
@@ -240,7 +241,7 @@ void TMainForm::onTransferCommandsEnabled(QObject *receiver, std::function<void(
 // would answer each other's requests.
 void TMainForm::AccessButton(bool enabled)
 {
-    for (const char *name : {"tbLoadDev", "tbReadDev", "tbOptionCOM", "mnLoadDev", "mnReadDev",
+    for (const char *name : {"tbLoadDev", "tbReadDev", "tbOptionCOM", "mnLoadDev", "mnWriteAll", "mnReadDev",
                              "mnOptionCOM", "mnLoadConf", "mnReadConf", "mnInitConf",
                              "mnClearConfigurator", "mnRegMode", "tbRegMode", "mnCompareDev",
                              "mnResumeWrite"})

@@ -80,6 +80,7 @@ public:
     // Menu commands.
     void mnReadDevClick();
     void mnLoadDevClick();
+    void mnWriteAllClick();
     void readSlot(int slot);
     void writeSlot(int slot);
     void mnInitConfClick();
@@ -111,6 +112,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    enum class AfterIdentify { Read, Write, WriteAll, Resume, Compare };
+
     void createActions();
     void createMenus();
     void createEditMenu();
@@ -141,6 +144,7 @@ private:
     void refuseConfiguratorTransfer(const EditorWindow &window);
     void identifyFor(const Operation &operation);
     void dispatchIdentified(EditorWindow &window);
+    void writeActiveEditor(AfterIdentify write);
     void discardCutWrites();
     void ReadDevice(const FlowResult &result);
     void CheckConfigurator(const FlowResult &result);
@@ -164,6 +168,6 @@ private:
     HexOpener m_hexOpener;
     int m_slotNumber = -1;
     // What the identification under way is for.
-    enum class AfterIdentify { Read, Write, Resume, Compare } m_afterIdentify = AfterIdentify::Read;
+    AfterIdentify m_afterIdentify = AfterIdentify::Read;
     QString m_programFolder;
 };

@@ -66,6 +66,17 @@ void TMainForm::mnReadDevClick()
 
 void TMainForm::mnLoadDevClick()
 {
+    writeActiveEditor(AfterIdentify::Write);
+}
+
+// For a device whose contents are in doubt: everything is written and checked.
+void TMainForm::mnWriteAllClick()
+{
+    writeActiveEditor(AfterIdentify::WriteAll);
+}
+
+void TMainForm::writeActiveEditor(AfterIdentify write)
+{
     m_exchange.WriteRequested = true;
     m_slotNumber = kSlotDevice;
     EditorWindow *window = activeEditor();
@@ -73,7 +84,7 @@ void TMainForm::mnLoadDevClick()
         ShowError(kErrNothingToWrite);
         return;
     }
-    m_afterIdentify = AfterIdentify::Write;
+    m_afterIdentify = write;
     if (confirmWriteOf(*window))
         identifyFor({Operation::Kind::WriteDevice});
 }
@@ -115,6 +126,7 @@ void TMainForm::dispatchIdentified(EditorWindow &window)
 {
     switch (std::exchange(m_afterIdentify, AfterIdentify::Read)) {
     case AfterIdentify::Write: window.LoadToDevice(); break;
+    case AfterIdentify::WriteAll: window.LoadAllToDevice(); break;
     case AfterIdentify::Compare: window.CompareWithDevice(); break;
     case AfterIdentify::Resume:
         if (!window.ResumeWrite()) {

@@ -131,6 +131,16 @@ CommandResult writeOutcome(const FlowResult &written, const QString &target)
         return result;
     }
     result.result = written.checked ? QStringLiteral("checked") : QStringLiteral("written");
-    result.lines << (written.checked ? QStringLiteral("wrote and checked %1") : QStringLiteral("wrote %1")).arg(target);
+    QString line = (written.checked ? QStringLiteral("wrote and checked %1") : QStringLiteral("wrote %1")).arg(target);
+    if (written.runsWritten) {
+        result.details.insert(QStringLiteral("settingsWritten"), written.settingsWritten);
+        result.details.insert(QStringLiteral("runsWritten"), *written.runsWritten);
+        line = *written.runsWritten == 0
+                   ? QStringLiteral("%1 already holds these settings: nothing written").arg(target)
+                   : line + QStringLiteral(": %1 setting(s) that differed, in %2 run(s)")
+                                .arg(written.settingsWritten)
+                                .arg(*written.runsWritten);
+    }
+    result.lines << line;
     return result;
 }

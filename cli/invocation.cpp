@@ -11,7 +11,7 @@ constexpr qint32 kMaxBaud = 4000000;
 constexpr int kSlotCount = 4;
 
 // The options a command takes besides the global ones.
-enum Option { Output = 1, NoCheck = 2, Resume = 4, ToConfigurator = 8 };
+enum Option { Output = 1, NoCheck = 2, Resume = 4, ToConfigurator = 8, All = 16 };
 
 struct CommandSpec {
     const char *name;
@@ -28,10 +28,11 @@ const CommandSpec kCommands[] = {
      "Prints the model, its type code and firmware variant."},
     {"read", Command::Read, "", Output, true, "Read the device into a settings file.",
      "Identifies the device, reads all its settings and writes them to the file given with -o."},
-    {"write", Command::Write, "FILE.vau", NoCheck | Resume, false, "Write a settings file into the device.",
+    {"write", Command::Write, "FILE.vau", NoCheck | Resume | All, false, "Write a settings file into the device.",
      "Refuses (exit 4) a device that is not the file's model or whose firmware variant cannot take\n"
-     "the file's settings. Reads back what was written unless --no-check; exit 1 lists what\n"
-     "differs. Ctrl+C stops after the request in flight (exit 5); a write the device took part of\n"
+     "the file's settings. Reads the device first and sends only the settings it does not hold\n"
+     "yet (--all sends everything, for a device whose contents are in doubt). Reads back what\n"
+     "was written unless --no-check; exit 1 lists what differs. Ctrl+C stops after the request in flight (exit 5); a write the device took part of\n"
      "is remembered (vexctl/resume.json in the user's data folder), and --resume goes on from\n"
      "where it stopped, for the same file bytes and port."},
     {"check", Command::Check, "FILE.vau", 0, false, "Compare the device with a file, quietly.",
@@ -78,6 +79,7 @@ struct Options {
                               QStringLiteral("FILE")};
     QCommandLineOption noCheck{QStringLiteral("no-check"), QStringLiteral("Do not read back what was written.")};
     QCommandLineOption resume{QStringLiteral("resume"), QStringLiteral("Go on with the interrupted write.")};
+    QCommandLineOption writeAll{QStringLiteral("all"), QStringLiteral("Write every setting, whatever the device holds.")};
     QCommandLineOption toConfigurator{QStringLiteral("configurator"),
                                       QStringLiteral("Write the firmware into the configurator.")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show help.")};
@@ -85,14 +87,15 @@ struct Options {
 
     QList<QCommandLineOption> all() const
     {
-        return {port, baud, json, yes, output, noCheck, resume, toConfigurator, help, version};
+        return {port, baud, json, yes, output, noCheck, resume, writeAll, toConfigurator, help, version};
     }
 };
 
 // The options that only some commands take, with their flags.
-std::array<std::pair<int, const QCommandLineOption *>, 4> ownOptions(const Options &o)
+std::array<std::pair<int, const QCommandLineOption *>, 5> ownOptions(const Options &o)
 {
-    return {{{Output, &o.output}, {NoCheck, &o.noCheck}, {Resume, &o.resume}, {ToConfigurator, &o.toConfigurator}}};
+    return {{{Output, &o.output}, {NoCheck, &o.noCheck}, {Resume, &o.resume}, {All, &o.writeAll},
+             {ToConfigurator, &o.toConfigurator}}};
 }
 
 const char kGeneralHelp[] =
@@ -218,6 +221,7 @@ QString checkOwn(const QCommandLineParser &parser, const CommandSpec &spec, cons
         return QStringLiteral("%1 needs -o FILE").arg(QLatin1String(spec.name));
     invocation.noCheck = parser.isSet(options.noCheck);
     invocation.resume = parser.isSet(options.resume);
+    invocation.all = parser.isSet(options.writeAll);
     invocation.toConfigurator = parser.isSet(options.toConfigurator);
     return foreignOption(parser, spec, options);
 }

@@ -20,6 +20,7 @@ struct Invocation {
     int slot = 0;   // 1..4
     bool noCheck = false;
     bool resume = false;
+    bool all = false; // write every setting
     bool toConfigurator = false;
 };
 

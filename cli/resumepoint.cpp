@@ -17,6 +17,13 @@ const QString kFile = QStringLiteral("file");
 const QString kHash = QStringLiteral("sha256");
 const QString kPort = QStringLiteral("port");
 const QString kFrom = QStringLiteral("from");
+const QString kCutEeprom = QStringLiteral("cutAgainstEeprom");
+const QString kCutMemory = QStringLiteral("cutAgainstMemory");
+
+QByteArray bytesOf(const QJsonObject &object, const QString &key)
+{
+    return QByteArray::fromBase64(object.value(key).toString().toLatin1());
+}
 
 } // namespace
 
@@ -32,8 +39,10 @@ std::optional<ResumePoint> load()
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxStateSize)
         return std::nullopt;
     const QJsonObject object = QJsonDocument::fromJson(file.readAll()).object();
-    const ResumePoint point{object.value(kFile).toString(), object.value(kHash).toString(),
-                            object.value(kPort).toString(), object.value(kFrom).toInt(-1)};
+    ResumePoint point{object.value(kFile).toString(), object.value(kHash).toString(),
+                      object.value(kPort).toString(), object.value(kFrom).toInt(-1)};
+    if (object.contains(kCutEeprom) || object.contains(kCutMemory))
+        point.cutAgainst = SettingsImages{bytesOf(object, kCutEeprom), bytesOf(object, kCutMemory)};
     if (point.file.isEmpty() || point.sha256.isEmpty() || point.port.isEmpty() || point.from <= 0)
         return std::nullopt;
     return point;
@@ -43,7 +52,11 @@ bool store(const ResumePoint &point)
 {
     QDir().mkpath(QFileInfo(statePath()).path());
     QSaveFile file(statePath());
-    const QJsonObject object{{kFile, point.file}, {kHash, point.sha256}, {kPort, point.port}, {kFrom, point.from}};
+    QJsonObject object{{kFile, point.file}, {kHash, point.sha256}, {kPort, point.port}, {kFrom, point.from}};
+    if (point.cutAgainst) {
+        object.insert(kCutEeprom, QString::fromLatin1(point.cutAgainst->eeprom.toBase64()));
+        object.insert(kCutMemory, QString::fromLatin1(point.cutAgainst->memory.toBase64()));
+    }
     return file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(object).toJson()) > 0 && file.commit();
 }
 

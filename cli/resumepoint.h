@@ -1,5 +1,7 @@
 #pragma once
 
+#include "devicedefinition.h"
+
 #include <QString>
 #include <optional>
 
@@ -10,7 +12,9 @@ struct ResumePoint {
     QString file;   // absolute path
     QString sha256; // of the file's bytes, hex
     QString port;
-    int from = 0;   // requests of the whole write the device has taken
+    int from = 0;   // requests of the write the device has taken
+    // What the device held when the write was cut to what differed; nothing: it went whole.
+    std::optional<SettingsImages> cutAgainst = std::nullopt;
 
     friend bool operator==(const ResumePoint &, const ResumePoint &) = default;
 };

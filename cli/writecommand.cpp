@@ -5,6 +5,7 @@
 #include "commandsupport.h"
 #include "resumepoint.h"
 #include "session.h"
+#include "writecut.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,6 +21,12 @@ WriteJob deviceWriteJob(const settingsfile::Contents &file, quint8 variant, cons
     WriteJob job = writeJobOf({Operation::Kind::WriteDevice}, d.deviceWrite(held), sent, held, d, !invocation.noCheck);
     job.checkReadPlan = d.deviceRead(variant, session.settings().baudRate);
     job.deviceVariant = variant;
+    // The device is read first so that only what it does not hold yet is sent.
+    job.whole = invocation.all;
+    job.readFirst = !invocation.all;
+    job.reRead = {{Operation::Kind::CompareDevice}, job.checkReadPlan, d.eepromSize, d.deviceReadMemorySize()};
+    if (d.segments)
+        job.segments = d.segments(variant);
     return job;
 }
 
@@ -57,6 +64,7 @@ void keepPoint(const FlowResult &written, ResumePoint point, CommandResult *stop
 {
     if (written.cut) {
         point.from = written.cut->from;
+        point.cutAgainst = written.cut->job.cutAgainst;
         if (resumepoint::store(point) && stop)
             stop->message += QStringLiteral("; go on with: vexctl write %1 --resume").arg(point.file);
         return;
@@ -93,8 +101,13 @@ CommandResult writeCommand(Session &session, const Invocation &invocation)
     const VariantOrStop accepted = identifyFor(session, {Operation::Kind::WriteDevice}, file, invocation.file);
     if (const auto *stop = std::get_if<CommandResult>(&accepted))
         return *stop;
-    const WriteJob job = deviceWriteJob(file, std::get<quint8>(accepted), invocation, session);
+    WriteJob job = deviceWriteJob(file, std::get<quint8>(accepted), invocation, session);
     if (resumeAt) {
+        // A write cut to what differed goes on within the same cut.
+        if (resumeAt->cutAgainst) {
+            job.plan = cutWritePlan(job.plan, job.sent, job.segments, *resumeAt->cutAgainst).plan;
+            job.cutAgainst = resumeAt->cutAgainst;
+        }
         if (std::optional<CommandResult> stop = checkPointFits(*resumeAt, job))
             return *stop;
     }

@@ -63,6 +63,7 @@ public:
     }
     void LoadFromDevice() override { finish(QStringLiteral("LoadFromDevice")); }
     void LoadToDevice() override { finish(QStringLiteral("LoadToDevice")); }
+    void LoadAllToDevice() override { finish(QStringLiteral("LoadAllToDevice")); }
     void LoadFromConfigurator(int slot) override { finish(QStringLiteral("LoadFromConfigurator %1").arg(slot)); }
     void LoadToConfigurator(int slot) override { calls.append(QStringLiteral("LoadToConfigurator %1").arg(slot)); }
     void CompareWithDevice() override { finish(QStringLiteral("CompareWithDevice")); }

@@ -225,8 +225,12 @@ void TstVexctl::deviceCommands_data()
     QTest::newRow("4-zone file of variant 0 refused by variant 2") << QStringList{"--model", "4p", "--variant", "2"}
                                                                    << QStringList{"write", "f4v0.vau"} << 4 << none
                                                                    << "f4v0.vau holds settings for a 4-zone panel, variant 0" << none << none;
-    QTest::newRow("GSM version 1 file to a version 2 module") << QStringList{"--model", "gsm", "--variant", "2"}
-                                                              << QStringList{"write", "g1.vau"} << 0 << "wrote and checked" << none << none << none;
+    QTest::newRow("GSM version 1 file to a version 2 module that holds it")
+        << QStringList{"--model", "gsm", "--variant", "2"} << QStringList{"write", "g1.vau"} << 0
+        << "the device already holds these settings: nothing written" << none << none << none;
+    QTest::newRow("GSM version 1 file written whole") << QStringList{"--model", "gsm", "--variant", "2"}
+                                                      << QStringList{"write", "g1.vau", "--all"} << 0 << "wrote and checked"
+                                                      << none << none << none;
     QTest::newRow("GSM version 4 file refused by version 1") << QStringList{"--model", "gsm", "--variant", "1"}
                                                              << QStringList{"write", "g4.vau"} << 4 << none << "GSM module, variant 1" << none << none;
     QTest::newRow("check, same: quiet") << QStringList{"--load", "p16.vau"} << QStringList{"check", "p16.vau"} << 0 << "=" << none << none << none;

@@ -46,6 +46,8 @@ struct SelectionLink {
 struct SettingsImages {
     QByteArray eeprom;
     QByteArray memory;
+
+    friend bool operator==(const SettingsImages &, const SettingsImages &) = default;
 };
 
 struct DeviceDefinition {

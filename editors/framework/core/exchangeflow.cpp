@@ -3,6 +3,7 @@
 #include "comport.h"
 #include "linkevents.h"
 #include "verification.h"
+#include "writecut.h"
 
 namespace {
 
@@ -33,6 +34,16 @@ QList<FieldDifference> fieldDifferences(const FieldsOf &fields, const SettingsIm
 PlannedExchange restOf(const PlannedExchange &whole, int from)
 {
     return plannedOf(whole.list.from(from), whole.stageTextAt(from));
+}
+
+// Bytes a reply carried beyond what was asked, and a clock that moved on, are no change:
+// only a setting that reads otherwise is.
+bool changedSince(const WriteJob &job, const SettingsImages &now)
+{
+    if (sameSettings(job.reRead.plan, now, *job.lastRead))
+        return false;
+    return !job.fields
+           || !fieldDifferences(job.fields, *job.lastRead, job.deviceVariant, now, job.deviceVariant).isEmpty();
 }
 
 } // namespace
@@ -268,7 +279,7 @@ bool ExchangeFlow::write(const WriteJob &job, const FlowQuestions &questions, Do
 {
     if (!begin(std::move(done)))
         return false;
-    if (!job.lastRead) {
+    if (!job.lastRead && !job.readFirst) {
         writeStep(job, 0, [this, job] { checkStep(job); });
         return true;
     }
@@ -281,7 +292,7 @@ void ExchangeFlow::afterReRead(const WriteJob &job, const FlowQuestions &questio
     const SettingsImages now = images();
     m_result.deviceLearnt = true;
     m_result.deviceNow = now;
-    if (!sameSettings(job.reRead.plan, now, *job.lastRead)) {
+    if (job.lastRead && changedSince(job, now)) {
         const QList<FieldDifference> changes =
             fieldDifferences(job.fields, job.sent, job.heldVariant, now, job.deviceVariant);
         if (!ask(questions.writeOverChanges, changes)) {
@@ -290,7 +301,32 @@ void ExchangeFlow::afterReRead(const WriteJob &job, const FlowQuestions &questio
             return;
         }
     }
-    writeStep(job, 0, [this, job] { checkStep(job); });
+    if (job.whole || job.segments.isEmpty()) {
+        writeStep(job, 0, [this, job] { checkStep(job); });
+        return;
+    }
+    writeWhatDiffers(job, now);
+}
+
+// The device just read is the check of every byte the cut leaves out.
+void ExchangeFlow::writeWhatDiffers(const WriteJob &job, const SettingsImages &now)
+{
+    const CutPlan cut = cutWritePlan(job.plan, job.sent, job.segments, now);
+    m_result.runsWritten = cut.runs;
+    m_result.settingsWritten =
+        int(fieldDifferences(job.fields, now, job.deviceVariant, job.sent, job.heldVariant).size());
+    if (cut.plan.isEmpty()) {
+        m_result.checked = true;
+        m_result.images = job.sent;
+        finish(FlowResult::Status::Done);
+        return;
+    }
+    WriteJob rest = job;
+    rest.plan = cut.plan;
+    rest.cutAgainst = now;
+    rest.lastRead.reset();
+    rest.readFirst = false;
+    writeStep(rest, 0, [this, rest] { checkStep(rest); });
 }
 
 bool ExchangeFlow::resume(const CutWrite &cut, Done done)

@@ -73,6 +73,7 @@ private:
     void writeStep(const WriteJob &job, int from, Next next);
     void checkStep(const WriteJob &job);
     void afterReRead(const WriteJob &job, const FlowQuestions &questions);
+    void writeWhatDiffers(const WriteJob &job, const SettingsImages &now);
     void stepEnded();
     void stepFailed();
     void stepCancelled();

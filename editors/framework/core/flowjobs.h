@@ -42,8 +42,9 @@ struct CompareJob {
 };
 
 // A write to a device or a configurator slot, with the check that reads back what it
-// stored and, when the device was read earlier in this session, the read before it that
-// makes sure the device has not changed since.
+// stored. When the device was read earlier in this session, it is read again first to make
+// sure it has not changed since; a device write after such a read sends only what the
+// device does not hold yet (unless `whole`), and the check reads only that.
 struct WriteJob {
     Operation operation;    // WriteDevice or WriteSlot
     TransferPlan plan;
@@ -56,8 +57,13 @@ struct WriteJob {
     TransferPlan checkReadPlan;
     // The device as read before in this session; the device is then read again first.
     std::optional<SettingsImages> lastRead;
+    bool readFirst = false; // read it first even so, to send only what differs
+    bool whole = false;     // send every run, whatever the device holds
     ReadJob reRead;
     quint8 deviceVariant = 0;
+    QList<ImageSegment> segments; // where the read puts each of the device's bytes
+    // What the device held when the flow cut the plan to what differed (set by the flow).
+    std::optional<SettingsImages> cutAgainst;
 };
 
 // A write that stopped after the target took part of it, and where a repeat goes on:
@@ -107,6 +113,10 @@ struct FlowResult {
     QList<FieldDifference> differences; // changed since read, differs after a write, compared
     QStringList otherMismatches;        // a check: written constants that read back otherwise
     bool checked = false;               // a write was read back
+    // A write cut to what the device did not hold: the positioned runs it sent (0: the
+    // device held everything already) and the settings that differed. Nothing: sent whole.
+    std::optional<int> runsWritten;
+    int settingsWritten = 0;
     // A write the target took part of, to go on with.
     std::optional<CutWrite> cut;
     // This operation learnt what the device holds (a read before a write, a check, a

@@ -158,6 +158,27 @@ QString deviceMismatchDetail(quint8 foundType, quint8 foundVariant, const QStrin
                  .arg(editorTitle).arg(editorType).arg(editorVariant);
 }
 
+namespace {
+
+// "1 блок", "2 блоки", "5 блоків": the Ukrainian plural of a count.
+QString counted(int n, const char *one, const char *few, const char *many)
+{
+    const int tens = n % 100;
+    const int units = n % 10;
+    const char *word = units == 1 && tens != 11                              ? one
+                       : units >= 2 && units <= 4 && (tens < 12 || tens > 14) ? few
+                                                                              : many;
+    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(word));
+}
+
+} // namespace
+
+QString writtenSummary(int settings, int runs)
+{
+    return counted(settings, "налаштування", "налаштування", "налаштувань") + QStringLiteral(" (")
+           + counted(runs, "блок", "блоки", "блоків") + u')';
+}
+
 QString operationFailedStatus(const Operation &operation, const QString &reason)
 {
     return capitalised(operationName(operation)) + QStringLiteral(" не виконано: ") + reason;

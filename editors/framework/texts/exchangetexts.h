@@ -32,5 +32,7 @@ QString openErrorDetail(const Operation &operation, const QString &port, const Q
 QString foundDeviceDetail(quint8 typeCode, quint8 variant, const QString &model);
 QString deviceMismatchDetail(quint8 foundType, quint8 foundVariant, const QString &foundModel,
                              const QString &editorTitle, quint8 editorType, quint8 editorVariant);
+// What a write cut to the differences sent: "3 налаштування (2 блоки)".
+QString writtenSummary(int settings, int runs);
 // Status-bar text of an operation that failed for `reason`.
 QString operationFailedStatus(const Operation &operation, const QString &reason);

@@ -163,6 +163,16 @@ bool TDeviceEditor::acceptsIdentifiedDevice()
 
 void TDeviceEditor::LoadToDevice()
 {
+    writeToDevice(false);
+}
+
+void TDeviceEditor::LoadAllToDevice()
+{
+    writeToDevice(true);
+}
+
+void TDeviceEditor::writeToDevice(bool whole)
+{
     if (!acceptsIdentifiedDevice()) {
         m_shell.EndAnimation();
         const Operation operation{Operation::Kind::WriteDevice};
@@ -173,7 +183,7 @@ void TDeviceEditor::LoadToDevice()
                                        definition().typeCode, m_variant));
         return;
     }
-    m_transfers->writeDevice();
+    m_transfers->writeDevice(whole);
 }
 
 void TDeviceEditor::LoadToConfigurator(int slot)

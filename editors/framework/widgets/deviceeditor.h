@@ -30,6 +30,7 @@ public:
     void VersionFirmware(quint8 variant) override;
     void LoadFromDevice() override;
     void LoadToDevice() override;
+    void LoadAllToDevice() override;
     void LoadFromConfigurator(int slot) override;
     void LoadToConfigurator(int slot) override;
     void CompareWithDevice() override;
@@ -87,6 +88,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void writeToDevice(bool whole);
     // TransferHost
     void encodeImages() override;
     void showImages() override;

@@ -96,7 +96,7 @@ void EditorTransfers::afterRead(const FlowResult &result, const Operation &opera
 
 // When the device was read before in this session, the flow reads it again first: a
 // device that changed since is not overwritten without the user seeing what changed.
-void EditorTransfers::writeDevice()
+void EditorTransfers::writeDevice(bool whole)
 {
     m_host.encodeImages();
     const DeviceDefinition &d = m_host.definition();
@@ -105,8 +105,11 @@ void EditorTransfers::writeDevice()
     job.check = m_shell.verifyAfterWrite();
     job.checkReadPlan = d.deviceRead(variant, PortSettings::load().baudRate);
     job.lastRead = m_lastRead;
+    job.whole = whole;
     job.reRead = deviceRead({Operation::Kind::CompareDevice});
     job.deviceVariant = m_shell.exchange().FirmwareVariant;
+    if (d.segments)
+        job.segments = d.segments(variant);
     startWrite(job);
 }
 
@@ -176,7 +179,7 @@ void EditorTransfers::afterWrite(const FlowResult &result, const WriteJob &job)
     keepRecord(result, job, mismatches);
     showElapsed(m_shell, result);
     if (result.ok()) {
-        m_shell.setStatusText(0, QStringLiteral("Записано і перевірено"));
+        m_shell.setStatusText(0, checkedStatus(result));
         m_host.showState(QStringLiteral("записано і перевірено"));
         m_shell.EndAnimation();
         return;
@@ -185,6 +188,16 @@ void EditorTransfers::afterWrite(const FlowResult &result, const WriteJob &job)
     m_shell.setStatusText(0, QStringLiteral("Записані дані не збігаються з прочитаними"));
     m_host.showState(QStringLiteral("записано з розбіжностями"));
     writeAgainIfWanted(job, mismatches.join(u'\r'));
+}
+
+// A write cut to the differences says how much it sent.
+QString EditorTransfers::checkedStatus(const FlowResult &result)
+{
+    if (!result.runsWritten)
+        return QStringLiteral("Записано і перевірено");
+    if (*result.runsWritten == 0)
+        return QStringLiteral("Прилад уже містить ці налаштування");
+    return QStringLiteral("Записано і перевірено: ") + writtenSummary(result.settingsWritten, *result.runsWritten);
 }
 
 QString EditorTransfers::targetText(const WriteJob &job) const

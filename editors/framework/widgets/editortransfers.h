@@ -47,8 +47,9 @@ public:
     bool running() const { return m_running; }
 
     void readDevice();
-    // The identified device must be the editor's (checked by the caller).
-    void writeDevice();
+    // The identified device must be the editor's (checked by the caller). After a read in
+    // this session only what differs is sent, unless `whole`.
+    void writeDevice(bool whole);
     void readSlot(int slot);
     void writeSlot(int slot);
     void compareWithDevice();
@@ -73,6 +74,7 @@ private:
     void afterComparison(const FlowResult &result);
     SettingsImages images() const;
     QString targetText(const WriteJob &job) const;
+    static QString checkedStatus(const FlowResult &result);
 
     TransferHost &m_host;
     Shell &m_shell;

@@ -34,6 +34,8 @@ public:
     virtual void VersionFirmware(quint8 variant) = 0;
     virtual void LoadFromDevice() = 0;
     virtual void LoadToDevice() = 0;
+    // The same, sending every setting whatever the device holds.
+    virtual void LoadAllToDevice() = 0;
     virtual void LoadFromConfigurator(int slot) = 0;
     virtual void LoadToConfigurator(int slot) = 0;
     // Reads the identified device and lists how it differs from the editor.
