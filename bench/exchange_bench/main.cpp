@@ -13,6 +13,7 @@
 #include "verification.h"
 #include "comport.h"
 #include "dialogs.h"
+#include "editwritebench.h"
 #include "frame.h"
 #include "hexfile.h"
 #include "linkevents.h"
@@ -366,6 +367,7 @@ int main(int argc, char *argv[])
                 << Qt::endl;
         }
     }
+    benchEditWrite(out, only);
     benchVexctl(out, only);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "vexctlbench.h"
 
+#include "benchflow.h"
 #include "commandsupport.h"
 #include "comport.h"
 #include "exchangeflow.h"
@@ -9,14 +10,12 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 
 namespace {
 
-constexpr int kWaitMs = 60000;
 constexpr int kIdentifyRuns = 15;
 constexpr quint8 kVariant = 2;
 const QList<int> kCliBaudRates = {9600, 38400};
@@ -32,27 +31,10 @@ struct Operation16 {
     std::function<TPacketList(int baudRate)> requests;
 };
 
-QString program(const char *name)
-{
-    return QCoreApplication::applicationDirPath() + u'/' + QLatin1String(name);
-}
-
 const DeviceDefinition &panel()
 {
     static const DeviceDefinition d = panelDefinition(PanelModel::SixteenZone);
     return d;
-}
-
-// vexsim's 16-zone panel, paced at `baudRate` (0: not paced); its port, or empty.
-QString startVexsim(QProcess &vexsim, int baudRate)
-{
-    QStringList arguments{QStringLiteral("--variant"), QString::number(kVariant)};
-    if (baudRate > 0)
-        arguments << QStringLiteral("--baud") << QString::number(baudRate);
-    vexsim.start(program("vexsim"), arguments);
-    if (!vexsim.waitForReadyRead(kWaitMs))
-        return {};
-    return QString::fromLocal8Bit(vexsim.readLine()).trimmed();
 }
 
 // Milliseconds from vexctl's start to its exit, or -1 when it failed.
@@ -64,31 +46,21 @@ double timeVexctl(const QStringList &arguments, const QTemporaryDir &home)
     vexctl.setProcessEnvironment(environment);
     QElapsedTimer clock;
     clock.start();
-    vexctl.start(program("vexctl"), arguments);
-    const bool ok = vexctl.waitForFinished(kWaitMs) && vexctl.exitCode() == 0;
+    vexctl.start(benchProgram("vexctl"), arguments);
+    const bool ok = vexctl.waitForFinished(kBenchWaitMs) && vexctl.exitCode() == 0;
     return ok ? clock.nsecsElapsed() / 1e6 : -1;
 }
 
 // The identification and then `start`, as the program's windows run them; -1 when one failed.
 double timeFlow(const QString &port, int baudRate, const Start &start)
 {
-    PortSettings settings;
-    settings.port = port;
-    settings.baudRate = baudRate;
-    ExchangeFlow flow([settings](ExchangeState &state) {
-        auto link = std::make_unique<TMainCPort>(state);
-        link->setSettings(settings);
-        return link;
-    });
-    QEventLoop loop;
-    bool ok = false;
+    const std::unique_ptr<ExchangeFlow> flow = flowOn(port, baudRate);
     QElapsedTimer clock;
     clock.start();
-    flow.identify({Operation::Kind::ReadDevice}, [&](const FlowResult &identified) {
-        if (!identified.ok() || !start(flow, [&](const FlowResult &r) { ok = r.ok(); loop.quit(); }))
-            loop.quit();
+    const FlowResult identified = runFlow(*flow, [](ExchangeFlow &f, const ExchangeFlow::Done &done) {
+        return f.identify({Operation::Kind::ReadDevice}, done);
     });
-    loop.exec();
+    const bool ok = identified.ok() && runFlow(*flow, start).ok();
     return ok ? clock.nsecsElapsed() / 1e6 : -1;
 }
 
@@ -98,15 +70,14 @@ std::pair<double, double> timeBoth(const Operation16 &op, int baudRate, const QT
     std::pair<double, double> times{-1, -1};
     for (const bool cli : {false, true}) {
         QProcess vexsim;
-        const QString port = startVexsim(vexsim, baudRate);
+        const QString port = startVexsim(vexsim, baudRate, {QStringLiteral("--variant"), QString::number(kVariant)});
         if (port.isEmpty())
             continue;
         (cli ? times.second : times.first) =
             cli ? timeVexctl(QStringList{QStringLiteral("--port"), port, QStringLiteral("--baud"),
                                          QString::number(baudRate)} + op.command, home)
                 : timeFlow(port, baudRate, op.start(baudRate));
-        vexsim.terminate();
-        vexsim.waitForFinished(kWaitMs);
+        stopVexsim(vexsim);
     }
     return times;
 }
@@ -163,8 +134,7 @@ void benchIdentify(QTextStream &out, const QTemporaryDir &home)
     QList<double> times;
     for (int i = 0; i < kIdentifyRuns; ++i)
         times << timeVexctl({QStringLiteral("--port"), port, QStringLiteral("identify")}, home);
-    vexsim.terminate();
-    vexsim.waitForFinished(kWaitMs);
+    stopVexsim(vexsim);
     std::sort(times.begin(), times.end());
     out << QStringLiteral("vexctl identify, start to exit (%1 runs): min %2 ms, median %3 ms, max %4 ms")
                .arg(kIdentifyRuns)
