@@ -104,3 +104,21 @@ function(vex_install_program target)
   file(CREATE_LINK ../${VEX_INSTALL_PROGRAM_DIR}/${target} ${links}/${target} SYMBOLIC)
   install(FILES ${links}/${target} DESTINATION bin)
 endfunction()
+
+# vex_model(CORE <core library> WIDGETS <widgets library>)
+# Called by a model's folder: the registry (devices_core) gets the model's definition from its
+# core library and the editor factory (devices_widgets) its editor from its widgets library.
+function(vex_model)
+  cmake_parse_arguments(ARG "" "CORE;WIDGETS" "" ${ARGN})
+  set_property(GLOBAL APPEND PROPERTY VEX_MODEL_CORE_LIBRARIES ${ARG_CORE})
+  set_property(GLOBAL APPEND PROPERTY VEX_MODEL_WIDGETS_LIBRARIES ${ARG_WIDGETS})
+endfunction()
+
+# Links the libraries of every model named by vex_model() into the registry and the editor
+# factory, once every folder has been read.
+function(vex_link_models)
+  get_property(cores GLOBAL PROPERTY VEX_MODEL_CORE_LIBRARIES)
+  get_property(widgets GLOBAL PROPERTY VEX_MODEL_WIDGETS_LIBRARIES)
+  target_link_libraries(devices_core PUBLIC ${cores})
+  target_link_libraries(devices_widgets PUBLIC ${widgets})
+endfunction()

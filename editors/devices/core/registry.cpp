@@ -1,17 +1,17 @@
 #include "registry.h"
 
-#include "controlstartdefinition.h"
-#include "gsmdefinition.h"
-#include "paneldefinition.h"
-#include "systempaneldefinition.h"
+// Each model's folder gives its definition.
+#define VEX_MODEL(name, definition, editor) DeviceDefinition definition();
+#include "modellist.def"
+#undef VEX_MODEL
 
-// In the order of the Model enumeration.
+// In the order of the Model enumeration, which the same list makes.
 const QList<DeviceDefinition> &models()
 {
     static const QList<DeviceDefinition> list = {
-        panelDefinition(PanelModel::FourZone), panelDefinition(PanelModel::EightZone),
-        panelDefinition(PanelModel::SixteenZone), systemPanelDefinition(), gsmModuleDefinition(),
-        gsm4ModuleDefinition(), controlStartDefinition(),
+#define VEX_MODEL(name, definition, editor) definition(),
+#include "modellist.def"
+#undef VEX_MODEL
     };
     return list;
 }

@@ -1,36 +1,18 @@
 #include "editorfactory.h"
 
-#include "controlstarteditor.h"
-#include "gsm4editor.h"
-#include "gsmeditor.h"
-#include "paneleditor.h"
-#include "systempaneleditor.h"
-
-namespace {
-
-struct EditorMaker {
-    Model model;
-    EditorWindow *(*create)(Shell &);
-};
-
-// One row per model that has an editor.
-const EditorMaker kEditors[] = {
-    {Model::Korvel4p, [](Shell &shell) -> EditorWindow * { return new TKorvelForm4p(shell); }},
-    {Model::Korvel8p, [](Shell &shell) -> EditorWindow * { return new TKorvelForm8p(shell); }},
-    {Model::Korvel16p, [](Shell &shell) -> EditorWindow * { return new TKorvelForm16p(shell); }},
-    {Model::Korvel16_64p, [](Shell &shell) -> EditorWindow * { return new TKorvelForm16_64p(shell); }},
-    {Model::ZmuGsm, [](Shell &shell) -> EditorWindow * { return new TZMU_GSMForm(shell); }},
-    {Model::ZmuGsm4, [](Shell &shell) -> EditorWindow * { return new TZMU_GSM4Form(shell); }},
-    {Model::PKorvel24, [](Shell &shell) -> EditorWindow * { return new TPKorvelForm24(shell); }},
-};
-
-} // namespace
+// Each model's widgets folder makes its editor.
+#define VEX_MODEL(name, definition, editor) EditorWindow *editor(Shell &shell);
+#include "modellist.def"
+#undef VEX_MODEL
 
 EditorWindow *createEditor(Model model, Shell &shell)
 {
-    for (const EditorMaker &maker : kEditors) {
-        if (maker.model == model)
-            return maker.create(shell);
-    }
-    return nullptr;
+    // In the order of the Model enumeration, which the same list makes.
+    static constexpr EditorWindow *(*kMakers[])(Shell &) = {
+#define VEX_MODEL(name, definition, editor) editor,
+#include "modellist.def"
+#undef VEX_MODEL
+    };
+    const auto index = std::size_t(model);
+    return index < std::size(kMakers) ? kMakers[index](shell) : nullptr;
 }

@@ -2,8 +2,12 @@
 
 #include <QtGlobal>
 
-// The seven device models the program configures.
-enum class Model { Korvel4p, Korvel8p, Korvel16p, Korvel16_64p, ZmuGsm, ZmuGsm4, PKorvel24 };
+// The device models the program configures, in the order of the model list.
+enum class Model {
+#define VEX_MODEL(name, definition, editor) name,
+#include "modellist.def"
+#undef VEX_MODEL
+};
 
 // The two settings images of a device; the values are the area codes of configurator
 // descriptors.

@@ -243,3 +243,18 @@ DeviceDefinition panelDefinition(PanelModel panel)
     }
     return sixteenZone();
 }
+
+DeviceDefinition fourZonePanelDefinition()
+{
+    return panelDefinition(PanelModel::FourZone);
+}
+
+DeviceDefinition eightZonePanelDefinition()
+{
+    return panelDefinition(PanelModel::EightZone);
+}
+
+DeviceDefinition sixteenZonePanelDefinition()
+{
+    return panelDefinition(PanelModel::SixteenZone);
+}

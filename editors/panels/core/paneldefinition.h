@@ -5,3 +5,6 @@
 
 // The definitions of the 4-, 8- and 16-zone panels, built from the panel tables.
 DeviceDefinition panelDefinition(PanelModel panel);
+DeviceDefinition fourZonePanelDefinition();
+DeviceDefinition eightZonePanelDefinition();
+DeviceDefinition sixteenZonePanelDefinition();

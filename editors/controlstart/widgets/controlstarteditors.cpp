@@ -1,0 +1,6 @@
+#include "controlstarteditor.h"
+
+EditorWindow *createControlStartEditor(Shell &shell)
+{
+    return new TPKorvelForm24(shell);
+}
