@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include "buildinfo.h"
 #include "registry.h"
 #include "simtext.h"
 
@@ -81,11 +82,12 @@ struct Parser {
     QCommandLineOption verbose{{"v", "verbose"},
                                "Print every frame received and sent on standard error."};
     QCommandLineOption help{{"h", "help"}, "Show this help."};
+    QCommandLineOption version{"version", "Show the version and build date."};
 
     Parser()
     {
         parser.setApplicationDescription(QString::fromLatin1(kDescription));
-        parser.addOptions({model, variant, noConfigurator, baud, load, save, faults, latency, flipWrite, verbose, help});
+        parser.addOptions({model, variant, noConfigurator, baud, load, save, faults, latency, flipWrite, verbose, help, version});
     }
 };
 
@@ -149,6 +151,8 @@ ParsedOptions parseOptions(const QStringList &arguments)
         return {std::nullopt, p.parser.errorText(), QString()};
     if (p.parser.isSet(p.help))
         return {std::nullopt, QString(), p.parser.helpText()};
+    if (p.parser.isSet(p.version))
+        return {std::nullopt, QString(), QStringLiteral("vexsim %1, built %2\n").arg(programVersion(), buildDate())};
     if (!p.parser.positionalArguments().isEmpty())
         return {std::nullopt,
                 QStringLiteral("unexpected argument \"%1\"").arg(p.parser.positionalArguments().first()),
