@@ -352,7 +352,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
 void TMainForm::showSelectWindow()
 {
     if (!m_select) {
-        m_select = new TSelectForm(this);
+        m_select = new TSelectForm(this, [this](Model model, quint8 variant) { openEditor(model, variant); });
         m_select->centreOnMainWindow();
     }
     m_select->show();

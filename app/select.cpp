@@ -1,6 +1,5 @@
 #include "select.h"
 
-#include "main.h"
 #include "registry.h"
 
 #include <QGridLayout>
@@ -86,9 +85,10 @@ void SelectLink::mouseReleaseEvent(QMouseEvent *event)
         Q_EMIT clicked();
 }
 
-TSelectForm::TSelectForm(TMainForm *mainForm)
-    : QWidget(mainForm, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_main(mainForm)
+TSelectForm::TSelectForm(QWidget *mainWindow, Opener open)
+    : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_mainWindow(mainWindow),
+      m_open(std::move(open))
 {
     setObjectName(QStringLiteral("SelectForm"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -141,7 +141,7 @@ QWidget *TSelectForm::createLinks()
         auto *link = new SelectLink(QString::fromUtf8(entry.text), area);
         link->setObjectName(QStringLiteral("Link%1").arg(entry.number));
         connect(link, &SelectLink::clicked, this,
-                [this, entry] { m_main->openEditor(entry.model, entry.variant); });
+                [this, entry] { m_open(entry.model, entry.variant); });
         grid->addWidget(link, row++, column, Qt::AlignTop);
     }
     grid->setRowStretch(9, 1);
@@ -151,5 +151,5 @@ QWidget *TSelectForm::createLinks()
 void TSelectForm::centreOnMainWindow()
 {
     adjustSize();
-    move(m_main->frameGeometry().center() - rect().center());
+    move(m_mainWindow->frameGeometry().center() - rect().center());
 }

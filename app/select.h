@@ -1,9 +1,10 @@
 #pragma once
 
+#include "devicemodel.h"
+
 #include <QLabel>
 #include <QWidget>
-
-class TMainForm;
+#include <functional>
 
 // The device selection window: borderless, on top, centred on the main window, dragged by
 // its title panel; one link per model variant under the model headings.
@@ -11,7 +12,10 @@ class TSelectForm : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TSelectForm(TMainForm *mainForm);
+    // Opens the editor of a model and variant.
+    using Opener = std::function<void(Model, quint8)>;
+
+    TSelectForm(QWidget *mainWindow, Opener open);
 
     void centreOnMainWindow();
 
@@ -19,7 +23,8 @@ private:
     QWidget *createTitlePanel();
     QWidget *createLinks();
 
-    TMainForm *m_main;
+    QWidget *m_mainWindow;
+    Opener m_open;
 };
 
 // A label that behaves like a web link: underlined and blue under the pointer.

@@ -15,8 +15,7 @@ const char kDescription[] =
     "Prints the terminal's path on the first line of standard output and serves requests until\n"
     "it gets SIGINT or SIGTERM. Point vexloader's port at that path.\n"
     "\n"
-    "Models: 4p (type 23), 8p (22), 16p (30), 64p or 16.64p (31), gsm (26), gsm4 (49),\n"
-    "2/4 (55), or any type code 0 to 255.\n"
+    "Models: %1, or any type code 0 to 255.\n"
     "\n"
     "Fault plan: rules separated by \";\", each \"action[,trigger][,count]\".\n"
     "  actions:  drop, corrupt (checksum), wrongcmd (command byte), split:PIECES[:GAPMS],\n"
@@ -28,22 +27,22 @@ const char kDescription[] =
     "\n"
     "Exit codes: 0 stopped by a signal, 1 the terminal or the save failed, 2 bad options.";
 
-struct ModelName {
-    const char *name;
-    Model model;
-};
-
-const QList<ModelName> kModelNames = {
-    {"4p", Model::Korvel4p},      {"8p", Model::Korvel8p},     {"16p", Model::Korvel16p},
-    {"64p", Model::Korvel16_64p}, {"16.64p", Model::Korvel16_64p}, {"gsm", Model::ZmuGsm},
-    {"gsm4", Model::ZmuGsm4},     {"2/4", Model::PKorvel24},
-};
+// "4p (type 23), 8p (22), ..., 64p or 16.64p (31), ...": every model's names and type code.
+QString modelNames()
+{
+    QStringList names;
+    for (const DeviceDefinition &d : models()) {
+        const QString code = names.isEmpty() ? QStringLiteral("type %1").arg(d.typeCode) : QString::number(d.typeCode);
+        names << QStringLiteral("%1 (%2)").arg(d.simulatorNames.join(QStringLiteral(" or ")), code);
+    }
+    return names.join(QStringLiteral(", "));
+}
 
 std::optional<quint8> parseModel(const QString &text)
 {
-    for (const ModelName &m : kModelNames) {
-        if (text.compare(QLatin1String(m.name), Qt::CaseInsensitive) == 0)
-            return modelInfo(m.model).typeCode;
+    for (const DeviceDefinition &d : models()) {
+        if (d.simulatorNames.contains(text, Qt::CaseInsensitive))
+            return d.typeCode;
     }
     if (const std::optional<int> code = parseUserNumber(text, 0, 0xFF))
         return quint8(*code);
@@ -86,7 +85,7 @@ struct Parser {
 
     Parser()
     {
-        parser.setApplicationDescription(QString::fromLatin1(kDescription));
+        parser.setApplicationDescription(QString::fromLatin1(kDescription).arg(modelNames()));
         parser.addOptions({model, variant, noConfigurator, baud, load, save, faults, latency, flipWrite, verbose, help, version});
     }
 };

@@ -69,11 +69,13 @@ DeviceDefinition controlStartDefinition()
     // The slot survey has no name of its own for this device.
     d.slotDescription = [](quint8) { return QStringLiteral(" (не визначено)"); };
     d.links = {{14, "kvl24-1", "ПУіЗ КОРВЕЛ-2/4", Model::PKorvel24, 1}};
+    d.simulatorNames = {QStringLiteral("2/4")};
     d.takesConfiguratorTransfers = false;
     d.segments = [](quint8) { return segments(); };
     d.deviceWrite = [](quint8) { return deviceTransfer(TransferPlan::Direction::Write); };
     d.deviceRead = [](quint8, qint32) { return deviceTransfer(TransferPlan::Direction::Read); };
     d.settingFields = [](const SettingsImages &images, quint8) { return settingFields(decoded(images)); };
     d.report = [](const SettingsImages &images, quint8) { return report(decoded(images)); };
+    d.objectNumber = [](const SettingsImages &images, quint8) { return decoded(images).objectNumbers[0]; };
     return d;
 }

@@ -78,6 +78,8 @@ struct DeviceDefinition {
     // Text after "Конфігурація n " in the read-slot menu items.
     std::function<QString(quint8 variant)> slotDescription = {};
     QList<SelectionLink> links = {};
+    // What `vexsim --model` calls the model: "16p".
+    QStringList simulatorNames = {};
     // The programmer names firmware for the model by this, the variant and ")"; none: the
     // programmer has no name for it.
     const char *firmwareName = nullptr;
@@ -98,6 +100,10 @@ struct DeviceDefinition {
     std::function<SettingsReport(const SettingsImages &images, quint8 variant)> report = {};
     // The images an editor holds right after a reset to the factory settings.
     std::function<SettingsImages(quint8 variant)> factoryImages = {};
+    // The object number the device reports to the monitoring station, as its editor shows
+    // it: what the site archive knows the device by. Empty when the images hold none.
+    std::function<QString(const SettingsImages &images, quint8 variant)> objectNumber =
+        [](const SettingsImages &, quint8) { return QString(); };
     // Firmware that answers a two-byte memory read at the start of a block with the whole
     // block: device address -> block length (empty for firmware that does not).
     std::function<QMap<int, int>(quint8 variant)> wholeBlockReads = [](quint8) { return QMap<int, int>(); };

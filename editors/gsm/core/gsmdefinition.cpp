@@ -76,6 +76,7 @@ DeviceDefinition gsmModuleDefinition()
     d.slotDescription = [](quint8 v) {
         return v == 1 ? QStringLiteral("- ЗМУ-GSM (zmu_gsm-1)") : QStringLiteral("- ЗМУ-GSM");
     };
+    d.simulatorNames = {QStringLiteral("gsm")};
     d.links = {{11, "zmu-gsm ver. 3", "ЗМУ-GSM", Model::ZmuGsm, 1},
                {12, "zmu-gsm ver. 4", "ЗМУ-GSM", Model::ZmuGsm, 4}};
     d.segments = gsmSegments;
@@ -87,6 +88,8 @@ DeviceDefinition gsmModuleDefinition()
     d.writeVariant = writeVersion;
     d.settingFields = [](const SettingsImages &images, quint8) { return gsmSettingFields(decodedGsm(images)); };
     d.report = [](const SettingsImages &images, quint8) { return gsmReport(decodedGsm(images)); };
+    // The module has no object number field: the station knows it by its identifier.
+    d.objectNumber = [](const SettingsImages &images, quint8) { return decodedGsm(images).text(GprsField::Identifier); };
     return d;
 }
 
@@ -106,6 +109,7 @@ DeviceDefinition gsm4ModuleDefinition()
     d.links = {{10, "GSM.4-1(2)", "ЗМУ-GSM.4", Model::ZmuGsm4, 1},
                {13, "S112.4-1(2)", "ЗМУ-GSM.4", Model::ZmuGsm4, 2}};
     d.firmwareName = "ЗМУ-GSM.4 (ZMUGSM-";
+    d.simulatorNames = {QStringLiteral("gsm4")};
     d.segments = [](quint8) { return gsm4Segments(); };
     d.deviceWrite = [](quint8 variant) { return gsm4DeviceWrite(gsm4Variant(variant)); };
     d.deviceRead = [](quint8, qint32) { return gsm4DeviceRead(); };
@@ -126,5 +130,6 @@ DeviceDefinition gsm4ModuleDefinition()
         const Gsm4Variant variant = gsm4VariantOf(images);
         return gsm4Report(gsm4Title(quint8(variant)), variant, decodedGsm4(images));
     };
+    d.objectNumber = [](const SettingsImages &images, quint8) { return decodedGsm4(images).objectNumber; };
     return d;
 }

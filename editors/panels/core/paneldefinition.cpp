@@ -180,6 +180,10 @@ DeviceDefinition withPanelTransfers(DeviceDefinition d, PanelModel panel)
         return panelReport(panel, variant, title(editorVariant(variant)), decoded(panel, images, variant));
     };
     d.wholeBlockReads = [panel](quint8 variant) { return wholeBlockReads(panel, variant); };
+    // Of the two numbers the memory header keeps, the first is the panel's own.
+    d.objectNumber = [panel](const SettingsImages &images, quint8 variant) {
+        return decoded(panel, images, variant).objectNumbers[0];
+    };
     return d;
 }
 
@@ -194,6 +198,7 @@ DeviceDefinition fourZone()
     d.factoryFile = factoryFileByTitle("kvl4p", 2, 4);
     d.slotDescription = fourZoneSlot;
     d.firmwareName = "КОРВЕЛ-4П (KVL4P-";
+    d.simulatorNames = {QStringLiteral("4p")};
     d.links = {{0, "KVL4P-2", "КОРВЕЛ - 4П", Model::Korvel4p, 2},
                {6, "KVL4P-3", "КОРВЕЛ - 4П", Model::Korvel4p, 4},
                {7, "KVL4P-4", "КОРВЕЛ - 4П", Model::Korvel4p, 5}};
@@ -209,6 +214,7 @@ DeviceDefinition eightZone()
     d.factoryFile = factoryFileByTitle("kvl8p", 2, 5);
     d.slotDescription = eightZoneSlot;
     d.firmwareName = "КОРВЕЛ-8П (KVL8P-";
+    d.simulatorNames = {QStringLiteral("8p")};
     d.links = {{1, "KVL8P-2", "КОРВЕЛ - 8П", Model::Korvel8p, 2},
                {4, "KVL8P-3", "КОРВЕЛ - 8П", Model::Korvel8p, 3},
                {5, "KVL8P-4", "КОРВЕЛ - 8П", Model::Korvel8p, 4},
@@ -226,6 +232,7 @@ DeviceDefinition sixteenZone()
     d.factoryFile = [](const QString &) { return QStringLiteral("adjustments/kvl16p-2.vaf"); };
     d.slotDescription = sixteenZoneSlot;
     d.firmwareName = "КОРВЕЛ-16П (KVL16P-";
+    d.simulatorNames = {QStringLiteral("16p")};
     d.links = {{2, "KVL16P-2", "КОРВЕЛ - 16П", Model::Korvel16p, 2},
                {9, "KVL16P-3", "КОРВЕЛ - 16П", Model::Korvel16p, 3},
                {16, "KVL16P-4", "КОРВЕЛ - 16П", Model::Korvel16p, 4}};

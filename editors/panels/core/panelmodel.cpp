@@ -113,15 +113,6 @@ const PanelModelInfo &panelModelInfo(PanelModel model)
     return infos[std::size_t(model)];
 }
 
-std::optional<PanelModel> panelModelForDeviceType(quint8 deviceType)
-{
-    for (PanelModel model : kPanelModels) {
-        if (panelModelInfo(model).deviceType == deviceType)
-            return model;
-    }
-    return std::nullopt;
-}
-
 bool eepromSupported(PanelModel model, int variant)
 {
     return !panelModelInfo(model).variantDependentEeprom || (variant >= 2 && variant <= 6);
@@ -135,12 +126,4 @@ std::optional<TimingLayout> timingLayout(PanelModel model, int variant)
     if (!eepromSupported(model, variant))
         return std::nullopt;
     return info.variantDependentEeprom && variant == 2 ? info.timingVariant2 : info.timingLater;
-}
-
-// ud5 to ud7, then ud8 to ud12.
-SpinnerRange spinnerRange(PanelSpinner spinner)
-{
-    const auto index = std::size_t(spinner);
-    return index < kTimingRanges.size() ? kTimingRanges[index]
-                                        : kTestReportRanges[index - kTimingRanges.size()];
 }

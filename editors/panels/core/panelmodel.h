@@ -80,7 +80,6 @@ struct PanelModelInfo {
 };
 
 const PanelModelInfo &panelModelInfo(PanelModel model);
-std::optional<PanelModel> panelModelForDeviceType(quint8 deviceType);
 
 // Whether the 4- and 8-zone EEPROM is converted and transferred at all for this variant
 // (the 16-zone panel always is).
@@ -101,4 +100,3 @@ enum class PanelSpinner {
 };
 inline constexpr int kSpinnerCount = 8;
 
-SpinnerRange spinnerRange(PanelSpinner spinner);

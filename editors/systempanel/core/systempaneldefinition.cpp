@@ -51,6 +51,7 @@ DeviceDefinition systemPanelDefinition()
     };
     d.links = {{3, "KVL64P-2", "КОРВЕЛ - 16.64П", Model::Korvel16_64p, kSystemPanelVariant}};
     d.firmwareName = "КОРВЕЛ-16.64П (KVL64P-";
+    d.simulatorNames = {QStringLiteral("64p"), QStringLiteral("16.64p")};
     d.takesConfiguratorTransfers = false;
     d.segments = [](quint8) { return systemPanelSegments(); };
     d.deviceWrite = [](quint8) { return deviceTransfer(TransferPlan::Direction::Write); };
@@ -58,5 +59,6 @@ DeviceDefinition systemPanelDefinition()
     d.factoryImages = [](quint8) { return factoryImages(); };
     d.settingFields = [](const SettingsImages &images, quint8) { return systemPanelSettingFields(decoded(images)); };
     d.report = [](const SettingsImages &images, quint8) { return systemPanelReport(decoded(images).panel); };
+    d.objectNumber = [](const SettingsImages &images, quint8) { return decoded(images).panel.objectNumbers[0]; };
     return d;
 }
