@@ -25,8 +25,8 @@ using FieldsOf = std::function<QList<SettingField>(const SettingsImages &images,
 
 // A device read or a configurator slot read into images of the given sizes.
 struct ReadJob {
-    Operation operation;
-    TransferPlan plan;
+    Operation operation = {};
+    TransferPlan plan = {};
     int eepromSize = 0;
     int memorySize = 0;
 };
@@ -34,11 +34,11 @@ struct ReadJob {
 // The device or slot read, compared field by field with `held` (the settings of the
 // editor or a file, kept for `heldVariant`).
 struct CompareJob {
-    ReadJob read;
-    SettingsImages held;
+    ReadJob read = {};
+    SettingsImages held = {};
     quint8 heldVariant = 0;
     quint8 deviceVariant = 0;
-    FieldsOf fields;
+    FieldsOf fields = {};
 };
 
 // A write to a device or a configurator slot, with the check that reads back what it
@@ -46,38 +46,38 @@ struct CompareJob {
 // sure it has not changed since; a device write after such a read sends only what the
 // device does not hold yet (unless `whole`), and the check reads only that.
 struct WriteJob {
-    Operation operation;    // WriteDevice or WriteSlot
-    TransferPlan plan;
-    SettingsImages sent;
+    Operation operation = {};    // WriteDevice or WriteSlot
+    TransferPlan plan = {};
+    SettingsImages sent = {};
     quint8 heldVariant = 0; // the variant the sent images are kept for
-    FieldsOf fields;
+    FieldsOf fields = {};
     bool check = true;
     // The model's device read: the request sizes the check reads memory with (empty for a
     // slot, which is read back as it was written).
-    TransferPlan checkReadPlan;
+    TransferPlan checkReadPlan = {};
     // The device as read before in this session; the device is then read again first.
-    std::optional<SettingsImages> lastRead;
+    std::optional<SettingsImages> lastRead = {};
     bool readFirst = false; // read it first even so, to send only what differs
     bool whole = false;     // send every run, whatever the device holds
-    ReadJob reRead;
+    ReadJob reRead = {};
     quint8 deviceVariant = 0;
-    QList<ImageSegment> segments; // where the read puts each of the device's bytes
+    QList<ImageSegment> segments = {}; // where the read puts each of the device's bytes
     // What the device held when the flow cut the plan to what differed (set by the flow).
-    std::optional<SettingsImages> cutAgainst;
+    std::optional<SettingsImages> cutAgainst = {};
 };
 
 // A write that stopped after the target took part of it, and where a repeat goes on:
 // `from` counts the requests of the whole write.
 struct CutWrite {
-    WriteJob job;
+    WriteJob job = {};
     int from = 0;
 };
 
 // Firmware into the connected device (identified first) or into the configurator.
 struct FirmwareJob {
     bool toConfigurator = false;
-    QList<THexData> blocks;
-    std::optional<DeviceIdentity> target; // the device the file names, if it names one
+    QList<THexData> blocks = {};
+    std::optional<DeviceIdentity> target = {}; // the device the file names, if it names one
 };
 
 // Whether firmware naming `target` (or none) may go into `found` without asking.
