@@ -62,6 +62,25 @@ QString hexReason(const HexError &e)
     return {};
 }
 
+QString archiveSentence(ArchiveError::Code code)
+{
+    using Code = ArchiveError::Code;
+    switch (code) {
+    case Code::None: break;
+    case Code::NoDriver: return QStringLiteral("the database driver for the archive is not installed");
+    case Code::CannotOpen: return QStringLiteral("the archive cannot be opened");
+    case Code::Damaged: return QStringLiteral("the archive is damaged");
+    case Code::NotAnArchive: return QStringLiteral("the database is no site archive");
+    case Code::TooNew: return QStringLiteral("the archive was written by a newer program and is left as it is");
+    case Code::ServerUnreachable: return QStringLiteral("the archive server cannot be reached");
+    case Code::NotFound: return QStringLiteral("no such record in the archive");
+    case Code::EmptyObjectNumber: return QStringLiteral("the device holds no object number");
+    case Code::NoConfiguration: return QStringLiteral("the event holds no device settings");
+    default: return QStringLiteral("the archive refused it");
+    }
+    return {};
+}
+
 } // namespace
 
 QString operationText(const Operation &operation)
@@ -128,4 +147,13 @@ QString deviceText(quint8 typeCode, quint8 variant)
     const std::optional<Model> model = modelByTypeCode(typeCode);
     const QString name = model ? modelName(*model) : QStringLiteral("device of type %1").arg(typeCode);
     return QStringLiteral("%1, variant %2").arg(name).arg(variant);
+}
+
+QString archiveErrorText(const ArchiveError &error)
+{
+    // The archive's own sentence comes first, in the program's language; what follows its
+    // first ": " is the database's or the system's. A newer schema's detail is the sentence's.
+    const QString detail = error.code == ArchiveError::Code::TooNew ? QString() : error.message.section(QStringLiteral(": "), 1);
+    const QString sentence = archiveSentence(error.code);
+    return detail.isEmpty() ? sentence : QStringLiteral("%1 (%2)").arg(sentence, detail);
 }

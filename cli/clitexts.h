@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archiveerror.h"
 #include "exchangeoutcome.h"
 #include "hexrecord.h"
 #include "settingsfile.h"
@@ -25,3 +26,7 @@ QString hexErrorLine(const HexError &error);
 // named by its code.
 QString modelName(Model model);
 QString deviceText(quint8 typeCode, quint8 variant);
+
+// "the archive is damaged (file is not a database)": the archive's reason in English, with the
+// database's or the system's own words.
+QString archiveErrorText(const ArchiveError &error);

@@ -21,3 +21,5 @@ CommandResult flashCommand(Session &session, const Invocation &invocation);
 
 CommandResult showCommand(const Invocation &invocation);
 CommandResult reportCommand(const Invocation &invocation);
+// archive sites, devices, history and export: the archive alone.
+CommandResult archiveCommand(const Invocation &invocation);

@@ -70,9 +70,11 @@ CommandResult readIntoFile(Session &session, const ReadJob &job, const Identifie
 {
     const FlowResult read =
         session.run([&job](ExchangeFlow &flow, const ExchangeFlow::Done &done) { return flow.read(job, done); });
+    const DeviceDefinition &d = modelInfo(found.model);
+    const EventKind kind = job.operation.kind == Operation::Kind::ReadSlot ? EventKind::SlotRead : EventKind::Read;
+    session.note({kind, {}, d.typeCode, found.variant, {}, path}, read);
     if (std::optional<CommandResult> stop = stopOf(read))
         return *stop;
-    const DeviceDefinition &d = modelInfo(found.model);
     if (!settingsfile::write(path, {d.typeCode, found.variant}, read.images.eeprom, d.eepromSize, read.images.memory,
                              d.memorySize))
         return badInput(QStringLiteral("%1: cannot write the file").arg(QDir::toNativeSeparators(path)));
@@ -110,10 +112,17 @@ WriteJob writeJobOf(const Operation &operation, const TransferPlan &plan, const 
 
 void describeDevice(CommandResult &result, quint8 typeCode, quint8 variant)
 {
+    const QJsonObject fields = deviceFields(typeCode, variant);
+    for (auto it = fields.begin(); it != fields.end(); ++it)
+        result.details.insert(it.key(), it.value());
+}
+
+QJsonObject deviceFields(quint8 typeCode, quint8 variant)
+{
     const std::optional<Model> model = modelByTypeCode(typeCode);
-    result.details.insert(QStringLiteral("model"), model ? modelName(*model) : QString());
-    result.details.insert(QStringLiteral("typeCode"), typeCode);
-    result.details.insert(QStringLiteral("variant"), variant);
+    return {{QStringLiteral("model"), model ? modelName(*model) : QString()},
+            {QStringLiteral("typeCode"), typeCode},
+            {QStringLiteral("variant"), variant}};
 }
 
 CommandResult writeOutcome(const FlowResult &written, const QString &target)

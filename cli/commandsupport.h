@@ -47,3 +47,4 @@ CommandResult writeOutcome(const FlowResult &written, const QString &target);
 
 // The "model", "typeCode" and "variant" of a result.
 void describeDevice(CommandResult &result, quint8 typeCode, quint8 variant);
+QJsonObject deviceFields(quint8 typeCode, quint8 variant);

@@ -87,6 +87,7 @@ CommandResult compareCommand(Session &session, const Invocation &invocation)
                          d.imagesVariant(held, variant), variant, d.settingFields};
     const FlowResult compared =
         session.run([&job](ExchangeFlow &flow, const ExchangeFlow::Done &done) { return flow.compare(job, done); });
+    session.note({EventKind::Compare, {}, d.typeCode, variant, {}, invocation.file}, compared);
     if (std::optional<CommandResult> stop = stopOf(compared))
         return *stop;
     return comparison(compared, invocation.command == Command::Check);

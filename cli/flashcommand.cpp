@@ -71,6 +71,8 @@ CommandResult flashCommand(Session &session, const Invocation &invocation)
     const FirmwareJob job = firmwareJob(firmware, invocation.toConfigurator);
     const FlowResult flashed = session.run(
         [&](ExchangeFlow &flow, const ExchangeFlow::Done &done) { return flow.flash(job, questions, done); });
+    session.note({EventKind::FirmwareFlash, {}, flashed.identity.deviceType, flashed.identity.variant, {}, invocation.file},
+                 flashed);
     if (flashed.status == FlowResult::Status::Declined && other)
         return declined(QStringLiteral("the firmware is for %1, the device is a %2")
                             .arg(firmwareTarget(firmware), deviceText(other->deviceType, other->variant)));

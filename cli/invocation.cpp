@@ -1,8 +1,10 @@
 #include "invocation.h"
 
+#include "archiveaddress.h"
 #include "buildinfo.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -11,12 +13,16 @@ constexpr qint32 kMaxBaud = 4000000;
 constexpr int kSlotCount = 4;
 
 // The options a command takes besides the global ones.
-enum Option { Output = 1, NoCheck = 2, Resume = 4, ToConfigurator = 8, All = 16 };
+enum Option { Output = 1, NoCheck = 2, Resume = 4, ToConfigurator = 8, All = 16, NoArchive = 32, ArchiveAt = 64, Site = 128 };
+// The exchange commands record their event; after a read or a write the device is matched.
+constexpr int kRecords = NoArchive | ArchiveAt;
+constexpr int kMatches = kRecords | Site;
+const QString kArchive = QStringLiteral("archive");
 
 struct CommandSpec {
     const char *name;
     Command command;
-    const char *arguments; // "N FILE.vau"
+    const char *arguments; // "N FILE.vau"; "[TEXT]": may be left out
     int options;
     bool needsOutput;
     const char *summary;
@@ -26,19 +32,19 @@ struct CommandSpec {
 const CommandSpec kCommands[] = {
     {"identify", Command::Identify, "", 0, false, "Identify the connected device.",
      "Prints the model, its type code and firmware variant."},
-    {"read", Command::Read, "", Output, true, "Read the device into a settings file.",
+    {"read", Command::Read, "", Output | kMatches, true, "Read the device into a settings file.",
      "Identifies the device, reads all its settings and writes them to the file given with -o."},
-    {"write", Command::Write, "FILE.vau", NoCheck | Resume | All, false, "Write a settings file into the device.",
+    {"write", Command::Write, "FILE.vau", NoCheck | Resume | All | kMatches, false, "Write a settings file into the device.",
      "Refuses (exit 4) a device that is not the file's model or whose firmware variant cannot take\n"
      "the file's settings. Reads the device first and sends only the settings it does not hold\n"
      "yet (--all sends everything, for a device whose contents are in doubt). Reads back what\n"
      "was written unless --no-check; exit 1 lists what differs. Ctrl+C stops after the request in flight (exit 5); a write the device took part of\n"
      "is remembered (vexctl/resume.json in the user's data folder), and --resume goes on from\n"
      "where it stopped, for the same file bytes and port."},
-    {"check", Command::Check, "FILE.vau", 0, false, "Compare the device with a file, quietly.",
+    {"check", Command::Check, "FILE.vau", kRecords, false, "Compare the device with a file, quietly.",
      "For scripts: prints nothing when the device holds the file's settings (exit 0), the\n"
      "differing fields otherwise (exit 1)."},
-    {"compare", Command::Compare, "FILE.vau", 0, false, "Compare the device with a file.",
+    {"compare", Command::Compare, "FILE.vau", kRecords, false, "Compare the device with a file.",
      "Prints every differing field (group, name, file value, device value) or \"no differences\"."},
     {"show", Command::Show, "FILE.vau", 0, false, "Print the settings of a file.",
      "Prints the settings report as text; with --json, the settings as fields."},
@@ -46,17 +52,27 @@ const CommandSpec kCommands[] = {
      "RTF is written by vexctl itself. PDF is rendered by the helper program vexctl-pdf, which\n"
      "must sit beside vexctl; it runs without a display (Qt's offscreen platform)."},
     {"slots", Command::Slots, "", 0, false, "List what the configurator's four slots hold.", ""},
-    {"slot-read", Command::SlotRead, "N", Output, true, "Read configurator slot N (1-4) into a file.",
+    {"slot-read", Command::SlotRead, "N", Output | kRecords, true, "Read configurator slot N (1-4) into a file.",
      ""},
-    {"slot-write", Command::SlotWrite, "N FILE.vau", NoCheck, false, "Write a settings file into configurator slot N.",
+    {"slot-write", Command::SlotWrite, "N FILE.vau", NoCheck | kRecords, false, "Write a settings file into configurator slot N.",
      "Reads the slot back unless --no-check. Models the configurator does not carry are refused."},
     {"clear", Command::Clear, "", 0, false, "Clear the configurator.",
      "Asks first on a terminal; elsewhere --yes is needed."},
     {"regular", Command::Regular, "", 0, false, "Switch the device to regular mode.", ""},
-    {"flash", Command::Flash, "FILE.hex", ToConfigurator, false, "Write firmware from an Intel HEX file.",
+    {"flash", Command::Flash, "FILE.hex", ToConfigurator | kRecords, false, "Write firmware from an Intel HEX file.",
      "Into the device (9600 or 38400 baud), or with --configurator into the configurator (38400\n"
      "baud only). Firmware for another device than the one found needs --yes (or a yes on a\n"
      "terminal)."},
+    {"archive sites", Command::ArchiveSites, "[TEXT]", ArchiveAt, false, "List the archive's sites (TEXT: in the name or address).",
+     "Sites in service, sorted by name, with their number, name and address."},
+    {"archive devices", Command::ArchiveDevices, "[SITE]", ArchiveAt, false, "List the devices of a site (number or name), or all.",
+     "Each device with its number, site, model, variant, object number and place."},
+    {"archive history", Command::ArchiveHistory, "DEVICE", ArchiveAt, false, "List the events of a device, newest first.",
+     "DEVICE is the number archive devices gives. Each event with its number, time (UTC), kind,\n"
+     "outcome, operator, machine and port, and the CRC-32 of the images it holds."},
+    {"archive export", Command::ArchiveExport, "EVENT", Output | ArchiveAt, true, "Write an event's configuration as a settings file.",
+     "EVENT is the number archive history gives. The file holds what the device held then: a read's\n"
+     "images as read, a checked write's as read back."},
 };
 
 const CommandSpec *findCommand(const QString &name)
@@ -82,20 +98,26 @@ struct Options {
     QCommandLineOption writeAll{QStringLiteral("all"), QStringLiteral("Write every setting, whatever the device holds.")};
     QCommandLineOption toConfigurator{QStringLiteral("configurator"),
                                       QStringLiteral("Write the firmware into the configurator.")};
+    QCommandLineOption noArchive{QStringLiteral("no-archive"), QStringLiteral("Record nothing in the archive.")};
+    QCommandLineOption archiveAt{QStringLiteral("archive"),
+                                 QStringLiteral("The archive: sqlite:PATH or postgresql://USER@HOST:PORT/DB."),
+                                 QStringLiteral("WHERE")};
+    QCommandLineOption site{QStringLiteral("site"), QStringLiteral("A device the archive does not know goes to this site."),
+                            QStringLiteral("NAME")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show help.")};
     QCommandLineOption version{QStringLiteral("version"), QStringLiteral("Show the version and build date.")};
 
     QList<QCommandLineOption> all() const
     {
-        return {port, baud, json, yes, output, noCheck, resume, writeAll, toConfigurator, help, version};
+        return {port, baud, json, yes, output, noCheck, resume, writeAll, toConfigurator, noArchive, archiveAt, site, help, version};
     }
 };
 
 // The options that only some commands take, with their flags.
-std::array<std::pair<int, const QCommandLineOption *>, 5> ownOptions(const Options &o)
+std::array<std::pair<int, const QCommandLineOption *>, 8> ownOptions(const Options &o)
 {
     return {{{Output, &o.output}, {NoCheck, &o.noCheck}, {Resume, &o.resume}, {All, &o.writeAll},
-             {ToConfigurator, &o.toConfigurator}}};
+             {ToConfigurator, &o.toConfigurator}, {NoArchive, &o.noArchive}, {ArchiveAt, &o.archiveAt}, {Site, &o.site}}};
 }
 
 const char kGeneralHelp[] =
@@ -105,15 +127,19 @@ const char kGeneralHelp[] =
     "Commands:\n"
     "%1\n"
     "Options:\n"
-    "  --port P      serial port (default: the one stored by vexloader's port settings dialog)\n"
-    "  --baud N      baud rate (default: the stored one)\n"
-    "  --json        print exactly one JSON object with the result on standard output\n"
-    "  --yes         answer yes to every question (needed when standard input is no terminal)\n"
-    "  -h, --help    show this help; vexctl COMMAND --help shows a command's\n"
-    "  --version     show the version and build date\n"
+    "  --port P          serial port (default: the one stored by vexloader's port settings dialog)\n"
+    "  --baud N          baud rate (default: the stored one)\n"
+    "  --json            print exactly one JSON object with the result on standard output\n"
+    "  --yes             answer yes to every question (needed when standard input is no terminal)\n"
+    "  --archive WHERE   the archive for this run: sqlite:PATH or postgresql://USER@HOST:PORT/DB\n"
+    "  --no-archive      record nothing in the archive for this run\n"
+    "  --site NAME       read, write: a device the archive does not know goes to this site\n"
+    "  -h, --help        show this help; vexctl COMMAND --help shows a command's\n"
+    "  --version         show the version and build date\n"
     "\n"
     "Progress is drawn on standard error when it is a terminal. Ctrl+C stops an exchange after\n"
-    "the request in flight.\n"
+    "the request in flight. Every exchange command records what it did in the site archive that\n"
+    "vexloader keeps (see vexctl archive --help).\n"
     "\n"
     "Exit codes:\n"
     "  0  done\n"
@@ -122,6 +148,32 @@ const char kGeneralHelp[] =
     "  3  the port could not be opened\n"
     "  4  not done: the exchange failed, the device was refused, or a question was answered no\n"
     "  5  cancelled with Ctrl+C\n";
+
+const char kArchiveHelp[] =
+    "Usage: vexctl [--json] [--archive WHERE] archive COMMAND [ARGS]\n"
+    "Looks up the site archive: the sites, the devices installed there and every exchange with them.\n"
+    "\n"
+    "Commands:\n"
+    "%1\n"
+    "Recording:\n"
+    "  read, write, check, compare, slot-read, slot-write and flash record their event (kind,\n"
+    "  outcome, time, port, operator, machine, the images and the differences) unless the archive\n"
+    "  is switched off in vexloader's options or --no-archive is given. After a read or a write\n"
+    "  the event goes to the one known device of that model and object number; when the archive\n"
+    "  knows none or several, --site NAME adds the device to that site (made when missing), and\n"
+    "  without it the event is recorded without a device and a note says so. A failure to record\n"
+    "  is one line on standard error and never changes the exit code.\n"
+    "\n"
+    "The archive:\n"
+    "  vexloader's archive settings (~/.config/VexLoad/Archive.conf) choose it: by default the file\n"
+    "  ~/.local/share/vexloader/archive.sqlite. --archive WHERE chooses one for this run:\n"
+    "    --archive sqlite:PATH\n"
+    "    --archive postgresql://USER@HOST:PORT/DATABASE\n"
+    "  A server's password comes from PGPASSWORD, else from the system's keyring, never from the\n"
+    "  command line. Events for a server that cannot be reached wait in a local outbox.\n"
+    "\n"
+    "With --json each command prints one object whose list holds one object per site, device or\n"
+    "event.\n";
 
 // "slot-read N -o FILE"
 QString usageOf(const CommandSpec &spec)
@@ -134,12 +186,25 @@ QString usageOf(const CommandSpec &spec)
     return parts.join(u' ');
 }
 
-QString generalHelp()
+// The commands whose name starts with `prefix`, one line each.
+QString commandList(const QString &prefix)
 {
     QString list;
-    for (const CommandSpec &spec : kCommands)
-        list += QStringLiteral("  %1%2\n").arg(usageOf(spec).leftJustified(28), QLatin1String(spec.summary));
-    return QString::fromLatin1(kGeneralHelp).arg(list);
+    for (const CommandSpec &spec : kCommands) {
+        if (QLatin1String(spec.name).startsWith(prefix))
+            list += QStringLiteral("  %1%2\n").arg(usageOf(spec).leftJustified(30), QLatin1String(spec.summary));
+    }
+    return list;
+}
+
+QString generalHelp()
+{
+    return QString::fromLatin1(kGeneralHelp).arg(commandList(QString()));
+}
+
+QString archiveHelp()
+{
+    return QString::fromUtf8(kArchiveHelp).arg(commandList(kArchive + u' '));
 }
 
 // "-o, --output FILE"
@@ -194,22 +259,57 @@ QString checkGlobals(const QCommandLineParser &parser, const Options &options, I
     return {};
 }
 
+// DEVICE and EVENT are the numbers the archive's lists give.
+QString takeRecordId(const CommandSpec &spec, const QString &wanted, const QString &given, Invocation &invocation)
+{
+    bool number = false;
+    invocation.recordId = given.toLongLong(&number);
+    if (number && invocation.recordId > 0)
+        return {};
+    const bool device = wanted == QLatin1String("DEVICE");
+    return QStringLiteral("%1: \"%2\" is no %3 number (see vexctl archive %4)")
+        .arg(QLatin1String(spec.name), given, device ? QStringLiteral("device") : QStringLiteral("event"),
+             device ? QStringLiteral("devices") : QStringLiteral("history"));
+}
+
+// "[TEXT]" may be left out; the other arguments must be given.
 QString takeArguments(const CommandSpec &spec, QStringList arguments, Invocation &invocation)
 {
     const QStringList wanted = QString::fromLatin1(spec.arguments).split(u' ', Qt::SkipEmptyParts);
-    if (arguments.size() != wanted.size()) {
+    const qsizetype required = std::count_if(wanted.begin(), wanted.end(), [](const QString &w) { return !w.startsWith(u'['); });
+    if (arguments.size() < required || arguments.size() > wanted.size()) {
         const QString expected = wanted.isEmpty() ? QStringLiteral("no arguments") : wanted.join(u' ');
         return QStringLiteral("%1 takes %2 (got %3)").arg(QLatin1String(spec.name), expected,
                                                           arguments.isEmpty() ? QStringLiteral("none")
                                                                               : arguments.join(u' '));
     }
-    if (wanted.value(0) == QLatin1String("N")) {
+    const QString first = wanted.value(0);
+    if (first == QLatin1String("N")) {
         bool number = false;
         invocation.slot = arguments.takeFirst().toInt(&number);
         if (!number || invocation.slot < 1 || invocation.slot > kSlotCount)
             return QStringLiteral("%1: the slot must be 1 to %2").arg(QLatin1String(spec.name)).arg(kSlotCount);
     }
-    invocation.file = arguments.value(0);
+    if (first == QLatin1String("DEVICE") || first == QLatin1String("EVENT"))
+        return takeRecordId(spec, first, arguments.first(), invocation);
+    (first.startsWith(u'[') ? invocation.filter : invocation.file) = arguments.value(0);
+    return {};
+}
+
+QString checkArchiveOptions(const QCommandLineParser &parser, const Options &options, Invocation &invocation)
+{
+    invocation.noArchive = parser.isSet(options.noArchive);
+    invocation.site = parser.value(options.site).simplified();
+    if (parser.isSet(options.site) && invocation.site.isEmpty())
+        return QStringLiteral("--site: the site name is empty");
+    if (parser.isSet(options.archiveAt)) {
+        const ArchiveAddress address = parseArchiveAddress(parser.value(options.archiveAt));
+        if (const auto *why = std::get_if<QString>(&address))
+            return *why;
+        invocation.archiveAt = std::get<ArchiveLocation>(address);
+    }
+    if (invocation.noArchive && (invocation.archiveAt || !invocation.site.isEmpty()))
+        return QStringLiteral("--no-archive records nothing: it does not go with --archive or --site");
     return {};
 }
 
@@ -223,7 +323,27 @@ QString checkOwn(const QCommandLineParser &parser, const CommandSpec &spec, cons
     invocation.resume = parser.isSet(options.resume);
     invocation.all = parser.isSet(options.writeAll);
     invocation.toConfigurator = parser.isSet(options.toConfigurator);
-    return foreignOption(parser, spec, options);
+    const QString foreign = foreignOption(parser, spec, options);
+    return foreign.isEmpty() ? checkArchiveOptions(parser, options, invocation) : foreign;
+}
+
+// The command the first words name: "archive" takes the word after it along.
+QString commandWords(const QStringList &positional)
+{
+    if (positional.value(0) == kArchive && positional.size() > 1)
+        return kArchive + u' ' + positional.at(1);
+    return positional.value(0);
+}
+
+QString unknownCommand(const QStringList &positional)
+{
+    if (positional.isEmpty())
+        return QStringLiteral("no command given (see vexctl --help)");
+    if (positional.first() != kArchive)
+        return QStringLiteral("unknown command \"%1\" (see vexctl --help)").arg(positional.first());
+    if (positional.size() == 1)
+        return QStringLiteral("archive needs one of sites, devices, history, export (see vexctl archive --help)");
+    return QStringLiteral("unknown command \"archive %1\" (see vexctl archive --help)").arg(positional.at(1));
 }
 
 } // namespace
@@ -236,17 +356,18 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     if (!parser.parse(QStringList{QStringLiteral("vexctl")} + arguments))
         return {std::nullopt, {}, parser.errorText()};
     QStringList positional = parser.positionalArguments();
-    const CommandSpec *spec = positional.isEmpty() ? nullptr : findCommand(positional.first());
+    const QString name = commandWords(positional);
+    const CommandSpec *spec = findCommand(name);
     if (parser.isSet(options.version))
         return {std::nullopt, QStringLiteral("vexctl %1, built %2\n").arg(programVersion(), buildDate()), {}};
+    if (parser.isSet(options.help) && !spec)
+        return {std::nullopt, positional.value(0) == kArchive ? archiveHelp() : generalHelp(), {}};
     if (parser.isSet(options.help))
-        return {std::nullopt, spec ? commandHelp(*spec, options) : generalHelp(), {}};
-    if (positional.isEmpty())
-        return {std::nullopt, {}, QStringLiteral("no command given (see vexctl --help)")};
+        return {std::nullopt, commandHelp(*spec, options), {}};
     if (!spec)
-        return {std::nullopt, {}, QStringLiteral("unknown command \"%1\" (see vexctl --help)").arg(positional.first())};
-    Invocation invocation{.command = spec->command, .commandName = QLatin1String(spec->name)};
-    positional.removeFirst();
+        return {std::nullopt, {}, unknownCommand(positional)};
+    Invocation invocation{.command = spec->command, .commandName = name};
+    positional.remove(0, name.count(u' ') + 1);
     QString error = checkGlobals(parser, options, invocation);
     if (error.isEmpty())
         error = takeArguments(*spec, positional, invocation);

@@ -1,12 +1,17 @@
 #pragma once
 
+#include "archivelocation.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 // What the command line asks vexctl to do, checked: a known command with the arguments and
 // options it takes.
-enum class Command { Identify, Read, Write, Check, Compare, Show, Report, Slots, SlotRead, SlotWrite, Clear, Regular, Flash };
+enum class Command {
+    Identify, Read, Write, Check, Compare, Show, Report, Slots, SlotRead, SlotWrite, Clear, Regular, Flash,
+    ArchiveSites, ArchiveDevices, ArchiveHistory, ArchiveExport,
+};
 
 struct Invocation {
     Command command = Command::Identify;
@@ -22,6 +27,11 @@ struct Invocation {
     bool resume = false;
     bool all = false; // write every setting
     bool toConfigurator = false;
+    bool noArchive = false;
+    std::optional<ArchiveLocation> archiveAt{}; // --archive: this run's archive (no password yet)
+    QString site{};       // --site: where a device the archive does not know goes
+    QString filter{};     // archive sites TEXT, archive devices SITE
+    qint64 recordId = 0;  // archive history DEVICE, archive export EVENT
 };
 
 // Help and version are answers too: printed on standard output, exit 0.

@@ -3,6 +3,7 @@
 #include "comport.h"
 
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QTextStream>
 #include <cstdio>
 #include <unistd.h>
@@ -75,4 +76,13 @@ bool Session::confirm(const QString &question) const
     std::fflush(stderr);
     const QString answer = QTextStream(stdin).readLine().trimmed().toLower();
     return answer == QLatin1String("y") || answer == QLatin1String("yes");
+}
+
+// The archive outlives the folder the command ran in: files are named in full.
+void Session::note(ExchangeReport report, const FlowResult &result)
+{
+    report.port = m_settings.port;
+    if (!report.filePath.isEmpty())
+        report.filePath = QFileInfo(report.filePath).absoluteFilePath();
+    m_noted = exchangeEvent(report, result);
 }

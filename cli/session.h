@@ -1,5 +1,6 @@
 #pragma once
 
+#include "eventrecording.h"
 #include "exchangeflow.h"
 #include "interrupt.h"
 #include "portsettings.h"
@@ -23,6 +24,9 @@ public:
     FlowResult identify(const Operation &operation);
     // --yes answers yes; a terminal gets the question; anything else is a no.
     bool confirm(const QString &question) const;
+    // The exchange the command is about, as the archive records it (on this session's port).
+    void note(ExchangeReport report, const FlowResult &result);
+    const std::optional<ArchiveEvent> &noted() const { return m_noted; }
 
 private:
     PortSettings m_settings;
@@ -31,6 +35,7 @@ private:
     ProgressLine m_progress;
     Interrupt m_interrupt;
     bool m_interrupted = false;
+    std::optional<ArchiveEvent> m_noted;
 };
 
 // The stored port settings with the command line's port and baud rate.

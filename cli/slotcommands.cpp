@@ -123,6 +123,7 @@ CommandResult slotWriteCommand(Session &session, const Invocation &invocation)
                                     sent, held, d, !invocation.noCheck);
     const FlowResult written = session.run(
         [&job](ExchangeFlow &flow, const ExchangeFlow::Done &done) { return flow.write(job, FlowQuestions{}, done); });
+    session.note({EventKind::SlotWrite, {}, d.typeCode, d.slotVariant(held), sent, invocation.file}, written);
     if (std::optional<CommandResult> stop = stopOf(written))
         return *stop;
     return slotWritten(written, invocation.slot, d.slotVariant(held));

@@ -1,5 +1,6 @@
 #include "vexctl.h"
 
+#include "archiverecording.h"
 #include "commands.h"
 #include "dialogs.h"
 #include "log.h"
@@ -55,19 +56,30 @@ void keepLogInDataFolder()
     setLogBaseFolder(folder);
 }
 
+bool isArchiveCommand(Command command)
+{
+    return command == Command::ArchiveSites || command == Command::ArchiveDevices || command == Command::ArchiveHistory
+           || command == Command::ArchiveExport;
+}
+
 CommandResult runCommand(const Invocation &invocation, QString &port)
 {
     if (invocation.command == Command::Show)
         return showCommand(invocation);
     if (invocation.command == Command::Report)
         return reportCommand(invocation);
+    if (isArchiveCommand(invocation.command))
+        return archiveCommand(invocation);
     const PortSettings settings = portSettingsFor(invocation.port, invocation.baud);
     if (settings.port.isEmpty())
         return badInput(QStringLiteral("no port: give --port, or store one in vexloader's port settings"));
     port = settings.port;
     keepLogInDataFolder();
     Session session(settings, invocation.yes);
-    return deviceCommand(invocation.command)(session, invocation);
+    CommandResult result = deviceCommand(invocation.command)(session, invocation);
+    if (session.noted())
+        recordNoted(invocation, *session.noted(), result);
+    return result;
 }
 
 } // namespace

@@ -101,7 +101,8 @@ CommandResult writeCommand(Session &session, const Invocation &invocation)
     const VariantOrStop accepted = identifyFor(session, {Operation::Kind::WriteDevice}, file, invocation.file);
     if (const auto *stop = std::get_if<CommandResult>(&accepted))
         return *stop;
-    WriteJob job = deviceWriteJob(file, std::get<quint8>(accepted), invocation, session);
+    const quint8 variant = std::get<quint8>(accepted);
+    WriteJob job = deviceWriteJob(file, variant, invocation, session);
     if (resumeAt) {
         // A write cut to what differed goes on within the same cut.
         if (resumeAt->cutAgainst) {
@@ -114,6 +115,7 @@ CommandResult writeCommand(Session &session, const Invocation &invocation)
     const FlowResult written = session.run([&](ExchangeFlow &flow, const ExchangeFlow::Done &done) {
         return resumeAt ? flow.resume(CutWrite{job, resumeAt->from}, done) : flow.write(job, FlowQuestions{}, done);
     });
+    session.note({EventKind::Write, {}, file.header.typeCode, variant, job.sent, invocation.file}, written);
     std::optional<CommandResult> stop = stopOf(written);
     keepPoint(written, wanted, stop ? &*stop : nullptr);
     return stop ? *stop : writeResult(written, file, invocation.file);

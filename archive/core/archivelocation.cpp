@@ -5,9 +5,11 @@
 
 namespace {
 
+// vexloader's data folder, whichever program asks: vexctl records into the same archive.
 QString dataFile(const QString &name)
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)).filePath(name);
+    const QDir shared(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    return shared.filePath(QStringLiteral("vexloader/") + name);
 }
 
 } // namespace

@@ -26,7 +26,7 @@ struct ArchiveLocation {
     static ArchiveLocation team(const ServerLocation &server, const QString &outboxPath);
 };
 
-// The archive file in the user's data folder.
+// The archive file in vexloader's data folder, which vexctl shares.
 QString defaultArchivePath();
 // The outbox of a server archive, beside it.
 QString defaultOutboxPath();

@@ -141,7 +141,8 @@ ArchiveResult<SettingsExport> SiteArchive::exportSettings(EventId event)
     const ArchiveEvent &e = stored.value.event;
     if (!stored.value.damage.isEmpty())
         return {{}, ArchiveError::make(Code::Damaged, stored.value.damage)};
-    if (e.eeprom.isEmpty() || e.memory.isEmpty())
+    // Every model keeps its settings in memory; the control-and-start device has no EEPROM image.
+    if (e.memory.isEmpty())
         return {{}, ArchiveError::make(Code::NoConfiguration, QString::number(event))};
     return {{e.typeCode, e.variant, e.eeprom, e.memory}, {}};
 }

@@ -55,8 +55,8 @@ public:
     // The device's events, newest first.
     ArchiveResult<QList<EventRecord>> history(DeviceId device, int offset, int limit);
     ArchiveResult<QList<EventRecord>> findEvents(const EventQuery &query);
-    // The event's configuration for a settings file; refused when an image is missing or
-    // fails its CRC.
+    // The event's configuration for a settings file; refused when the memory image is
+    // missing or an image fails its CRC.
     ArchiveResult<SettingsExport> exportSettings(EventId event);
 
     // Sends what the outbox holds, oldest first, stopping at the first failure; the number sent.

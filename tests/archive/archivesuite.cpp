@@ -429,6 +429,7 @@ void TstArchiveSuite::sameEventStoredOnce()
 
 void TstArchiveSuite::storedEvents_data()
 {
+    QTest::addColumn<bool>("withEeprom");
     QTest::addColumn<bool>("withMemory");
     QTest::addColumn<QString>("tamper");
     QTest::addColumn<QVariant>("value");
@@ -437,24 +438,26 @@ void TstArchiveSuite::storedEvents_data()
     QTest::addColumn<Code>("historyCode");
 
     const QString none;
-    QTest::newRow("intact") << true << none << QVariant() << Code::None << false << Code::None;
-    QTest::newRow("no memory image") << false << none << QVariant() << Code::NoConfiguration << false << Code::None;
-    QTest::newRow("EEPROM byte changed") << true << QStringLiteral("UPDATE events SET eeprom = :value")
+    QTest::newRow("intact") << true << true << none << QVariant() << Code::None << false << Code::None;
+    QTest::newRow("no memory image") << true << false << none << QVariant() << Code::NoConfiguration << false << Code::None;
+    QTest::newRow("no EEPROM image, as the 2/4 keeps none") << false << true << none << QVariant() << Code::None << false << Code::None;
+    QTest::newRow("EEPROM byte changed") << true << true << QStringLiteral("UPDATE events SET eeprom = :value")
                                          << QVariant(QByteArrayLiteral("123456780")) << Code::Damaged << true << Code::None;
-    QTest::newRow("CRC changed") << true << QStringLiteral("UPDATE events SET memory_crc = :value") << QVariant(1)
+    QTest::newRow("CRC changed") << true << true << QStringLiteral("UPDATE events SET memory_crc = :value") << QVariant(1)
                                  << Code::Damaged << true << Code::None;
-    QTest::newRow("differences not JSON") << true << QStringLiteral("UPDATE events SET differences = :value")
+    QTest::newRow("differences not JSON") << true << true << QStringLiteral("UPDATE events SET differences = :value")
                                           << QVariant(QStringLiteral("[{\"group\":")) << Code::Damaged << true << Code::None;
-    QTest::newRow("differences of wrong shape") << true << QStringLiteral("UPDATE events SET differences = :value")
+    QTest::newRow("differences of wrong shape") << true << true << QStringLiteral("UPDATE events SET differences = :value")
                                                 << QVariant(QStringLiteral("[{\"group\":1}]")) << Code::Damaged << true << Code::None;
-    QTest::newRow("unknown kind") << true << QStringLiteral("UPDATE events SET kind = :value") << QVariant(QStringLiteral("teleport"))
+    QTest::newRow("unknown kind") << true << true << QStringLiteral("UPDATE events SET kind = :value") << QVariant(QStringLiteral("teleport"))
                                   << Code::Damaged << false << Code::Damaged;
-    QTest::newRow("unknown outcome") << true << QStringLiteral("UPDATE events SET outcome = :value") << QVariant(QStringLiteral("maybe"))
+    QTest::newRow("unknown outcome") << true << true << QStringLiteral("UPDATE events SET outcome = :value") << QVariant(QStringLiteral("maybe"))
                                      << Code::Damaged << false << Code::Damaged;
 }
 
 void TstArchiveSuite::storedEvents()
 {
+    QFETCH(bool, withEeprom);
     QFETCH(bool, withMemory);
     QFETCH(QString, tamper);
     QFETCH(QVariant, value);
@@ -469,7 +472,7 @@ void TstArchiveSuite::storedEvents()
     event.device = archive->addDevice({archive->addSite({QStringLiteral("Ліцей")}).value, 0x21, 2, QStringLiteral("0A1B")}).value;
     event.typeCode = 0x21;
     event.variant = 0x02;
-    event.eeprom = kCheckDigits;
+    event.eeprom = withEeprom ? kCheckDigits : QByteArray();
     event.memory = withMemory ? kFox : QByteArray();
     const EventId id = archive->record(event).value.id;
     QVERIFY(id);
@@ -479,7 +482,7 @@ void TstArchiveSuite::storedEvents()
     const ArchiveResult<SettingsExport> exported = archive->exportSettings(id);
     QCOMPARE(exported.error.code, exportCode);
     if (exported.ok())
-        QCOMPARE(exported.value.fileBytes(), QByteArrayLiteral("\x21\x02") + kCheckDigits + kFox);
+        QCOMPARE(exported.value.fileBytes(), QByteArrayLiteral("\x21\x02") + event.eeprom + kFox);
     const ArchiveResult<QList<EventRecord>> history = archive->history(event.device, 0, 10);
     QCOMPARE(history.error.code, historyCode);
     if (history.ok()) {

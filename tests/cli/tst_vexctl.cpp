@@ -1,11 +1,18 @@
 // vexctl as users and scripts run it: the real program against vexsim on a pseudo-terminal,
-// judged by its exit code, its output and what the simulated device holds afterwards.
+// judged by its exit code, its output, what the simulated device holds afterwards and what
+// the archive recorded.
+#include "eventcodes.h"
 #include "registry.h"
+#include "sitearchive.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -61,7 +68,41 @@ struct Run {
     int exitCode = -1;
     QString out;
     QString err;
+
+    QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
 };
+
+// Noise where an archive file should be: no database at all.
+QByteArray noise()
+{
+    QByteArray bytes;
+    for (int i = 0; i < 4096; ++i)
+        bytes.append(char((i * 37 + 11) & 0xFF));
+    return bytes;
+}
+
+// "kind/outcome/site" of each event the archive file holds, newest first ("-": no device);
+// the newest event's images, EEPROM then memory, into `newestImages`.
+QStringList recordedEvents(const QString &path, QByteArray &newestImages)
+{
+    if (!QFile::exists(path))
+        return {};
+    ArchiveResult<std::unique_ptr<SiteArchive>> opened = SiteArchive::open(ArchiveLocation::file(path));
+    if (!opened.ok())
+        return {opened.error.message};
+    SiteArchive &archive = *opened.value;
+    const QList<EventRecord> records = archive.findEvents({}).value;
+    QStringList events;
+    for (const EventRecord &record : records) {
+        const ArchiveEvent &e = record.event;
+        const SiteId site = e.device ? archive.device(e.device).value.info.site : 0;
+        events << QStringLiteral("%1/%2/%3").arg(eventKindCode(e.kind), outcomeCode(e.outcome),
+                                                 site ? archive.site(site).value.info.name : QStringLiteral("-"));
+    }
+    if (!records.isEmpty())
+        newestImages = records.first().event.eeprom + records.first().event.memory;
+    return events;
+}
 
 class Vexsim
 {
@@ -113,6 +154,10 @@ private Q_SLOTS:
     void deviceCommands();
     void slotWriteThenRead();
     void interruptedWriteResumes();
+    void recordedEvent_data();
+    void recordedEvent();
+    void archiveLookupAndExport();
+    void cleanup();
 
 private:
     QProcess *startVexctl(const QStringList &arguments);
@@ -120,6 +165,7 @@ private:
     void writeFile(const QString &name, const QByteArray &bytes);
     QByteArray fileBytes(const QString &name) const;
     void verifyRun(const Run &run, int exitCode, const QString &stdoutHas, const QString &stderrHas);
+    void storeArchiveSettings(const QString &path, bool enabled);
 
     QTemporaryDir m_dir;
 };
@@ -137,6 +183,7 @@ void TstVexctl::initTestCase()
     writeFile("short.vau", panelPattern().left(12));
     writeFile("unknown.vau", QByteArray("\x63\x01", 2) + QByteArray(600, '\0'));
     writeFile("bad.hex", ":0100000000FE\n:00000001FF\n");
+    writeFile("noise.sqlite", noise());
     // Firmware whose record at 0x0800 names type 23 (the 4-zone panel), variant 3.
     writeFile("other.hex", hexRecord(0x0800, QByteArray("\x01\x02\x03\x04\x17\x03\x05\x06", 8)) + ":00000001FF\n");
 }
@@ -178,6 +225,14 @@ void TstVexctl::offlineCommands_data()
     QTest::newRow("report suffix") << QStringList{"report", "p16.vau", "-o", "r.txt"} << 2 << none << "-o r.txt" << none << QByteArray();
     QTest::newRow("rtf report") << QStringList{"report", "p16.vau", "-o", "r.rtf"} << 0 << none << none << "r.rtf" << QByteArray("{\\rtf1");
     QTest::newRow("pdf report") << QStringList{"report", "p16.vau", "-o", "r.pdf"} << 0 << none << none << "r.pdf" << QByteArray("%PDF");
+    QTest::newRow("archive help") << QStringList{"archive", "--help"} << 0 << "archive export EVENT -o FILE" << none << none << QByteArray();
+    QTest::newRow("archive without a command") << QStringList{"archive"} << 2 << none << "archive needs one of sites" << none << QByteArray();
+    QTest::newRow("damaged archive looked up") << QStringList{"--archive", "sqlite:noise.sqlite", "archive", "sites"} << 4 << none
+                                               << "archive sqlite:noise.sqlite: the archive is damaged" << none << QByteArray();
+    QTest::newRow("history of an unknown device") << QStringList{"--archive", "sqlite:empty.sqlite", "archive", "history", "5"} << 2
+                                                  << none << "archive history: no device 5 in the archive" << none << QByteArray();
+    QTest::newRow("archive address with a password") << QStringList{"--archive", "postgresql://me:pw@db/vex", "archive", "sites"} << 2
+                                                     << none << "holds a password" << none << QByteArray();
 }
 
 void TstVexctl::offlineCommands()
@@ -308,6 +363,135 @@ void TstVexctl::interruptedWriteResumes()
     QVERIFY(vexsim.received("02") <= kPanelMemoryWrites + 1);
     QVERIFY(vexsim.stop());
     QCOMPARE(fileBytes("resumed.vau"), fileBytes("p16.vau"));
+}
+
+// Each row records into an archive of its own, chosen by the user's archive settings, and
+// lists what it holds afterwards: "kind/outcome/site of the device" newest first; `images`
+// is the file whose images the newest event holds (none: it holds none).
+void TstVexctl::recordedEvent_data()
+{
+    QTest::addColumn<QStringList>("simulator");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("archive"); // "off": switched off; "noise": a damaged file
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("stderrHas");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<QString>("images");
+
+    const QString none;
+    const QStringList p16{"--load", "p16.vau"};
+    const QStringList z16{"--load", "z16.vau"};
+    const QString unknownPanel = QStringLiteral("recorded without a device: the archive knows no 16-zone panel with object number 0007");
+    QTest::newRow("read of a device the archive does not know") << p16 << QStringList{"read", "-o", "r.vau"} << none << 0
+                                                                << unknownPanel << QStringList{"read/done/-"} << "p16.vau";
+    QTest::newRow("read with --site: a new device there") << p16 << QStringList{"read", "-o", "r.vau", "--site", "Школа №5"} << none << 0
+                                                          << none << QStringList{"read/done/Школа №5"} << "p16.vau";
+    QTest::newRow("checked write: as read back") << z16 << QStringList{"write", "p16.vau"} << none << 0 << unknownPanel
+                                                 << QStringList{"checked-write/done/-"} << "p16.vau";
+    QTest::newRow("unchecked write: as sent") << z16 << QStringList{"write", "p16.vau", "--no-check"} << none << 0 << unknownPanel
+                                              << QStringList{"write/done/-"} << "p16.vau";
+    QTest::newRow("comparison: the device as read") << z16 << QStringList{"compare", "p16.vau"} << none << 1 << none
+                                                    << QStringList{"compare/differs/-"} << "z16.vau";
+    QTest::newRow("slot write") << QStringList{} << QStringList{"slot-write", "2", "p16.vau"} << none << 0 << none
+                                << QStringList{"slot-write/done/-"} << "p16.vau";
+    QTest::newRow("firmware declined") << QStringList{} << QStringList{"flash", "other.hex"} << none << 4 << none
+                                       << QStringList{"firmware/cancelled/-"} << none;
+    QTest::newRow("failed read") << QStringList{"--load", "p16.vau", "--faults", "silent,req=2"} << QStringList{"read", "-o", "r.vau"}
+                                 << none << 4 << none << QStringList{"read/failed/-"} << none;
+    QTest::newRow("--no-archive records nothing") << p16 << QStringList{"read", "-o", "r.vau", "--no-archive"} << none << 0 << none
+                                                  << QStringList{} << none;
+    QTest::newRow("switched off in the settings") << p16 << QStringList{"read", "-o", "r.vau"} << "off" << 0 << none << QStringList{} << none;
+    QTest::newRow("damaged archive: a note, the read done") << p16 << QStringList{"read", "-o", "r.vau"} << "noise" << 0
+                                                            << "the archive is damaged" << QStringList{} << none;
+}
+
+void TstVexctl::recordedEvent()
+{
+    QFETCH(QStringList, simulator);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, archive);
+    QFETCH(int, exitCode);
+    QFETCH(QString, stderrHas);
+    QFETCH(QStringList, events);
+    QFETCH(QString, images);
+    const QString path = m_dir.filePath(QStringLiteral("recorded-%1.sqlite").arg(QTest::currentDataTag()));
+    storeArchiveSettings(path, archive != QLatin1String("off"));
+    if (archive == QLatin1String("noise"))
+        writeFile(QFileInfo(path).fileName(), noise());
+    for (QString &argument : simulator) {
+        if (argument.endsWith(".vau"))
+            argument = m_dir.filePath(argument);
+    }
+    Vexsim vexsim;
+    QVERIFY(vexsim.start(simulator));
+    const Run run = vexctl(QStringList{"--port", vexsim.port()} + arguments);
+    QVERIFY(vexsim.stop());
+    verifyRun(run, exitCode, {}, stderrHas);
+    QVERIFY2(stderrHas.contains("without a device") == run.err.contains("without a device"), qPrintable(run.err));
+
+    if (archive == QLatin1String("noise")) {
+        QCOMPARE(fileBytes(QFileInfo(path).fileName()), noise());
+        return;
+    }
+    QByteArray held;
+    QCOMPARE(recordedEvents(path, held), events);
+    QCOMPARE(held, images.isEmpty() ? QByteArray() : fileBytes(images).mid(2));
+}
+
+// A device read twice, the second time known by its object number; found by its site, its
+// history listed, and the first read exported byte for byte as the read saved it.
+void TstVexctl::archiveLookupAndExport()
+{
+    Vexsim vexsim;
+    QVERIFY(vexsim.start({"--load", m_dir.filePath("p16.vau")}));
+    const QStringList archive{"--json", "--archive", "sqlite:lookup.sqlite"};
+    const QStringList port{"--port", vexsim.port()};
+    const Run first = vexctl(archive + port + QStringList{"read", "-o", "first.vau", "--site", "Ліцей №2"});
+    verifyRun(first, 0, "\"archive\":", {});
+    const Run second = vexctl(archive + port + QStringList{"read", "-o", "second.vau"});
+    QVERIFY(vexsim.stop());
+    verifyRun(second, 0, {}, {});
+    const QJsonObject recorded = first.json().value("archive").toObject();
+    QCOMPARE(second.json().value("archive").toObject().value("device"), recorded.value("device"));
+
+    const QJsonArray sites = vexctl(archive + QStringList{"archive", "sites", "ліцей"}).json().value("sites").toArray();
+    QCOMPARE(sites.size(), 1);
+    QCOMPARE(sites.first().toObject().value("name").toString(), QStringLiteral("Ліцей №2"));
+    const QString site = QString::number(sites.first().toObject().value("id").toInteger());
+    const QJsonArray devices = vexctl(archive + QStringList{"archive", "devices", site}).json().value("devices").toArray();
+    QCOMPARE(devices.size(), 1);
+    const QJsonObject device = devices.first().toObject();
+    QCOMPARE(device.value("objectNumber").toString(), QStringLiteral("0007"));
+    QCOMPARE(device.value("id"), recorded.value("device"));
+
+    const QString deviceId = QString::number(device.value("id").toInteger());
+    const QJsonArray history = vexctl(archive + QStringList{"archive", "history", deviceId}).json().value("events").toArray();
+    QCOMPARE(history.size(), 2);
+    const QJsonObject oldest = history.last().toObject();
+    QCOMPARE(oldest.value("id"), recorded.value("event"));
+    QCOMPARE(oldest.value("kind").toString(), QStringLiteral("read"));
+    QCOMPARE(oldest.value("outcome").toString(), QStringLiteral("done"));
+    QCOMPARE(oldest.value("file").toString(), m_dir.filePath("first.vau"));
+    QCOMPARE(oldest.value("memoryCrc"), history.first().toObject().value("memoryCrc"));
+
+    const QString eventId = QString::number(oldest.value("id").toInteger());
+    verifyRun(vexctl(QStringList{"--archive", "sqlite:lookup.sqlite", "archive", "export", eventId, "-o", "exported.vau"}), 0,
+              "wrote event " + eventId, {});
+    QCOMPARE(fileBytes("exported.vau"), fileBytes("first.vau"));
+}
+
+// The archive settings a row stored are not the next test's.
+void TstVexctl::cleanup()
+{
+    QFile::remove(m_dir.filePath("config/VexLoad/Archive.conf"));
+}
+
+void TstVexctl::storeArchiveSettings(const QString &path, bool enabled)
+{
+    QSettings store(m_dir.filePath("config/VexLoad/Archive.conf"), QSettings::IniFormat);
+    store.setValue("Enabled", enabled);
+    store.setValue("Location", "sqlite");
+    store.setValue("Path", path);
 }
 
 // Stored port settings and the resume point stay inside the test's folder.
