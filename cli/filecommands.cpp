@@ -67,6 +67,13 @@ CommandResult showCommand(const Invocation &invocation)
     const SettingsImages images = imagesOf(file);
     CommandResult result;
     describeDevice(result, file.header.typeCode, file.header.variant);
+    if (invocation.changed) {
+        // What the report prints of the settings that differ from the factory's.
+        const SettingsReport changed = changedSettingsReportOf(file);
+        result.details.insert(QStringLiteral("changed"), reportJson(changed));
+        result.lines = reportText(changed);
+        return result;
+    }
     result.details.insert(QStringLiteral("fields"), fieldArray(d.settingFields(images, d.imagesVariant(images, file.header.variant))));
     result.lines = reportText(settingsReportOf(file));
     return result;

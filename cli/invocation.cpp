@@ -13,7 +13,7 @@ constexpr qint32 kMaxBaud = 4000000;
 constexpr int kSlotCount = 4;
 
 // The options a command takes besides the global ones.
-enum Option { Output = 1, NoCheck = 2, Resume = 4, ToConfigurator = 8, All = 16, NoArchive = 32, ArchiveAt = 64, Site = 128 };
+enum Option { Output = 1, NoCheck = 2, Resume = 4, ToConfigurator = 8, All = 16, NoArchive = 32, ArchiveAt = 64, Site = 128, Changed = 256 };
 // The exchange commands record their event; after a read or a write the device is matched.
 constexpr int kRecords = NoArchive | ArchiveAt;
 constexpr int kMatches = kRecords | Site;
@@ -46,8 +46,9 @@ const CommandSpec kCommands[] = {
      "differing fields otherwise (exit 1)."},
     {"compare", Command::Compare, "FILE.vau", kRecords, false, "Compare the device with a file.",
      "Prints every differing field (group, name, file value, device value) or \"no differences\"."},
-    {"show", Command::Show, "FILE.vau", 0, false, "Print the settings of a file.",
-     "Prints the settings report as text; with --json, the settings as fields."},
+    {"show", Command::Show, "FILE.vau", Changed, false, "Print the settings of a file.",
+     "Prints the settings report as text; with --json, the settings as fields. --changed prints\n"
+     "only the settings that differ from the model's factory settings."},
     {"report", Command::Report, "FILE.vau", Output, true, "Write the settings report as .rtf or .pdf.",
      "RTF is written by vexctl itself. PDF is rendered by the helper program vexctl-pdf, which\n"
      "must sit beside vexctl; it runs without a display (Qt's offscreen platform)."},
@@ -104,20 +105,23 @@ struct Options {
                                  QStringLiteral("WHERE")};
     QCommandLineOption site{QStringLiteral("site"), QStringLiteral("A device the archive does not know goes to this site."),
                             QStringLiteral("NAME")};
+    QCommandLineOption changed{QStringLiteral("changed"),
+                               QStringLiteral("Only the settings that differ from the factory settings.")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show help.")};
     QCommandLineOption version{QStringLiteral("version"), QStringLiteral("Show the version and build date.")};
 
     QList<QCommandLineOption> all() const
     {
-        return {port, baud, json, yes, output, noCheck, resume, writeAll, toConfigurator, noArchive, archiveAt, site, help, version};
+        return {port, baud, json, yes, output, noCheck, resume, writeAll, toConfigurator, noArchive, archiveAt, site, changed, help, version};
     }
 };
 
 // The options that only some commands take, with their flags.
-std::array<std::pair<int, const QCommandLineOption *>, 8> ownOptions(const Options &o)
+std::array<std::pair<int, const QCommandLineOption *>, 9> ownOptions(const Options &o)
 {
     return {{{Output, &o.output}, {NoCheck, &o.noCheck}, {Resume, &o.resume}, {All, &o.writeAll},
-             {ToConfigurator, &o.toConfigurator}, {NoArchive, &o.noArchive}, {ArchiveAt, &o.archiveAt}, {Site, &o.site}}};
+             {ToConfigurator, &o.toConfigurator}, {NoArchive, &o.noArchive}, {ArchiveAt, &o.archiveAt}, {Site, &o.site},
+             {Changed, &o.changed}}};
 }
 
 const char kGeneralHelp[] =
@@ -322,6 +326,7 @@ QString checkOwn(const QCommandLineParser &parser, const CommandSpec &spec, cons
     invocation.noCheck = parser.isSet(options.noCheck);
     invocation.resume = parser.isSet(options.resume);
     invocation.all = parser.isSet(options.writeAll);
+    invocation.changed = parser.isSet(options.changed);
     invocation.toConfigurator = parser.isSet(options.toConfigurator);
     const QString foreign = foreignOption(parser, spec, options);
     return foreign.isEmpty() ? checkArchiveOptions(parser, options, invocation) : foreign;

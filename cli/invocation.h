@@ -26,6 +26,7 @@ struct Invocation {
     bool noCheck = false;
     bool resume = false;
     bool all = false; // write every setting
+    bool changed = false; // show only the settings that differ from the factory's
     bool toConfigurator = false;
     bool noArchive = false;
     std::optional<ArchiveLocation> archiveAt{}; // --archive: this run's archive (no password yet)

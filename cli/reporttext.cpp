@@ -1,5 +1,9 @@
 #include "reporttext.h"
 
+#include "changedsettings.h"
+
+#include <QJsonObject>
+
 #include "registry.h"
 
 namespace {
@@ -58,6 +62,27 @@ SettingsReport settingsReportOf(const settingsfile::Contents &file)
     const DeviceDefinition &d = modelInfo(file.model);
     const SettingsImages images{file.images.eeprom, file.images.memory};
     return d.report(images, d.imagesVariant(images, file.header.variant));
+}
+
+QJsonArray reportJson(const SettingsReport &report)
+{
+    QJsonArray blocks;
+    for (const ReportBlock &block : report.blocks) {
+        QJsonArray rows;
+        for (const QStringList &row : block.rows)
+            rows.append(QJsonArray::fromStringList(row));
+        blocks.append(QJsonObject{{QStringLiteral("headings"), QJsonArray::fromStringList(block.headings)},
+                                  {QStringLiteral("rows"), rows}});
+    }
+    return blocks;
+}
+
+SettingsReport changedSettingsReportOf(const settingsfile::Contents &file)
+{
+    const DeviceDefinition &d = modelInfo(file.model);
+    const SettingsImages images{file.images.eeprom, file.images.memory};
+    const quint8 variant = d.imagesVariant(images, file.header.variant);
+    return changedSettings(d.report(images, variant), d.report(d.factoryImages(variant), variant));
 }
 
 QStringList reportText(const SettingsReport &report)

@@ -180,6 +180,9 @@ void TstVexctl::initTestCase()
     writeFile("g1.vau", settingsFile(Model::ZmuGsm, 1, zero));
     writeFile("g4.vau", settingsFile(Model::ZmuGsm, 4, zero));
     writeFile("p64.vau", settingsFile(Model::Korvel16_64p, 2, zero));
+    const SettingsImages factory = modelInfo(Model::Korvel16p).factoryImages(2);
+    const QByteArray factoryBytes = factory.eeprom + factory.memory;
+    writeFile("f16.vau", settingsFile(Model::Korvel16p, 2, [factoryBytes](int i) { return factoryBytes.at(i); }));
     writeFile("short.vau", panelPattern().left(12));
     writeFile("unknown.vau", QByteArray("\x63\x01", 2) + QByteArray(600, '\0'));
     writeFile("bad.hex", ":0100000000FE\n:00000001FF\n");
@@ -222,6 +225,10 @@ void TstVexctl::offlineCommands_data()
                                                 << "no interrupted write" << none << QByteArray();
     QTest::newRow("show") << QStringList{"show", "p16.vau"} << 0 << "КОРВЕЛ - 16П (KVL16P-2)" << none << none << QByteArray();
     QTest::newRow("show as json") << QStringList{"--json", "show", "p16.vau"} << 0 << "\"fields\":[{\"group\":" << none << none << QByteArray();
+    QTest::newRow("factory settings: nothing changed") << QStringList{"--json", "show", "--changed", "f16.vau"} << 0
+                                                       << "\"changed\":[]" << none << none << QByteArray();
+    QTest::newRow("changed from the factory's") << QStringList{"--json", "show", "--changed", "p16.vau"} << 0
+                                                << "\"changed\":[{\"headings\":[\"№ ЗОНИ\"" << none << none << QByteArray();
     QTest::newRow("report suffix") << QStringList{"report", "p16.vau", "-o", "r.txt"} << 2 << none << "-o r.txt" << none << QByteArray();
     QTest::newRow("rtf report") << QStringList{"report", "p16.vau", "-o", "r.rtf"} << 0 << none << none << "r.rtf" << QByteArray("{\\rtf1");
     QTest::newRow("pdf report") << QStringList{"report", "p16.vau", "-o", "r.pdf"} << 0 << none << none << "r.pdf" << QByteArray("%PDF");
