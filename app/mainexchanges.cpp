@@ -34,7 +34,7 @@ std::unique_ptr<TMainCPort> TMainForm::createLink(ExchangeState &state) const
 bool TMainForm::confirmWriteOf(const EditorWindow &window)
 {
     return window.holdsSettings()
-           || dialogs().askYesNo(QStringLiteral(
+           || dialogs().askYesNoSafely(QStringLiteral(
                "Редактор не містить налаштувань, зчитаних з приладу, завантажених з файлу "
                "або змінених вами: записати значення за замовчуванням?"));
 }
@@ -181,7 +181,7 @@ void TMainForm::mnInitConfClick()
 
 void TMainForm::mnClearConfiguratorClick()
 {
-    if (!dialogs().askOkCancel(QStringLiteral("Дані з конфігуратора будуть видалені. Продовжити?")))
+    if (!dialogs().askOkCancelSafely(QStringLiteral("Дані з конфігуратора будуть видалені. Продовжити?")))
         return;
     m_slotNumber = kSlotDevice;
     discardCutWrites();

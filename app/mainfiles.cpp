@@ -157,7 +157,8 @@ void TMainForm::saveSettingsOf(EditorWindow &window)
 
 bool TMainForm::confirmOverwrite(const QString &path)
 {
-    return !QFileInfo::exists(path) || dialogs().askYesNo(QStringLiteral("Такий файл вже існує. Перезаписати?"));
+    return !QFileInfo::exists(path)
+           || dialogs().askYesNoSafely(QStringLiteral("Такий файл вже існує. Перезаписати?"));
 }
 
 void TMainForm::mnFAClick()
@@ -177,8 +178,8 @@ void TMainForm::mnFAClick()
         return;
     }
     if (window->hasUserChanges()
-        && !dialogs().askYesNo(QStringLiteral("Заводські налаштування замінять зміни в «%1». Продовжити?")
-                                   .arg(window->title())))
+        && !dialogs().askYesNoSafely(QStringLiteral("Заводські налаштування замінять зміни в «%1». Продовжити?")
+                                         .arg(window->title())))
         return;
     loadSettingsFile(*window, path, std::get<settingsfile::Contents>(read));
     window->setCaption(window->title() + QStringLiteral("   -   заводські налаштування"));

@@ -69,8 +69,14 @@ void TMainForm::mnPrintClick()
 
 void TMainForm::mnPreviewReportClick()
 {
-    if (EditorWindow *window = reportingEditor())
-        previewReport(window->PrepareToPrint());
+    EditorWindow *window = reportingEditor();
+    if (!window)
+        return;
+    const DeviceDefinition &d = modelInfo(window->model());
+    std::optional<SettingsReport> factory;
+    if (d.report && d.factoryImages)
+        factory = d.report(d.factoryImages(window->editorVariant()), window->editorVariant());
+    previewReport(window->PrepareToPrint(), factory);
 }
 
 void TMainForm::mnReportPdfClick()

@@ -53,6 +53,12 @@ void checkSpoiled(const FaultRule &rule, const QByteArray &reply)
         FUZZ_CHECK(reply.startsWith(sent) && sent.size() < reply.size());
         FUZZ_CHECK(sent.size() >= reply.size() - rule.amount);
         break;
+    case Action::Surplus:
+        // A good frame of the same command that never outgrows what a length byte can say.
+        FUZZ_CHECK(sent.size() >= reply.size() && sent.size() <= frame::kMaxSize);
+        FUZZ_CHECK(frame::checksumIsGood(sent) && frame::byteAt(sent, 2) == sent.size());
+        FUZZ_CHECK(frame::replyIsGood(sent, reply));
+        break;
     }
     FUZZ_CHECK(pieces.size() == 1 && pieces[0].delayMs == 0);
 }

@@ -32,6 +32,22 @@ int minimumReplySize(const TPacket &request)
     }
 }
 
+// The data bytes a memory read asks for. A reply that carries more must not spill them over
+// image bytes that an earlier read of the same exchange took. A read of two bytes is left
+// whole: the firmware may answer it with its whole block.
+qsizetype askedBytes(const TPacket &request, qsizetype replied)
+{
+    constexpr qsizetype kBlockRequest = 2;
+    const QByteArray &data = request.Data;
+    switch (frame::byteAt(data, 3)) {
+    case frame::kCmdShortRead: return frame::byteAt(data, frame::kHeaderSize + 1);
+    case frame::kCmdClockRead: return frame::kClockBytes;
+    default: break;
+    }
+    const qsizetype asked = data.size() - frame::kOverhead;
+    return asked == kBlockRequest ? replied : asked;
+}
+
 // Copies `bytes` into `image` from `dest`; bytes that would land outside the image are
 // dropped, so the image keeps its size whatever the reply holds.
 void storeBounded(QByteArray &image, qsizetype dest, const QByteArray &bytes)
@@ -318,7 +334,7 @@ bool TMainCPort::storeReply(const TPacket &request, const QByteArray &reply)
         storeBounded(m_state.EepromImage, request.Dest, payload.left(1));
         break;
     case kKindMemoryRead:
-        storeBounded(m_state.MemoryImage, request.Dest, payload);
+        storeBounded(m_state.MemoryImage, request.Dest, payload.left(askedBytes(request, payload.size())));
         break;
     case kKindIdentify:
     case kKindSlotHeader:

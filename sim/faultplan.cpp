@@ -14,6 +14,9 @@ using Trigger = FaultRule::Trigger;
 constexpr int kMaxDelayMs = 600000;
 // Line noise put before a reply; never the start byte, so it cannot pass for a frame.
 constexpr char kNoiseByte = '\x55';
+// What a reply carries beyond what was asked: unlike an image's bytes, so that it shows if
+// it is ever taken.
+constexpr char kSurplusByte = '\xA5';
 constexpr int kMaxFrameBytes = 255;
 
 struct ActionForm {
@@ -35,6 +38,7 @@ const QHash<QString, ActionForm> &actionSpecs()
         {QStringLiteral("garbage"), {Action::Garbage, 1, 1, kMaxFrameBytes, false}},
         {QStringLiteral("truncate"), {Action::Truncate, 1, 1, kMaxFrameBytes - 1, false}},
         {QStringLiteral("silent"), {Action::FallSilent, 0, 0, 0, false}},
+        {QStringLiteral("surplus"), {Action::Surplus, -1, 1, frame::kMaxPayload, false}},
     };
     return forms;
 }
@@ -138,10 +142,24 @@ QList<ReplyPiece> splitInto(const QByteArray &reply, int pieces, int gapMs)
     return result;
 }
 
+QByteArray payloadOf(const QByteArray &reply)
+{
+    return reply.mid(frame::kHeaderSize, reply.size() - frame::kOverhead);
+}
+
 QByteArray withCommand(const QByteArray &reply, quint8 command)
 {
-    return frame::make(frame::byteAt(reply, 1), command,
-                       reply.mid(frame::kHeaderSize, reply.size() - frame::kOverhead));
+    return frame::make(frame::byteAt(reply, 1), command, payloadOf(reply));
+}
+
+// The reply's payload and up to `count` bytes more, as far as the length byte can count
+// them (255 bytes in all), in a frame whose length and checksum are right.
+QByteArray withSurplus(const QByteArray &reply, int count)
+{
+    const QByteArray payload = payloadOf(reply);
+    const qsizetype room = std::max<qsizetype>(0, frame::kMaxPayload - payload.size());
+    return frame::make(frame::byteAt(reply, 1), frame::byteAt(reply, 3),
+                       payload + QByteArray(std::min<qsizetype>(count, room), kSurplusByte));
 }
 
 } // namespace
@@ -193,6 +211,7 @@ QString describeAction(const FaultRule &rule)
         return QStringLiteral("fault: %1 noise bytes before the frame").arg(rule.amount);
     case Action::Truncate: return QStringLiteral("fault: last %1 bytes cut off").arg(rule.amount);
     case Action::FallSilent: return QStringLiteral("fault: fell silent");
+    case Action::Surplus: return QStringLiteral("fault: %1 payload bytes more than asked").arg(rule.amount);
     }
     return QString();
 }
@@ -219,6 +238,9 @@ QList<ReplyPiece> spoilReply(const FaultRule &rule, const QByteArray &reply)
         break;
     case Action::Truncate:
         bytes.chop(std::min<qsizetype>(rule.amount, reply.size() - 1));
+        break;
+    case Action::Surplus:
+        bytes = withSurplus(reply, rule.amount);
         break;
     }
     return {{bytes, 0}};

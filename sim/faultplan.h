@@ -16,6 +16,7 @@ struct FaultRule {
         Garbage,        // `amount` noise bytes go before the start byte
         Truncate,       // the last `amount` bytes are not sent
         FallSilent,     // this and every later request go unanswered
+        Surplus,        // `amount` payload bytes more than asked, framed as a good reply
     };
     enum class Trigger {
         AnyRequest,
@@ -43,7 +44,7 @@ public:
 
     // Rules separated by ";", each "action[:n[:gap]][,trigger][,count]":
     //   action  drop | corrupt | wrongcmd | split:pieces[:gapms] | delay:ms |
-    //           garbage[:bytes] | truncate[:bytes] | silent
+    //           garbage[:bytes] | truncate[:bytes] | silent | surplus:bytes
     //   trigger any | cmd=CODE | req=N              (default any)
     //   count   once | times=N | always             (default once)
     // Numbers are decimal or 0x-prefixed hexadecimal.

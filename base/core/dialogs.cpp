@@ -16,3 +16,9 @@ Dialogs *setDialogs(Dialogs *instance)
     g_dialogs = instance;
     return previous;
 }
+
+int Dialogs::askWithButtons(const ButtonBox &box)
+{
+    showMessage(box.kind, box.text, box.detail);
+    return box.wayOut();
+}

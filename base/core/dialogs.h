@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QObject;
 
@@ -13,6 +14,17 @@ public:
     enum class Kind { Error, Information, Warning };
     // The answers to a question about changes not yet saved.
     enum class Choice { Save, Discard, Cancel };
+
+    // A box whose buttons the program names: a choice of ways on after an exchange. The
+    // last button is the way out ("Закрити"): Esc and closing the box press it.
+    struct ButtonBox {
+        Kind kind = Kind::Information;
+        QString text;
+        QString detail;
+        QStringList buttons;   // left to right
+        int defaultButton = 0; // what Enter presses
+        int wayOut() const { return int(buttons.size()) - 1; }
+    };
 
     struct FileRequest {
         QString directory;     // folder the dialog starts in
@@ -28,6 +40,14 @@ public:
     virtual bool askYesNo(const QString &text) = 0;
     // OK/Cancel question; true for OK.
     virtual bool askOkCancel(const QString &text) = 0;
+    // The same questions when "Так" or OK overwrites, erases or writes to a device: "Ні" or
+    // "Скасувати" is the default button, so that a stray Enter changes nothing. Where nobody
+    // presses keys, they are asked as the others.
+    virtual bool askYesNoSafely(const QString &text) { return askYesNo(text); }
+    virtual bool askOkCancelSafely(const QString &text) { return askOkCancel(text); }
+    // Shows `box` and returns the index of the button pressed. Where nobody can choose, the
+    // box is shown as a message and left by its way out.
+    virtual int askWithButtons(const ButtonBox &box);
     // "Зберегти" / "Не зберігати" / "Скасувати" question; closing the box cancels.
     virtual Choice askSaveDiscardCancel(const QString &text) = 0;
     // Empty string when the user cancels.

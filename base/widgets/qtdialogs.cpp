@@ -48,11 +48,13 @@ int execOnTop(QDialog &dialog)
     return dialog.exec();
 }
 
-bool ask(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
-         QMessageBox::StandardButton yes)
+// `yes` and `no` are the box's buttons; `byDefault` is the one Enter presses.
+bool ask(QWidget *parent, const QString &text, QMessageBox::StandardButton yes, QMessageBox::StandardButton no,
+         QMessageBox::StandardButton byDefault)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Підтвердження"), displayText(text),
-                    buttons, parent);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Підтвердження"), displayText(text), yes | no, parent);
+    box.setDefaultButton(byDefault);
+    box.setEscapeButton(no);
     return execOnTop(box) == yes;
 }
 
@@ -99,12 +101,37 @@ void QtDialogs::showMessage(Kind kind, const QString &text, const QString &detai
 
 bool QtDialogs::askYesNo(const QString &text)
 {
-    return ask(parentWindow(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    return ask(parentWindow(), text, QMessageBox::Yes, QMessageBox::No, QMessageBox::Yes);
 }
 
 bool QtDialogs::askOkCancel(const QString &text)
 {
-    return ask(parentWindow(), text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+    return ask(parentWindow(), text, QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Ok);
+}
+
+bool QtDialogs::askYesNoSafely(const QString &text)
+{
+    return ask(parentWindow(), text, QMessageBox::Yes, QMessageBox::No, QMessageBox::No);
+}
+
+bool QtDialogs::askOkCancelSafely(const QString &text)
+{
+    return ask(parentWindow(), text, QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Cancel);
+}
+
+int QtDialogs::askWithButtons(const ButtonBox &request)
+{
+    QMessageBox box(iconFor(request.kind), titleFor(request.kind), displayText(request.text), QMessageBox::NoButton,
+                    parentWindow());
+    box.setInformativeText(displayText(request.detail));
+    QList<QAbstractButton *> buttons;
+    for (const QString &name : request.buttons)
+        buttons.append(box.addButton(name, QMessageBox::ActionRole));
+    box.setDefaultButton(qobject_cast<QPushButton *>(buttons.value(request.defaultButton)));
+    box.setEscapeButton(buttons.value(request.wayOut()));
+    execOnTop(box);
+    const int pressed = int(buttons.indexOf(box.clickedButton()));
+    return pressed < 0 ? request.wayOut() : pressed;
 }
 
 Dialogs::Choice QtDialogs::askSaveDiscardCancel(const QString &text)

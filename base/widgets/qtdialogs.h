@@ -13,6 +13,9 @@ public:
     void showMessage(Kind kind, const QString &text, const QString &detail = QString()) override;
     bool askYesNo(const QString &text) override;
     bool askOkCancel(const QString &text) override;
+    bool askYesNoSafely(const QString &text) override;
+    bool askOkCancelSafely(const QString &text) override;
+    int askWithButtons(const ButtonBox &box) override;
     Choice askSaveDiscardCancel(const QString &text) override;
     QString openFileName(const FileRequest &request) override;
     QString saveFileName(const FileRequest &request) override;

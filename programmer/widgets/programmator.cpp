@@ -8,6 +8,7 @@
 #include "shell.h"
 #include "subwindowplacement.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
@@ -15,11 +16,27 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QStyleOptionTitleBar>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int kToDevice = 0;
 constexpr int kToConfigurator = 1;
+
+// The width at which the title bar shows the whole caption beside its icon and buttons,
+// in the title font the sub-windows use.
+int captionWidth(const QMdiSubWindow &frame)
+{
+    QStyleOptionTitleBar bar;
+    bar.initFrom(&frame);
+    bar.rect = frame.rect();
+    bar.titleBarFlags = frame.windowFlags();
+    bar.titleBarState = frame.windowState();
+    bar.subControls = QStyle::SC_All;
+    const QRect label = frame.style()->subControlRect(QStyle::CC_TitleBar, &bar, QStyle::SC_TitleBarLabel, &frame);
+    const QFontMetrics metrics(QApplication::font("QMdiSubWindowTitleBar"));
+    return frame.width() - label.width() + metrics.horizontalAdvance(frame.windowTitle() + u' ');
+}
 
 QLabel *addValueRow(QFormLayout *form, const QString &caption, const QString &objectName)
 {
@@ -72,14 +89,23 @@ bool TProgrammatorForm::OpenHex(const QString &fileName)
     const HexFile file = readHexFile(fileName);
     m_firmware = file.parsed.firmware;
     showSummary(fileName, file);
-    if (file.parsed.error.reason == HexError::Reason::FileUnreadable)
-        ShowError(kErrReadFile);
-    else if (!file.parsed.ok())
-        dialogs().showMessage(Dialogs::Kind::Error,
-                              QStringLiteral("Файл %1 не можна завантажити, нічого не записано.\n%2")
-                                  .arg(m_fileName->text(), hexErrorText(file.parsed.error)));
+    if (!file.parsed.ok())
+        refuse(file.parsed.error);
     fillTargets(PortSettings::load().baudRate);
     return file.parsed.ok();
+}
+
+// The status bar may still speak of the last write: it now says the file was refused.
+void TProgrammatorForm::refuse(const HexError &error)
+{
+    m_shell.setStatusText(0, QStringLiteral("Файл %1 не можна завантажити").arg(m_fileName->text()));
+    m_shell.setStatusText(1, QString());
+    if (error.reason == HexError::Reason::FileUnreadable)
+        ShowError(kErrReadFile);
+    else
+        dialogs().showMessage(Dialogs::Kind::Error,
+                              QStringLiteral("Файл %1 не можна завантажити, нічого не записано.\n%2")
+                                  .arg(m_fileName->text(), hexErrorText(error)));
 }
 
 void TProgrammatorForm::showSummary(const QString &fileName, const HexFile &file)
@@ -97,14 +123,18 @@ void TProgrammatorForm::showSummary(const QString &fileName, const HexFile &file
     fitFrame();
 }
 
-// Grows the sub-window to show every text of the file just opened.
+// Grows the sub-window to show every text of the file just opened, and its caption (the
+// file's path) as far as the window area allows.
 void TProgrammatorForm::fitFrame()
 {
-    QWidget *frame = parentWidget();
+    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
     if (!frame || frame->isMaximized() || frame->isMinimized())
         return;
     layout()->activate(); // the new texts' sizes count at once, not at the next layout pass
-    frame->resize(frame->size().expandedTo(frame->sizeHint()));
+    QSize size = frame->size().expandedTo(frame->sizeHint());
+    if (QMdiArea *area = frame->mdiArea())
+        size.setWidth(std::max(size.width(), std::min(captionWidth(*frame), area->viewport()->width())));
+    frame->resize(size);
 }
 
 void TProgrammatorForm::fillTargets(qint32 baudRate)
@@ -148,7 +178,7 @@ void TProgrammatorForm::abtnLoadClick()
     const bool toConfigurator = target == kToConfigurator;
     if (toConfigurator) {
         const QString question = confirmationQuestion(m_firmware, std::nullopt);
-        if (!question.isEmpty() && !dialogs().askYesNo(question))
+        if (!question.isEmpty() && !dialogs().askYesNoSafely(question))
             return;
     }
     m_shell.BeginAnimation();
@@ -169,7 +199,7 @@ void TProgrammatorForm::setTransfersEnabled(bool enabled)
 bool TProgrammatorForm::flashOtherDevice(const DeviceIdentity &found)
 {
     m_shell.EndAnimation();
-    if (!dialogs().askYesNo(confirmationQuestion(m_firmware, found))) {
+    if (!dialogs().askYesNoSafely(confirmationQuestion(m_firmware, found))) {
         m_shell.setStatusText(0, QStringLiteral("Запис прошивки скасовано"));
         return false;
     }

@@ -39,6 +39,7 @@ protected:
 
 private:
     void showSummary(const QString &fileName, const HexFile &file);
+    void refuse(const HexError &error);
     void fitFrame();
     bool canStart(int target) const;
     bool flashOtherDevice(const DeviceIdentity &found);

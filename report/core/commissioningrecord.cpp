@@ -1,90 +1,112 @@
 #include "commissioningrecord.h"
 
-#include "rtfreport.h"
-
 #include <QRegularExpression>
 
 namespace {
-
-constexpr char kProlog[] =
-    R"({\rtf1\ansi\ansicpg1251\deff0\deflang1049{\fonttbl{\f0\fnil\fcharset204 Times New Roman;}})"
-    R"({\colortbl ;\red0\green0\blue255;}\viewkind4\uc1\pard\qc\cf1\b\f0\fs28)";
-constexpr char kBody[] = R"(\par \pard\cf0\b0\fs20\tx4500)";
-constexpr char kHeading[] = R"(\par \b)";
-constexpr char kPlain[] = R"(\b0)";
-constexpr char kEnd[] = R"(\par })";
 
 QString crcText(quint32 crc)
 {
     return QStringLiteral("%1").arg(crc, 8, 16, QLatin1Char('0')).toUpper();
 }
 
-QString verdict(const CommissioningRecord &r)
+bool matched(const CommissioningRecord &r)
 {
-    return r.differences.isEmpty() ? QStringLiteral("перевірено") : QStringLiteral("розбіжності після запису");
+    return r.differences.isEmpty() && r.otherMismatches.isEmpty();
 }
 
-struct Line {
-    QString caption;
-    QString value;
-};
-
-QList<Line> headerLines(const CommissioningRecord &r)
+QString orBlank(const QString &text)
 {
-    QList<Line> lines{{QStringLiteral("Записано в"), r.target},
-                      {QStringLiteral("Дата і час"), r.written.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))},
-                      {QStringLiteral("Порт"), r.port}};
+    return text.isEmpty() ? QStringLiteral("—") : text;
+}
+
+ReportBlock header(const CommissioningRecord &r)
+{
+    QList<QStringList> rows{{QStringLiteral("Об'єкт"), orBlank(r.site)},
+                            {QStringLiteral("Адреса"), orBlank(r.address)},
+                            {QStringLiteral("Прилад"), r.title},
+                            {QStringLiteral("Номер об'єкта"), orBlank(r.objectNumber)},
+                            {QStringLiteral("Записано в"), r.target},
+                            {QStringLiteral("Порт"), r.port},
+                            {QStringLiteral("Дата і час перевірки"), r.written.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))},
+                            {QStringLiteral("Оператор"), orBlank(r.operatorName)}};
     if (r.hasEeprom)
-        lines.append({QStringLiteral("CRC-32 EEPROM (прочитано)"), crcText(r.eepromCrc)});
-    lines.append({QStringLiteral("CRC-32 пам'яті (прочитано)"), crcText(r.memoryCrc)});
-    lines.append({QStringLiteral("Результат"), verdict(r)});
-    return lines;
+        rows.append({QStringLiteral("CRC-32 EEPROM (прочитано)"), crcText(r.eepromCrc)});
+    rows.append({QStringLiteral("CRC-32 пам'яті (прочитано)"), crcText(r.memoryCrc)});
+    rows.append({QStringLiteral("Результат"),
+                 matched(r) ? QStringLiteral("перевірено") : QStringLiteral("розбіжності після запису")});
+    return {ReportBlock::Kind::Columns, {QStringLiteral("ЗАПИС"), QString()}, rows};
+}
+
+ReportBlock differencesTable(const CommissioningRecord &r)
+{
+    QList<QStringList> rows;
+    for (const FieldDifference &d : r.differences)
+        rows.append({d.group + QStringLiteral(": ") + d.name, d.first, d.second});
+    for (const QString &other : r.otherMismatches)
+        rows.append({other, QString(), QString()});
+    return {ReportBlock::Kind::Columns,
+            {QStringLiteral("РОЗБІЖНОСТІ"), QStringLiteral("записано"), QStringLiteral("прочитано")}, rows};
+}
+
+// Two sections side by side become two lines of one table, each the section's title and its
+// values in a row: the record shows every code in a few pages instead of one a line.
+ReportBlock compactSections(const QList<ReportBlock> &pairs)
+{
+    ReportBlock table{ReportBlock::Kind::Columns, {QStringLiteral("СЕКЦІЯ"), QStringLiteral("ЗНАЧЕННЯ")}, {}};
+    for (const ReportBlock &pair : pairs) {
+        for (qsizetype side = 0; side < pair.headings.size(); ++side) {
+            QStringList values;
+            for (const QStringList &row : pair.rows)
+                values << row.value(2 * side + 1);
+            table.rows.append({pair.headings.at(side), values.join(u' ')});
+        }
+    }
+    return table;
+}
+
+QList<ReportBlock> compactSettings(const SettingsReport &settings)
+{
+    QList<ReportBlock> blocks;
+    QList<ReportBlock> sections;
+    for (const ReportBlock &block : settings.blocks) {
+        if (block.kind == ReportBlock::Kind::Fields)
+            sections.append(block);
+        else
+            blocks.append(block);
+    }
+    if (!sections.isEmpty())
+        blocks.append(compactSections(sections));
+    return blocks;
+}
+
+ReportBlock signatures()
+{
+    const QString line = QStringLiteral("____________________");
+    return {ReportBlock::Kind::Columns,
+            {QStringLiteral("ПІДПИСИ"), QStringLiteral("прізвище, ім'я"), QStringLiteral("підпис"), QStringLiteral("дата")},
+            {{QStringLiteral("Налаштував"), line, line, line}, {QStringLiteral("Перевірив / прийняв"), line, line, line}}};
 }
 
 } // namespace
 
-QByteArray commissioningRecordRtf(const CommissioningRecord &r)
+SettingsReport commissioningRecordReport(const CommissioningRecord &r)
 {
-    QList<QByteArray> lines{kProlog + rtfEscaped(QStringLiteral("ПРОТОКОЛ ЗАПИСУ НАЛАШТУВАНЬ: ") + r.title), kBody};
-    for (const Line &line : headerLines(r))
-        lines << rtfTabbed({line.caption, line.value}) + "\\par";
-    for (const QString &d : r.differences)
-        lines << rtfEscaped(d) + "\\par";
-    QString group;
-    for (const SettingField &f : r.fields) {
-        if (f.group != group) {
-            group = f.group;
-            lines << kHeading + rtfEscaped(group) + kPlain + "\\par";
-        }
-        lines << rtfTabbed({f.name, f.value}) + "\\par";
-    }
-    lines << kEnd;
-    return rtfDocument(lines);
+    SettingsReport report{QStringLiteral("ПРОТОКОЛ ЗАПИСУ НАЛАШТУВАНЬ"), {header(r)}};
+    if (!matched(r))
+        report.blocks.append(differencesTable(r));
+    report.blocks += compactSettings(r.settings);
+    report.blocks.append(signatures());
+    return report;
 }
 
-QString commissioningRecordHtml(const CommissioningRecord &r)
+QByteArray commissioningRecordRtf(const CommissioningRecord &record)
 {
-    const auto e = [](const QString &text) { return text.toHtmlEscaped(); };
-    QString html = QStringLiteral("<h2 style=\"color:#0000ff\">%1</h2><table>")
-                       .arg(e(QStringLiteral("Протокол запису налаштувань: ") + r.title));
-    for (const Line &line : headerLines(r))
-        html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(e(line.caption), e(line.value));
-    html += QStringLiteral("</table>");
-    for (const QString &d : r.differences)
-        html += QStringLiteral("<p>%1</p>").arg(e(d));
-    QString group;
-    for (const SettingField &f : r.fields) {
-        if (f.group != group) {
-            if (!group.isEmpty())
-                html += QStringLiteral("</table>");
-            group = f.group;
-            html += QStringLiteral("<h3>%1</h3><table>").arg(e(group));
-        }
-        html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(e(f.name), e(f.value));
-    }
-    if (!group.isEmpty())
-        html += QStringLiteral("</table>");
-    return html;
+    return reportRtf(commissioningRecordReport(record));
+}
+
+QString commissioningRecordHtml(const CommissioningRecord &record)
+{
+    return reportHtml(commissioningRecordReport(record));
 }
 
 QString commissioningRecordBaseName(const CommissioningRecord &r)

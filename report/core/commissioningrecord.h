@@ -1,28 +1,36 @@
 #pragma once
 
+#include "reportdocument.h"
 #include "settingfields.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
-// The record of a verified write that an installer keeps: what was written where and when,
-// every setting as the report prints it, the checksums of what the device gave back, and
-// whether it matched.
+// The record of a checked write that an installer signs and files: where and when the
+// settings were written, by whom, what was read back (as the settings report prints it, with
+// the CRC-32 of each image), whether it matched, and room for two signatures.
 struct CommissioningRecord {
-    QString title;      // the editor's title: model and variant
-    QString target;     // "прилад" or "конфігуратор (конфігурація 2)"
+    QString title;  // the editor's title: model and variant
+    QString target; // "прилад" or "конфігуратор (конфігурація 2)"
     QString port;
     QDateTime written;
-    QList<SettingField> fields;
-    quint32 eepromCrc = 0; // CRC-32 of each image as read back
+    QString site;    // the protected site and its address, when known
+    QString address;
+    QString objectNumber;
+    QString operatorName;
+    SettingsReport settings;            // the settings read back, as the model's report prints them
+    QList<FieldDifference> differences; // written (first) and read back (second)
+    QStringList otherMismatches;        // written constants that read back otherwise
+    quint32 eepromCrc = 0;              // CRC-32 of each image as read back
     quint32 memoryCrc = 0;
     bool hasEeprom = true;
-    QStringList differences; // empty: "перевірено"
 };
 
+// The record as one document: its header, the differences when there were any, the settings,
+// and the signatures; rendered as RTF, preview and PDF alike.
+SettingsReport commissioningRecordReport(const CommissioningRecord &record);
 QByteArray commissioningRecordRtf(const CommissioningRecord &record);
-// The same content as HTML, for a PDF or a preview.
 QString commissioningRecordHtml(const CommissioningRecord &record);
 // "Протокол KVL16P-2 2026-12-09 14-03-12" (no extension): model and time of the write.
 QString commissioningRecordBaseName(const CommissioningRecord &record);

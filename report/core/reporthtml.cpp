@@ -20,11 +20,13 @@ QString cells(const char *tag, const QStringList &texts, int span = 1)
     return html;
 }
 
+// The first cell names the row: it keeps to one line, and the values wrap instead.
 QString rowsHtml(const QList<QStringList> &rows)
 {
     QString html;
     for (const QStringList &row : rows)
-        html += QStringLiteral("<tr>%1</tr>").arg(cells("td", row));
+        html += QStringLiteral("<tr><td style=\"white-space:nowrap\">%1</td>%2</tr>")
+                    .arg(escaped(row.value(0)), cells("td", row.mid(1)));
     return html;
 }
 

@@ -1,13 +1,18 @@
 #include "reportoutput.h"
 
+#include "changedsettings.h"
 #include "dialogs.h"
+
+#include <QCheckBox>
 
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QTextDocument>
+#include <QToolBar>
 
 namespace {
 
@@ -42,15 +47,26 @@ bool writeReportPdf(const QString &path, const SettingsReport &report)
     return writeHtmlPdf(path, reportHtml(report), report.title);
 }
 
-void previewReport(const SettingsReport &report)
+void previewReport(const SettingsReport &report, const std::optional<SettingsReport> &factory)
 {
     QPrinter printer;
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setDocName(report.title);
     QPrintPreviewDialog preview(&printer);
     preview.setWindowTitle(QStringLiteral("Попередній перегляд звіту"));
-    const QString html = reportHtml(report);
+    QString html = reportHtml(report);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&html](QPrinter *target) { printHtml(html, *target); });
+    auto *toolBar = preview.findChild<QToolBar *>();
+    if (factory && toolBar) {
+        auto *changedOnly = new QCheckBox(QStringLiteral("Лише змінені налаштування"), toolBar);
+        changedOnly->setObjectName(QStringLiteral("ckbChangedOnly"));
+        toolBar->addWidget(changedOnly);
+        QObject::connect(changedOnly, &QCheckBox::toggled, &preview, [&](bool on) {
+            html = reportHtml(on ? changedSettings(report, *factory) : report);
+            if (auto *pages = preview.findChild<QPrintPreviewWidget *>())
+                pages->updatePreview();
+        });
+    }
     dialogs().execDialog(&preview);
 }

@@ -53,7 +53,7 @@ public:
     QString title() const override { return m_title; }
     bool isIdle() const override { return true; }
     bool holdsSettings() const override { return holds; }
-    bool hasUserChanges() const override { return false; }
+    bool hasUserChanges() const override { return edited; }
     QUndoStack *undoStack() const override { return &m_undo; }
     void VersionFirmware(quint8 variant) override
     {
@@ -92,6 +92,7 @@ public:
 
     QStringList calls;
     bool holds = true;
+    bool edited = false;
 
 private:
     void finish(const QString &call)
@@ -194,6 +195,35 @@ QStringList recentItems(TMainForm &form)
     return texts;
 }
 
+// The program's real message boxes, with the file dialogs answered by a name.
+class BoxesWithFileName : public QtDialogs
+{
+public:
+    QString saveFileName(const FileRequest &) override { return fileName; }
+    QString fileName;
+};
+
+// The next message box that opens: its text and the button Enter presses; Esc then leaves it.
+struct BoxWatch {
+    QString text;
+    QMessageBox::StandardButton byDefault = QMessageBox::NoButton;
+
+    explicit BoxWatch(QObject *context)
+    {
+        auto *timer = new QTimer(context);
+        QObject::connect(timer, &QTimer::timeout, timer, [this, timer] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            text = box->text();
+            byDefault = box->standardButton(box->defaultButton());
+            timer->deleteLater();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        timer->start(10);
+    }
+};
+
 // Takes the "file" URLs the program asks the system to open.
 class UrlCatcher : public QObject
 {
@@ -237,6 +267,8 @@ private Q_SLOTS:
     void transmitFailureNamesOperation_data();
     void transmitFailureNamesOperation();
     void boxesStayAboveSelectionWindow();
+    void destructiveQuestionsDefaultToNo_data();
+    void destructiveQuestionsDefaultToNo();
     void writeSlotGoesToActiveEditor();
     void surveyOfEmptyConfigurator();
     void surveyNamesStoredModels();
@@ -587,6 +619,47 @@ void TstMainForm::boxesStayAboveSelectionWindow()
 
     QTest::mouseClick(form->selectWindow()->findChild<QPushButton *>("btnClose"), Qt::LeftButton);
     QTRY_VERIFY(!form->selectWindow());
+}
+
+void TstMainForm::destructiveQuestionsDefaultToNo_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<int>("safe");
+    QTest::newRow("overwrite-file") << "mnSave" << "Такий файл вже існує. Перезаписати?" << int(QMessageBox::No);
+    QTest::newRow("factory-settings-over-edits")
+        << "mnFA" << "Заводські налаштування замінять зміни в «КОРВЕЛ-16П (KVL16P-3)». Продовжити?"
+        << int(QMessageBox::No);
+    QTest::newRow("clear-configurator") << "mnClearConfigurator" << "Дані з конфігуратора будуть видалені. Продовжити?"
+                                        << int(QMessageBox::Cancel);
+    QTest::newRow("write-defaults") << "tbLoadDev"
+                                    << "Редактор не містить налаштувань, зчитаних з приладу, завантажених з файлу "
+                                       "або змінених вами: записати значення за замовчуванням?"
+                                    << int(QMessageBox::No);
+}
+
+// Through the real boxes: the default button is the safe answer, and Esc changes nothing.
+void TstMainForm::destructiveQuestionsDefaultToNo()
+{
+    QFETCH(QString, command);
+    auto form = makeForm();
+    form->setProgramFolder(qEnvironmentVariable("VEX_BIN_DIR"));
+    auto *editor = qobject_cast<FakeEditor *>(form->openEditor(Model::Korvel16p, 3));
+    editor->holds = false;
+    editor->edited = true;
+    BoxesWithFileName boxes;
+    boxes.fileName = writeSettingsFile(m_dir->filePath("existing.vau"));
+    boxes.setParentWindow(form.get());
+    Dialogs *scripted = setDialogs(&boxes);
+    BoxWatch watch(form.get());
+
+    action(*form, qPrintable(command))->trigger();
+    setDialogs(scripted);
+
+    QTEST(watch.text, "question");
+    QTEST(int(watch.byDefault), "safe");
+    QCOMPARE(editor->calls, QStringList{"VersionFirmware 3"});
+    QVERIFY(m_device.frames.isEmpty());
 }
 
 void TstMainForm::writeSlotGoesToActiveEditor()

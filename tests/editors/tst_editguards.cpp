@@ -3,8 +3,11 @@
 // menu and what forgets them; the size an editor opens at.
 #include "editorbench.h"
 #include "paneleditor.h"
+#include "systempaneleditor.h"
+#include "systemtreepage.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -13,6 +16,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTreeWidget>
 #include <QUndoStack>
 
 using Choice = Dialogs::Choice;
@@ -40,6 +44,32 @@ void apply(QWidget *editor, const QString &step)
     auto *field = editor->findChild<QLineEdit *>(step.section(u':', 0, 0));
     field->setFocus();
     QTest::keyClicks(field, step.section(u':', 1));
+}
+
+// On the 16.64P editor's "приписка ППКП" page: "trvDevices:2:AddT16P" selects node 2 and
+// uses the item of its menu; "ckb5" clicks zone 5 of the relay shown.
+void applySystem(QWidget *editor, const QString &step)
+{
+    const QStringList parts = step.split(u':');
+    if (parts.size() == 1) {
+        editor->findChild<QCheckBox *>(step)->click();
+        return;
+    }
+    auto *tree = editor->findChild<QTreeWidget *>(parts.at(0));
+    tree->setCurrentItem(tree->topLevelItem(parts.at(1).toInt()));
+    auto *page = editor->findChild<SystemTreePage *>();
+    page->pmTrvDevPopup();
+    page->pmTrvRVMPopup();
+    editor->findChild<QAction *>(parts.at(2))->trigger();
+}
+
+// A tree node's text ("trvRVM:1") or whether a zone box is checked ("ckb5").
+QString shownSystem(QWidget *editor, const QString &control)
+{
+    if (const auto *box = editor->findChild<QCheckBox *>(control))
+        return box->isChecked() ? QStringLiteral("on") : QStringLiteral("off");
+    const auto *tree = editor->findChild<QTreeWidget *>(control.section(u':', 0, 0));
+    return tree->topLevelItem(control.section(u':', 1).toInt())->text(0);
 }
 
 // What the controls show: a combo's item, a field's text and hint (a telephone's code string).
@@ -71,6 +101,8 @@ private Q_SLOTS:
     void factorySettingsOverEdits();
     void undoAndRedo_data();
     void undoAndRedo();
+    void systemTableEdits_data();
+    void systemTableEdits();
     void refillForgetsEdits_data();
     void refillForgetsEdits();
     void openingSizeShowsPageWhole_data();
@@ -247,6 +279,56 @@ void TstEditGuards::undoAndRedo()
     QCOMPARE(shown(editor, controls), after);
     QCOMPARE(editor->windowTitle(), editor->title() + kMark);
     QVERIFY(!action("mnRedo")->isEnabled());
+}
+
+void TstEditGuards::systemTableEdits_data()
+{
+    QTest::addColumn<QString>("prepared");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    const QString empty = QStringLiteral("(пусто)");
+    QTest::newRow("add-16-zone-panel") << "" << "trvDevices:2:AddT16P" << "trvDevices:2" << empty << "Корвел-16П";
+    QTest::newRow("delete-panel") << "trvDevices:3:AddT8P" << "trvDevices:3:DeleteDev" << "trvDevices:3" << "Корвел-8П"
+                                  << empty;
+    QTest::newRow("add-relay-module") << "" << "trvRVM:1:AddRVM" << "trvRVM:1" << empty << "РВМ-8";
+    QTest::newRow("delete-relay-module") << "trvRVM:0:AddRVM" << "trvRVM:0:DeleteRVM" << "trvRVM:0" << "РВМ-8" << empty;
+    // The panel itself and module 1 are selected: the relay view shows relay 1 of both.
+    QTest::newRow("relay-mask") << "trvRVM:0:AddRVM" << "ckb5" << "ckb5" << "off" << "on";
+}
+
+// Each is one edit of the user's: marked in the caption, undone and redone with the trees,
+// the relay view and the table that the memory image is encoded from.
+void TstEditGuards::systemTableEdits()
+{
+    QFETCH(QString, prepared);
+    QFETCH(QString, edit);
+    QFETCH(QString, control);
+    auto *editor = qobject_cast<TKorvelForm16_64p *>(m_form->openEditor(Model::Korvel16_64p, 2));
+    editor->btnPPKPClick();
+    if (!prepared.isEmpty())
+        applySystem(editor, prepared);
+    const TDeviceCollection before = editor->systemPanelSettings().system;
+    const QString captionBefore = editor->windowTitle();
+    const int edits = editor->undoStack()->index();
+
+    applySystem(editor, edit);
+    QTEST(shownSystem(editor, control), "after");
+    QCOMPARE(editor->windowTitle(), editor->title() + kMark);
+    QCOMPARE(editor->undoStack()->index(), edits + 1);
+    const TDeviceCollection after = editor->systemPanelSettings().system;
+    QVERIFY(!(after == before));
+
+    action("mnUndo")->trigger();
+    QTEST(shownSystem(editor, control), "before");
+    QVERIFY(editor->systemPanelSettings().system == before);
+    QCOMPARE(editor->windowTitle(), captionBefore);
+
+    action("mnRedo")->trigger();
+    QTEST(shownSystem(editor, control), "after");
+    QVERIFY(editor->systemPanelSettings().system == after);
+    QCOMPARE(editor->windowTitle(), editor->title() + kMark);
 }
 
 void TstEditGuards::refillForgetsEdits_data()

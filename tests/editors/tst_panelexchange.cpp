@@ -24,10 +24,14 @@
 #include <QSettings>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTreeWidget>
 
 namespace {
+
+// The time a checked write's status names ("о 14:32:05").
+const QRegularExpression kCheckedAt(QStringLiteral(" о (\\d\\d:\\d\\d:\\d\\d)"));
 
 PanelModel panelOf(Model model)
 {
@@ -114,6 +118,8 @@ private Q_SLOTS:
     void compareWithFileNamesField();
     void compareWithUnchangedDevice();
     void resumedWriteEndsLikeUncutWrite();
+    void stoppedWriteSaysWhatDeviceHolds_data();
+    void stoppedWriteSaysWhatDeviceHolds();
     void recordKeptBesideEarlierOne();
 
 private:
@@ -136,11 +142,15 @@ void TstPanelExchange::readEditWrite_data()
     QTest::addColumn<int>("model");
     QTest::addColumn<int>("variant");
     QTest::addColumn<int>("baud");
-    QTest::newRow("4-zone-variant-4") << int(Model::Korvel4p) << 4 << 38400;
-    QTest::newRow("4-zone-variant-6-short-reads-at-9600") << int(Model::Korvel4p) << 6 << 9600;
-    QTest::newRow("8-zone-variant-3") << int(Model::Korvel8p) << 3 << 38400;
-    QTest::newRow("8-zone-variant-5") << int(Model::Korvel8p) << 5 << 38400;
-    QTest::newRow("16-zone-variant-2") << int(Model::Korvel16p) << 2 << 38400;
+    QTest::addColumn<int>("surplus"); // bytes more than asked in the reply to the read's last request
+    QTest::newRow("4-zone-variant-4") << int(Model::Korvel4p) << 4 << 38400 << 0;
+    QTest::newRow("4-zone-variant-6-short-reads-at-9600") << int(Model::Korvel4p) << 6 << 9600 << 0;
+    QTest::newRow("8-zone-variant-3") << int(Model::Korvel8p) << 3 << 38400 << 0;
+    QTest::newRow("8-zone-variant-5") << int(Model::Korvel8p) << 5 << 38400 << 0;
+    QTest::newRow("16-zone-variant-2") << int(Model::Korvel16p) << 2 << 38400 << 0;
+    // As many as the frame's length byte allows: the next write asks nothing and loses nothing.
+    QTest::newRow("16-zone-surplus-after-last-read") << int(Model::Korvel16p) << 2 << 38400 << 200;
+    QTest::newRow("4-zone-short-reads-surplus-after-last-read") << int(Model::Korvel4p) << 6 << 9600 << 200;
 }
 
 void TstPanelExchange::readEditWrite()
@@ -148,10 +158,14 @@ void TstPanelExchange::readEditWrite()
     QFETCH(int, model);
     QFETCH(int, variant);
     QFETCH(int, baud);
+    QFETCH(int, surplus);
     const Model m = Model(model);
     const ModelInfo &info = modelInfo(m);
     storeBaud(baud);
     makeSimulator(m, quint8(variant));
+    const qsizetype lastRead = 1 + planRequests(info.deviceRead(quint8(variant), baud), {}, {}).list.size();
+    if (surplus)
+        m_endpoint->setFaultPlan(*FaultPlan::parse(QStringLiteral("surplus:%1,req=%2").arg(surplus).arg(lastRead)).plan);
     const PanelSettings wanted = distinctive(m);
     const settingsfile::Images images{encodeEeprom(panelOf(m), variant, wanted),
                                       encodeMemory(panelOf(m), wanted)};
@@ -159,6 +173,7 @@ void TstPanelExchange::readEditWrite()
 
     m_form->findChild<QAction *>("tbReadDev")->trigger();
     waitForEnd();
+    QCOMPARE(m_requests.size(), lastRead);
     TPanelEditor *editor = active();
     QVERIFY(editor);
     QCOMPARE(int(editor->editorVariant()), variant);
@@ -180,9 +195,10 @@ void TstPanelExchange::readEditWrite()
     waitForEnd();
     // Only what differs is sent after the read, then read back and checked; the controls are
     // not refilled from the device.
+    QCOMPARE(m_dialogs->questions, QStringList());
     QVERIFY(editor->windowTitle().endsWith(QStringLiteral("   -   записано і перевірено")));
-    QVERIFY2(m_form->statusText(0).startsWith(QStringLiteral("Записано і перевірено: 1 налаштування (")),
-             qPrintable(m_form->statusText(0)));
+    const QString status = m_form->statusText(0).remove(kCheckedAt);
+    QVERIFY2(status.startsWith(QStringLiteral("Записано і перевірено: 1 налаштування (")), qPrintable(status));
     QCOMPARE(code->text(), QStringLiteral("9876"));
     const settingsfile::Images written =
         imagesOf(*m_device, *imageSegments(m, quint8(variant)), info.eepromSize, info.memorySize);
@@ -477,13 +493,20 @@ void TstPanelExchange::verifiedWrite()
     TPanelEditor *editor = editedSixteenZone(QStringLiteral("1234"));
     m_endpoint->setFlippedWrite(flippedWrite);
     m_dialogs->answer = writeAgain;
+    const QTime started = QTime::currentTime();
     m_form->findChild<QAction *>("tbLoadDev")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(editor->isIdle() && !TProgressForm::instance() && !m_form->flow().running(), 60000);
-    QCOMPARE(m_dialogs->questions.size(), questions);
+    QCOMPARE(m_dialogs->safeQuestions.size(), questions);
     if (questions)
         QVERIFY2(m_dialogs->questions.first().contains(QStringLiteral("код доступу до другого рівня: 1234 → 1334")),
                  qPrintable(m_dialogs->questions.first()));
-    QCOMPARE(m_form->statusText(0), status);
+    const QString shown = m_form->statusText(0);
+    QCOMPARE(QString(shown).remove(kCheckedAt), status);
+    // The local time the check ended, to the second.
+    if (const QRegularExpressionMatch at = kCheckedAt.match(shown); at.hasMatch()) {
+        const QTime checked = QTime::fromString(at.captured(1), QStringLiteral("HH:mm:ss"));
+        QVERIFY(started.secsTo(checked) >= -1 && checked.secsTo(QTime::currentTime()) >= 0);
+    }
     QVERIFY(editor->windowTitle().endsWith(captionEnd));
     const QByteArray stored = m_device->read(SimArea::Eeprom, 64, 2).value();
     QCOMPARE(stored, writeAgain ? QByteArray("\x12\x34", 2) : QByteArray("\x13\x34", 2));
@@ -549,13 +572,86 @@ void TstPanelExchange::resumedWriteEndsLikeUncutWrite()
     const qsizetype before = m_requests.size();
     m_form->findChild<QAction *>("mnResumeWrite")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(editor->isIdle() && !TProgressForm::instance() && !m_form->flow().running(), 60000);
-    QCOMPARE(m_form->statusText(0), QStringLiteral("Записано і перевірено"));
+    QCOMPARE(m_form->statusText(0).remove(kCheckedAt), QStringLiteral("Записано і перевірено"));
     // After the identification, the first memory block from its set-address.
     QCOMPARE(m_requests.value(before + 1).mid(3, 1), QByteArray(1, char(frame::kCmdSetAddress)));
     const PanelSettings s = editor->settings();
     const settingsfile::Images device = imagesOf(*m_device, *imageSegments(Model::Korvel16p, 2), 28, 512);
     QCOMPARE(device.eeprom, encodeEeprom(PanelModel::SixteenZone, 2, s));
     QCOMPARE(device.memory, encodeMemory(PanelModel::SixteenZone, s));
+}
+
+// The 16-zone write of variant 2 is 74 requests: 3 set-addresses and 5 EEPROM writes (1-8),
+// then a set-address and a write for each of 33 memory blocks (9-74). The read before a write
+// and the check after it begin with EEPROM byte reads. The fifth lost reply ends an exchange;
+// the device takes a write whose reply is lost.
+void TstPanelExchange::stoppedWriteSaysWhatDeviceHolds_data()
+{
+    QTest::addColumn<bool>("readFirst"); // so the device is read again before the write
+    QTest::addColumn<QString>("plan");
+    QTest::addColumn<int>("pressed"); // in the box; -1: its way out
+    QTest::addColumn<QString>("boxEnd");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<int>("defaultButton");
+    QTest::addColumn<int>("writes");   // write requests the device received
+    QTest::addColumn<bool>("written"); // the device ends holding the editor's settings
+    QTest::addColumn<QString>("status");
+
+    const QStringList cut{"Продовжити запис", "Записати знову", "Закрити"};
+    const QStringList check{"Перевірити ще раз", "Закрити"};
+    const QString unchecked = "Запис виконано: прилад підтвердив усі запити, але перевірити записане не вдалося.";
+    const QString failed = "Виникла помилка при передачі даних";
+    const QString done = "Записано і перевірено";
+    const QString lostReads = "drop,cmd=5,times=5";
+    const QString lostWrites = "drop,cmd=2,times=5"; // request 10 sent five times
+    QTest::newRow("reread-failed-nothing-written") << true << lostReads << -1 << "Запис не виконано: прилад не змінено."
+                                                   << QStringList() << 0 << 0 << false << failed;
+    QTest::newRow("check-failed-checked-again") << false << lostReads << 0 << unchecked << check << 0 << 38 << true
+                                                << done;
+    QTest::newRow("check-failed-closed") << false << lostReads << -1 << unchecked << check << 0 << 38 << true << failed;
+    // Resumed from the set-address of request 9 after the identification: 33 memory writes.
+    QTest::newRow("cut-write-resumed") << false << lostWrites << 0 << "Підтверджено 9 з 74 запитів." << cut << 2
+                                       << 5 + 5 + 33 << true << done;
+    QTest::newRow("cut-write-written-again") << false << lostWrites << 1 << "Підтверджено 9 з 74 запитів." << cut << 2
+                                             << 5 + 5 + 38 << true << done;
+    QTest::newRow("cut-write-closed") << false << lostWrites << -1 << "Підтверджено 9 з 74 запитів." << cut << 2
+                                      << 5 + 5 << false << failed;
+}
+
+void TstPanelExchange::stoppedWriteSaysWhatDeviceHolds()
+{
+    QFETCH(bool, readFirst);
+    QFETCH(QString, plan);
+    QFETCH(int, pressed);
+    QFETCH(QString, boxEnd);
+    TPanelEditor *editor = editedSixteenZone(QStringLiteral("4321"));
+    if (readFirst) {
+        m_form->findChild<QAction *>("tbReadDev")->trigger();
+        waitForEnd();
+        auto *code = editor->findChild<QLineEdit *>("edCode2");
+        code->setText(QStringLiteral("4321"));
+        Q_EMIT code->textEdited(code->text());
+    }
+    m_endpoint->setFaultPlan(*FaultPlan::parse(plan).plan);
+    m_timeoutMs = 20;
+    m_dialogs->pressed = {pressed};
+    m_form->findChild<QAction *>("tbLoadDev")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(editor->isIdle() && !TProgressForm::instance() && !m_form->flow().running(), 60000);
+
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    const ScriptedDialogs::Message box = m_dialogs->messages.first();
+    QVERIFY2(box.text.endsWith(u'\r' + boxEnd), qPrintable(box.text));
+    QTEST(box.buttons, "buttons");
+    QTEST(box.defaultButton, "defaultButton");
+    QTEST(m_form->statusText(0).remove(kCheckedAt), "status");
+    const auto isWrite = [](const QByteArray &request) {
+        return request.at(3) == char(frame::kCmdWriteEeprom) || request.at(3) == char(frame::kCmdWriteMemory);
+    };
+    QTEST(int(std::count_if(m_requests.cbegin(), m_requests.cend(), isWrite)), "writes");
+    const PanelSettings s = editor->settings();
+    const settingsfile::Images device = imagesOf(*m_device, *imageSegments(Model::Korvel16p, 2), 28, 512);
+    QTEST(device.eeprom == encodeEeprom(PanelModel::SixteenZone, 2, s)
+              && device.memory == encodeMemory(PanelModel::SixteenZone, s), "written");
 }
 
 // "перевірено" in code page 1251 escapes: п е р е в і р е н о.

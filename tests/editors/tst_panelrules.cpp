@@ -82,7 +82,7 @@ private Q_SLOTS:
     void resetUnchecksCommon();
     void systemPanelControls();
     void systemPanelPages();
-    void systemPanelTreeEditsLeaveTheCaption();
+    void systemPanelTreeEditsMarkTheCaption();
 
 private:
     TPanelEditor *open(Model model, quint8 variant);
@@ -442,7 +442,7 @@ void TstPanelRules::systemPanelPages()
     QVERIFY(!child<QScrollArea>(e, "scrBoxPPKP")->isVisible());
 }
 
-void TstPanelRules::systemPanelTreeEditsLeaveTheCaption()
+void TstPanelRules::systemPanelTreeEditsMarkTheCaption()
 {
     auto *e = qobject_cast<TKorvelForm16_64p *>(open(Model::Korvel16_64p, 2));
     e->btnPPKPClick();
@@ -454,7 +454,7 @@ void TstPanelRules::systemPanelTreeEditsLeaveTheCaption()
     e->findChild<QAction *>("AddRVM")->trigger();
     child<QCheckBox>(e, "ckb12")->click();
     QCOMPARE(e->systemPanelSettings().system.relayZones(1, 0, 1), quint16(0x0800));
-    QCOMPARE(e->windowTitle(), QStringLiteral("КОРВЕЛ-16.64П (KVL64P-2)"));
+    QCOMPARE(e->windowTitle(), QStringLiteral("КОРВЕЛ-16.64П (KVL64P-2)   -   змінено користувачем"));
     e->btnBasicClick();
     child<QCheckBox>(e, "ckbA3")->click();
     QCOMPARE(e->windowTitle(), QStringLiteral("КОРВЕЛ-16.64П (KVL64P-2)   -   змінено користувачем"));

@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTime>
 
 using FaultMap = QMap<int, int>;
 
@@ -137,6 +138,8 @@ private Q_SLOTS:
     void cancelSettlesTheRequestInFlight();
     void cancelTextSaysWhatIsLeft_data();
     void cancelTextSaysWhatIsLeft();
+    void checkedWriteSaysWhen_data();
+    void checkedWriteSaysWhen();
 
 private:
     QTemporaryDir m_dir;
@@ -614,6 +617,23 @@ void TstComPort::cancelTextSaysWhatIsLeft()
     QFETCH(int, answered);
     QFETCH(bool, writesAcknowledged);
     QTEST(cancelledText({Operation::Kind(kind)}, {answered, 40, writesAcknowledged, 0}), "text");
+}
+
+void TstComPort::checkedWriteSaysWhen_data()
+{
+    QTest::addColumn<QTime>("at");
+    QTest::addColumn<QString>("summary");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("whole-write-morning") << QTime(9, 5, 7) << "" << "Записано і перевірено о 09:05:07";
+    QTest::newRow("cut-write") << QTime(14, 32, 5) << "3 налаштування (2 блоки)"
+                               << "Записано і перевірено о 14:32:05: 3 налаштування (2 блоки)";
+}
+
+void TstComPort::checkedWriteSaysWhen()
+{
+    QFETCH(QTime, at);
+    QFETCH(QString, summary);
+    QTEST(checkedWriteStatus(at, summary), "text");
 }
 
 QTEST_GUILESS_MAIN(TstComPort)

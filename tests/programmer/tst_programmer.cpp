@@ -15,6 +15,7 @@
 #include "slotapply.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -95,7 +96,7 @@ private Q_SLOTS:
 private:
     void storeBaud(int baud);
     void useDevice(quint8 type, quint8 variant);
-    TProgrammatorForm *openHex(const QByteArray &content);
+    TProgrammatorForm *openHex(const QByteArray &content, const QString &name = QStringLiteral("firmware.HEX"));
     void waitForEnd();
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -165,9 +166,9 @@ void TstProgrammer::storeBaud(int baud)
         .setValue("BaudRate", QString::number(baud));
 }
 
-TProgrammatorForm *TstProgrammer::openHex(const QByteArray &content)
+TProgrammatorForm *TstProgrammer::openHex(const QByteArray &content, const QString &name)
 {
-    const QString path = m_dir->filePath("firmware.HEX");
+    const QString path = m_dir->filePath(name);
     QFile file(path);
     file.open(QIODevice::WriteOnly);
     file.write(content);
@@ -307,12 +308,14 @@ void TstProgrammer::damagedFileRefused()
     QFETCH(QByteArray, secondLine);
     QFETCH(QString, why);
     QVERIFY(openHex(kFirmware)->firmware().lines.size() == 3);
+    m_form->setStatusText(0, QStringLiteral("Обмін даними пройшов успішно")); // as a write before leaves it
     const QByteArray endRecord = QTest::currentDataTag() == QByteArray("end-record-missing") ? "" : ":00000001FF\n";
     TProgrammatorForm *form = openHex(kTargetRecord + QByteArray("\n") + secondLine + "\n" + endRecord);
     QCOMPARE(m_dialogs->texts(Dialogs::Kind::Error),
              QStringList{"Файл firmware.HEX не можна завантажити, нічого не записано.\n" + why});
     QVERIFY(!form->findChild<QPushButton *>("abtnLoad")->isEnabled());
     QCOMPARE(form->findChild<QLabel *>("lbFileState")->text(), "Файл не можна завантажити. " + why);
+    QCOMPARE(m_form->statusText(0), QStringLiteral("Файл firmware.HEX не можна завантажити"));
     QVERIFY(form->firmware().lines.isEmpty());
     form->abtnLoadClick();
     QCOMPARE(m_requests, 0);
@@ -345,7 +348,7 @@ void TstProgrammer::otherFirmwareAsksFirst()
     TProgrammatorForm *form = openHex(file);
     form->abtnLoadClick();
     waitForEnd();
-    QCOMPARE(m_dialogs->questions.size(), asked ? 1 : 0);
+    QCOMPARE(m_dialogs->safeQuestions.size(), asked ? 1 : 0);
     QCOMPARE(*m_device->read(SimArea::Memory, 0x1000, 8) == hex("1122334455667788"), written);
     if (!written) {
         QCOMPARE(m_requests, 1); // the identification only
@@ -418,9 +421,15 @@ void TstProgrammer::progressShowsBytesAndTimeLeft()
 
 void TstProgrammer::windowShowsEveryText()
 {
+    m_form->resize(1280, 800);
     m_form->show();
-    TProgrammatorForm *form = openHex(fixture("firmware16p-srec255.hex"));
+    TProgrammatorForm *form =
+        openHex(fixture("firmware16p-srec255.hex"), QStringLiteral("прошивка КОРВЕЛ-16П для пульта на вулиці Садовій.hex"));
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    // The caption, the file's path, stands whole in the title bar.
+    const QWidget *frame = form->parentWidget();
+    const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
+    QVERIFY2(frame->width() > title.horizontalAdvance(frame->windowTitle()), qPrintable(frame->windowTitle()));
     for (QWidget *w : form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (!w->isVisible() || (qobject_cast<QLabel *>(w) && qobject_cast<QLabel *>(w)->wordWrap()))
             continue;

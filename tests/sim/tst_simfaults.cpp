@@ -73,9 +73,15 @@ struct Rig {
             link.Identify(&window);
             return;
         }
+        if (exchange == QLatin1String("read-second-half-first")) {
+            list.AddSetAddress(0x4808);
+            list.AddReadMemory(8, 8, 8);
+        }
         list.AddSetAddress(0x4800);
         if (exchange == QLatin1String("read"))
             list.AddReadMemory(16, 16, 0);
+        else if (exchange == QLatin1String("read-second-half-first"))
+            list.AddReadMemory(8, 8, 0);
         else
             list.AddWriteMemory(2, 0, 4, hexBytes("A1 A2 A3 A4"));
         link.Start(&window, &list);
@@ -157,6 +163,8 @@ void TstSimFaults::faultPlanAgainstLink_data()
 {
     QTest::addColumn<QString>("plan");
     QTest::addColumn<QString>("exchange"); // identify; read: set-address + 16-byte read;
+                                           // read-second-half-first: the same in two 8-byte
+                                           // reads, bytes 8-15 first;
                                            // write: set-address + two 2-byte writes
     QTest::addColumn<int>("baudRate");
     QTest::addColumn<QList<int>>("commands"); // command bytes received, in order
@@ -191,6 +199,12 @@ void TstSimFaults::faultPlanAgainstLink_data()
         << "split:2,req=2; drop,cmd=6" << "read" << 0 << C{1, 6} << true;
     QTest::newRow("paced-line-with-split-reply")
         << "split:4:2,cmd=6" << "read" << 115200 << C{1, 6} << true;
+    // 200 bytes more than the 16 asked for: the frame's length byte caps them at 234.
+    QTest::newRow("reply-longer-than-asked-taken-once")
+        << "surplus:200,cmd=6" << "read" << 0 << C{1, 6} << true;
+    // The first half's reply runs on over the second half, read before it: that stays.
+    QTest::newRow("reply-longer-than-asked-spoils-no-earlier-read")
+        << "surplus:8,req=4" << "read-second-half-first" << 0 << C{1, 6, 1, 6} << true;
 }
 
 void TstSimFaults::faultPlanAgainstLink()
@@ -214,7 +228,7 @@ void TstSimFaults::faultPlanAgainstLink()
     QCOMPARE(rig.window.messages.count(last), 1);
     if (!succeeds)
         return;
-    if (exchange == QLatin1String("read"))
+    if (exchange.startsWith(QLatin1String("read")))
         QCOMPARE(rig.state.MemoryImage, kStoredBytes);
     if (exchange == QLatin1String("write"))
         QCOMPARE(rig.device.read(SimArea::Memory, 0x4800, 16).value(),

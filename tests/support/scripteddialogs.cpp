@@ -24,6 +24,25 @@ bool ScriptedDialogs::askOkCancel(const QString &text)
     return answer;
 }
 
+bool ScriptedDialogs::askYesNoSafely(const QString &text)
+{
+    safeQuestions.append(text);
+    return askYesNo(text);
+}
+
+bool ScriptedDialogs::askOkCancelSafely(const QString &text)
+{
+    safeQuestions.append(text);
+    return askOkCancel(text);
+}
+
+int ScriptedDialogs::askWithButtons(const ButtonBox &box)
+{
+    messages.append({box.kind, box.text, box.detail, box.buttons, box.defaultButton});
+    const int index = pressed.isEmpty() ? -1 : pressed.takeFirst();
+    return index < 0 ? box.wayOut() : index;
+}
+
 Dialogs::Choice ScriptedDialogs::askSaveDiscardCancel(const QString &text)
 {
     questions.append(text);

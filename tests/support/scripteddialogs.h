@@ -15,6 +15,8 @@ public:
         Kind kind;
         QString text;
         QString detail;
+        QStringList buttons = {}; // a box with named buttons
+        int defaultButton = 0;
     };
 
     ScriptedDialogs();
@@ -23,6 +25,9 @@ public:
     void showMessage(Kind kind, const QString &text, const QString &detail = QString()) override;
     bool askYesNo(const QString &text) override;
     bool askOkCancel(const QString &text) override;
+    bool askYesNoSafely(const QString &text) override;
+    bool askOkCancelSafely(const QString &text) override;
+    int askWithButtons(const ButtonBox &box) override;
     Choice askSaveDiscardCancel(const QString &text) override;
     QString openFileName(const FileRequest &request) override;
     QString saveFileName(const FileRequest &request) override;
@@ -31,12 +36,16 @@ public:
 
     QList<Message> messages;
     QStringList questions;
+    QStringList safeQuestions; // those of them whose default answer is no
     QList<FileRequest> fileRequests;
 
     bool answer = true;           // for every question
     // For the save/discard/cancel questions, in turn; `choice` once they are used up.
     QList<Choice> choices;
     Choice choice = Choice::Discard;
+    // For the boxes with named buttons, in turn: the index pressed; the way out once they
+    // are used up, or for -1.
+    QList<int> pressed;
     QString fileName;             // for open and save dialogs
     QString directory;            // for the folder picker
     // Runs a modal dialog: gets the dialog object, returns its result code.

@@ -337,6 +337,14 @@ bool ExchangeFlow::resume(const CutWrite &cut, Done done)
     return true;
 }
 
+bool ExchangeFlow::check(const WriteJob &job, Done done)
+{
+    if (!begin(std::move(done)))
+        return false;
+    checkStep(job);
+    return true;
+}
+
 void ExchangeFlow::writeStep(const WriteJob &job, int from, Next next)
 {
     m_writing = job;

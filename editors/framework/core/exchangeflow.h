@@ -53,6 +53,9 @@ public:
     bool compare(const CompareJob &job, Done done);
     bool write(const WriteJob &job, const FlowQuestions &questions, Done done);
     bool resume(const CutWrite &cut, Done done);
+    // Reads back and compares what `job` wrote, as its own check does, writing nothing: for
+    // a write whose check did not complete.
+    bool check(const WriteJob &job, Done done);
     bool flash(const FirmwareJob &job, const FlowQuestions &questions, Done done);
 
 Q_SIGNALS:

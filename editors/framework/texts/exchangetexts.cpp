@@ -3,6 +3,8 @@
 #include "comport.h"
 #include "proc.h"
 
+#include <QTime>
+
 namespace {
 
 QString portText(const QString &port)
@@ -182,4 +184,41 @@ QString writtenSummary(int settings, int runs)
 QString operationFailedStatus(const Operation &operation, const QString &reason)
 {
     return capitalised(operationName(operation)) + QStringLiteral(" не виконано: ") + reason;
+}
+
+QString stoppedWriteText(const LinkOutcome &outcome)
+{
+    using Kind = Operation::Kind;
+    const std::optional<ExchangeFailure> &failure = outcome.failure;
+    switch (outcome.operation.kind) {
+    case Kind::CompareDevice: return QStringLiteral("Запис не виконано: прилад не змінено.");
+    case Kind::VerifyDevice:
+    case Kind::VerifySlot:
+        if (!failure)
+            return QString();
+        return outcome.operation.kind == Kind::VerifyDevice
+                   ? QStringLiteral("Запис виконано: прилад підтвердив усі запити, але перевірити записане не вдалося.")
+                   : QStringLiteral("Запис виконано: конфігуратор підтвердив усі запити, але перевірити записане "
+                                    "не вдалося.");
+    default: break;
+    }
+    if (!failure)
+        return QString();
+    return QStringLiteral("Підтверджено %1 з %2 запитів.").arg(failure->request - 1).arg(failure->total);
+}
+
+QStringList cutWriteButtons()
+{
+    return {QStringLiteral("Продовжити запис"), QStringLiteral("Записати знову"), QStringLiteral("Закрити")};
+}
+
+QStringList uncheckedWriteButtons()
+{
+    return {QStringLiteral("Перевірити ще раз"), QStringLiteral("Закрити")};
+}
+
+QString checkedWriteStatus(const QTime &at, const QString &summary)
+{
+    const QString status = QStringLiteral("Записано і перевірено о ") + at.toString(QStringLiteral("HH:mm:ss"));
+    return summary.isEmpty() ? status : status + QStringLiteral(": ") + summary;
 }

@@ -3,6 +3,9 @@
 #include "exchangeoutcome.h"
 
 #include <QString>
+#include <QStringList>
+
+class QTime;
 
 // The Ukrainian words for what an exchange did: the program's boxes, status bar and log say
 // them; the link and the exchange flow only give the values.
@@ -32,6 +35,18 @@ QString openErrorDetail(const Operation &operation, const QString &port, const Q
 QString foundDeviceDetail(quint8 typeCode, quint8 variant, const QString &model);
 QString deviceMismatchDetail(quint8 foundType, quint8 foundVariant, const QString &foundModel,
                              const QString &editorTitle, quint8 editorType, quint8 editorVariant);
+// What the box of a write that stopped adds about the device, by the step that stopped it:
+// the read before the write (nothing was written), the check after it (written, not
+// checked) or the write itself (the requests acknowledged). Empty when the box's own text
+// says it already.
+QString stoppedWriteText(const LinkOutcome &outcome);
+// The buttons of the box of a write the target took part of: go on with it, write it
+// whole again, close; and of the box of a check that stopped: check again, close.
+QStringList cutWriteButtons();
+QStringList uncheckedWriteButtons();
+// Status-bar text of a checked write, ended at `at`: "Записано і перевірено о 14:32:05",
+// with what a write cut to the differences sent (`summary`) after a colon.
+QString checkedWriteStatus(const QTime &at, const QString &summary = QString());
 // What a write cut to the differences sent: "3 налаштування (2 блоки)".
 QString writtenSummary(int settings, int runs);
 // Status-bar text of an operation that failed for `reason`.

@@ -6,10 +6,15 @@
 #include "exchangereport.h"
 #include "portsettings.h"
 #include "proc.h"
+#include "archivesettings.h"
 #include "recordfiles.h"
+#include "recordsitedialog.h"
 #include "shell.h"
 
+#include <QAction>
 #include <QStandardPaths>
+#include <QTime>
+#include <QWidget>
 
 namespace {
 
@@ -138,8 +143,8 @@ bool EditorTransfers::writeOverChanges(const QList<FieldDifference> &changes)
 {
     m_shell.EndAnimation();
     const QString list = differenceText(changes, QStringLiteral("редактор"), QStringLiteral("прилад зараз"));
-    if (!dialogs().askYesNo(QStringLiteral("Налаштування приладу змінилися після зчитування.\r%1\r"
-                                           "Записати налаштування редактора?").arg(list))) {
+    if (!dialogs().askYesNoSafely(QStringLiteral("Налаштування приладу змінилися після зчитування.\r%1\r"
+                                                 "Записати налаштування редактора?").arg(list))) {
         m_shell.setStatusText(0, QStringLiteral("Запис скасовано"));
         return false;
     }
@@ -158,8 +163,18 @@ bool EditorTransfers::resumeWrite()
         return false;
     const CutWrite cut = *std::exchange(m_cut, std::nullopt);
     run([this, cut](const ExchangeFlow::Done &done) { return m_shell.flow().resume(cut, done); },
-        [this, job = cut.job](const FlowResult &result) { afterWrite(result, job); });
+        [this, cut](const FlowResult &result) { afterWrite(stillCut(result, cut), cut.job); });
     return true;
+}
+
+// A resumption that stopped before the target took any of the rest leaves the write where
+// it was: it still goes on from there.
+FlowResult EditorTransfers::stillCut(const FlowResult &result, const CutWrite &cut)
+{
+    FlowResult ended = result;
+    if (!ended.cut && stoppedShort(ended) && ended.link.operation.kind == cut.job.operation.kind)
+        ended.cut = cut;
+    return ended;
 }
 
 void EditorTransfers::afterWrite(const FlowResult &result, const WriteJob &job)
@@ -167,7 +182,11 @@ void EditorTransfers::afterWrite(const FlowResult &result, const WriteJob &job)
     if (result.deviceLearnt)
         m_lastRead = result.deviceNow;
     m_cut = result.cut;
-    if (reportStopped(m_shell, result) || result.status == FlowResult::Status::Declined)
+    if (stoppedShort(result)) {
+        reportStoppedWrite(result, job);
+        return;
+    }
+    if (result.status == FlowResult::Status::Declined)
         return;
     if (!result.checked) {
         reportSuccess(m_shell, result);
@@ -176,7 +195,7 @@ void EditorTransfers::afterWrite(const FlowResult &result, const WriteJob &job)
     QStringList mismatches = result.otherMismatches;
     if (result.status == FlowResult::Status::Differs)
         mismatches.prepend(differenceText(result.differences, QStringLiteral("записано"), QStringLiteral("прочитано")));
-    keepRecord(result, job, mismatches);
+    keepRecord(result, job);
     showElapsed(m_shell, result);
     if (result.ok()) {
         m_shell.setStatusText(0, checkedStatus(result));
@@ -190,14 +209,65 @@ void EditorTransfers::afterWrite(const FlowResult &result, const WriteJob &job)
     writeAgainIfWanted(job, mismatches.join(u'\r'));
 }
 
-// A write cut to the differences says how much it sent.
+// The box says what the device holds now and offers the ways on: a write the target took
+// part of goes on from where it stopped or is written whole again; a check that did not
+// complete is made again. Enter presses nothing that writes.
+void EditorTransfers::reportStoppedWrite(const FlowResult &result, const WriteJob &job)
+{
+    noteStopped(m_shell, result);
+    Dialogs::ButtonBox box = stoppedBox(result);
+    if (const QString more = stoppedWriteText(result.link); !more.isEmpty())
+        box.text += u'\r' + more;
+    const Operation::Kind step = result.link.operation.kind;
+    if (result.cut) {
+        box.buttons = cutWriteButtons();
+        box.defaultButton = box.wayOut();
+        const int pressed = dialogs().askWithButtons(box);
+        if (pressed == 0)
+            resumeAsTheMenuDoes();
+        else if (pressed == 1)
+            writeWholeAgain(job);
+    } else if (step == Operation::Kind::VerifyDevice || step == Operation::Kind::VerifySlot) {
+        box.buttons = uncheckedWriteButtons();
+        if (dialogs().askWithButtons(box) == 0)
+            checkAgain(job);
+    } else {
+        dialogs().showMessage(box.kind, box.text, box.detail);
+    }
+}
+
+// The menu command identifies a device before it goes on, as after any pause the device on
+// the line may be another.
+void EditorTransfers::resumeAsTheMenuDoes()
+{
+    if (auto *command = m_shell.mainWindow()->findChild<QAction *>(QStringLiteral("mnResumeWrite")))
+        command->trigger();
+}
+
+void EditorTransfers::checkAgain(const WriteJob &job)
+{
+    m_shell.BeginAnimation();
+    run([this, job](const ExchangeFlow::Done &done) { return m_shell.flow().check(job, done); },
+        [this, job](const FlowResult &result) { afterWrite(result, job); });
+}
+
+// Written again as it was, without the read before it: the device has just been written.
+void EditorTransfers::writeWholeAgain(const WriteJob &job)
+{
+    m_shell.BeginAnimation();
+    WriteJob again = job;
+    again.lastRead.reset();
+    startWrite(again);
+}
+
+// A write cut to the differences says how much it sent; every checked write says when.
 QString EditorTransfers::checkedStatus(const FlowResult &result)
 {
-    if (!result.runsWritten)
-        return QStringLiteral("Записано і перевірено");
-    if (*result.runsWritten == 0)
+    if (result.runsWritten && *result.runsWritten == 0)
         return QStringLiteral("Прилад уже містить ці налаштування");
-    return QStringLiteral("Записано і перевірено: ") + writtenSummary(result.settingsWritten, *result.runsWritten);
+    const QString summary =
+        result.runsWritten ? writtenSummary(result.settingsWritten, *result.runsWritten) : QString();
+    return checkedWriteStatus(QTime::currentTime(), summary);
 }
 
 QString EditorTransfers::targetText(const WriteJob &job) const
@@ -207,24 +277,49 @@ QString EditorTransfers::targetText(const WriteJob &job) const
     return QStringLiteral("прилад");
 }
 
-void EditorTransfers::keepRecord(const FlowResult &result, const WriteJob &job, const QStringList &mismatches)
+// The record names what was read back, as the model's report prints it.
+void EditorTransfers::keepRecord(const FlowResult &result, const WriteJob &job)
 {
-    const QList<SettingField> fields = job.fields ? job.fields(result.images, job.heldVariant) : QList<SettingField>();
-    m_record = CommissioningRecord{m_host.title(), targetText(job), result.link.port, QDateTime::currentDateTime(),
-                                   fields, crcOf(result.images.eeprom), crcOf(result.images.memory),
-                                   m_host.definition().eepromSize > 0, mismatches};
+    const DeviceDefinition &d = m_host.definition();
+    CommissioningRecord record;
+    record.title = m_host.title();
+    record.target = targetText(job);
+    record.port = result.link.port;
+    record.written = QDateTime::currentDateTime();
+    record.objectNumber = d.objectNumber(result.images, job.heldVariant);
+    record.operatorName = ArchiveSettings::load().author().operatorName;
+    if (d.report)
+        record.settings = d.report(result.images, job.heldVariant);
+    record.differences = result.differences;
+    record.otherMismatches = result.otherMismatches;
+    record.eepromCrc = crcOf(result.images.eeprom);
+    record.memoryCrc = crcOf(result.images.memory);
+    record.hasEeprom = d.eepromSize > 0;
+    m_record = record;
 }
 
-// Written again as it was, without the read before it: the device has just been written.
+// The site and address are asked the first time for a device and then remembered; a closed
+// box leaves them blank on this record.
+void EditorTransfers::nameRecordSite()
+{
+    const quint8 type = m_host.definition().typeCode;
+    std::optional<RecordSite> site = rememberedSite(type, m_record->objectNumber);
+    if (!site) {
+        RecordSiteDialog dialog(m_shell.mainWindow());
+        if (dialogs().execDialog(&dialog) == QDialog::Accepted) {
+            site = dialog.site();
+            rememberSite(type, m_record->objectNumber, *site);
+        }
+    }
+    m_record->site = site ? site->site : QString();
+    m_record->address = site ? site->address : QString();
+}
+
 void EditorTransfers::writeAgainIfWanted(const WriteJob &job, const QString &what)
 {
-    if (!dialogs().askYesNo(QStringLiteral("Прочитане після запису відрізняється від записаного.\r%1\r"
-                                           "Записати ще раз?").arg(what)))
-        return;
-    m_shell.BeginAnimation();
-    WriteJob again = job;
-    again.lastRead.reset();
-    startWrite(again);
+    if (dialogs().askYesNoSafely(QStringLiteral("Прочитане після запису відрізняється від записаного.\r%1\r"
+                                                "Записати ще раз?").arg(what)))
+        writeWholeAgain(job);
 }
 
 void EditorTransfers::compareWithDevice()
@@ -271,6 +366,7 @@ void EditorTransfers::saveRecord()
                               QStringLiteral("Немає перевіреного запису: запишіть налаштування з перевіркою."));
         return;
     }
+    nameRecordSite();
     const QString folder = dialogs().existingDirectory(
         QStringLiteral("Папка для протоколу"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     if (folder.isEmpty())

@@ -68,13 +68,19 @@ private:
     void startWrite(const WriteJob &job);
     void afterRead(const FlowResult &result, const Operation &operation);
     void afterWrite(const FlowResult &result, const WriteJob &job);
-    void keepRecord(const FlowResult &result, const WriteJob &job, const QStringList &mismatches);
+    void reportStoppedWrite(const FlowResult &result, const WriteJob &job);
+    void resumeAsTheMenuDoes();
+    void checkAgain(const WriteJob &job);
+    void writeWholeAgain(const WriteJob &job);
+    void keepRecord(const FlowResult &result, const WriteJob &job);
+    void nameRecordSite();
     void writeAgainIfWanted(const WriteJob &job, const QString &what);
     bool writeOverChanges(const QList<FieldDifference> &changes);
     void afterComparison(const FlowResult &result);
     SettingsImages images() const;
     QString targetText(const WriteJob &job) const;
     static QString checkedStatus(const FlowResult &result);
+    static FlowResult stillCut(const FlowResult &result, const CutWrite &cut);
 
     TransferHost &m_host;
     Shell &m_shell;

@@ -25,7 +25,8 @@ TKorvelForm16_64p::TKorvelForm16_64p(Shell &shell, QWidget *parent)
     : TPanelEditor(editorLayout(), shell, parent), m_system(new SystemTreePage)
 {
     m_systemArea = addPage(QStringLiteral("scrBoxPPKP"), QStringLiteral("btnPPKP"),
-                           QStringLiteral("приписка ППКП"), m_system, [this] { m_system->selectPanelIfNone(); });
+                           QStringLiteral("приписка ППКП"), m_system, [this] { btnPPKPClick(); });
+    markChangesOf(m_system);
 }
 
 SystemPanelSettings TKorvelForm16_64p::systemPanelSettings() const

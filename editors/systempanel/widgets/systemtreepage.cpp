@@ -246,6 +246,7 @@ void SystemTreePage::editSelected(QTreeWidget *tree, const std::function<void(in
     else
         showModule(node);
     refreshRelayView();
+    Q_EMIT changed();
 }
 
 void SystemTreePage::refreshRelayView()
@@ -286,4 +287,5 @@ void SystemTreePage::WriteToArray()
             zones |= quint16(1u << i);
     }
     m_table.setRelayZones(selectedSlot(), selectedModule(), selectedRelay(), zones);
+    Q_EMIT changed();
 }

@@ -17,8 +17,7 @@ class QTreeWidgetItem;
 
 // The "приписка ППКП" page of the 16.64P editor: the device slots (trvDevices), the relay
 // modules (trvRVM) and the relay view (tbRele) with the zone boxes ckb1 to ckb16 of the
-// selected relay. It edits the system table it holds; its edits are not the user's changes
-// of the other controls (the caption keeps its text).
+// selected relay. It edits the system table it holds and says so after every edit.
 class SystemTreePage : public QWidget
 {
     Q_OBJECT
@@ -39,6 +38,10 @@ public:
     // Store / load the zone boxes of the selected relay.
     void WriteToArray();
     void ReadFromArray();
+
+Q_SIGNALS:
+    // The user added or deleted a panel or a relay module, or changed a relay's zones.
+    void changed();
 
 private:
     QWidget *createDeviceTree();
