@@ -254,7 +254,8 @@ void TstExchangeFlow::operationEnds()
     QVERIFY(resumed->checked);
     QVERIFY(same(deviceHolds(), heldAfter(job.sent)));
     int wholeWrites = 0;
-    for (const TPacket &request : planRequests(job.plan, job.sent.eeprom, job.sent.memory).list.packets())
+    const PlannedExchange whole = planRequests(job.plan, job.sent.eeprom, job.sent.memory);
+    for (const TPacket &request : whole.list.packets())
         wholeWrites += request.isWrite();
     QVERIFY2(m_writeRequests < wholeWrites, qPrintable(QStringLiteral("%1 of %2").arg(m_writeRequests).arg(wholeWrites)));
 }
