@@ -23,6 +23,7 @@ enum class Scenario {
     Write,         // a write with its check
     WriteUnchecked,
     WriteAfterRead, // the device was read before: read again, compared, then written
+    CutWrite,       // read, three settings edited: only their runs go out, and are checked
     Compare,
     FlashOtherModel, // firmware naming the 8-zone panel into the 16-zone one
 };
@@ -156,6 +157,10 @@ void TstExchangeFlow::operationEnds_data()
     *row("unchanged-since-read", Scenario::WriteAfterRead, old) << 0 << 0 << 0 << false << false << int(Status::Done) << false << false << true;
     *row("changed-since-read-written-anyway", Scenario::WriteAfterRead, old) << 0 << 0 << 0 << true << true << int(Status::Done) << true << false << true;
     *row("changed-since-read-left-alone", Scenario::WriteAfterRead, old) << 0 << 0 << 0 << true << false << int(Status::Declined) << true << false << false;
+    // The device holds what is sent but for one EEPROM byte, a telephone digit and a section code.
+    *row("cut-write-checked", Scenario::CutWrite, sent) << 0 << 0 << 0 << false << false << int(Status::Done) << false << false << true;
+    *row("cut-write-silent-midway", Scenario::CutWrite, sent) << 5 << 0 << 0 << false << false << int(Status::Failed) << false << true << false;
+    *row("cut-write-bit-stored-wrong", Scenario::CutWrite, sent) << 0 << 0 << 1 << false << false << int(Status::Differs) << false << false << false;
     *row("compare-differs", Scenario::Compare, old) << 0 << 0 << 0 << false << false << int(Status::Differs) << false << false << false;
     *row("compare-same", Scenario::Compare, sent) << 0 << 0 << 0 << false << false << int(Status::Done) << false << false << true;
     *row("firmware-of-other-model-declined", Scenario::FlashOtherModel, old) << 0 << 0 << 0 << false << false << int(Status::Declined) << true << false << false;
@@ -178,12 +183,17 @@ void TstExchangeFlow::operationEnds()
     const SettingsImages first = pattern(quint8(deviceSeed));
     putImages({first.eeprom, first.memory}, segments, *m_device);
     WriteJob job = writeJob(Scenario(scenario) != Scenario::WriteUnchecked);
-    if (Scenario(scenario) == Scenario::WriteAfterRead) {
+    if (Scenario(scenario) == Scenario::WriteAfterRead || Scenario(scenario) == Scenario::CutWrite) {
         const std::optional<FlowResult> read = run([&](const ExchangeFlow::Done &done) { return m_flow->read(job.reRead, done); });
         QVERIFY(read && read->ok());
         job.lastRead = read->images;
         if (changedAfterRead)
             putImages({pattern(0x11).eeprom, pattern(0x11).memory}, segments, *m_device);
+    }
+    if (Scenario(scenario) == Scenario::CutWrite) {
+        job.segments = segments;
+        for (const auto &[image, offset] : {std::pair{&job.sent.eeprom, 1}, {&job.sent.memory, 6}, {&job.sent.memory, 35}})
+            (*image)[offset] = char(image->at(offset) ^ 0x5A);
     }
     const SettingsImages original = deviceHolds();
     if (lostMemoryWrites)
@@ -208,6 +218,7 @@ void TstExchangeFlow::operationEnds()
     case Scenario::Write:
     case Scenario::WriteUnchecked:
     case Scenario::WriteAfterRead:
+    case Scenario::CutWrite:
         result = run([&](const ExchangeFlow::Done &done) { return m_flow->write(job, questions, done); });
         break;
     case Scenario::Compare:
@@ -236,6 +247,8 @@ void TstExchangeFlow::operationEnds()
     QCOMPARE(result->status == Status::Differs || declinedChanges, !result->differences.isEmpty());
     if (result->status == Status::Declined)
         QCOMPARE(m_writeRequests, 0);
+    if (Scenario(scenario) == Scenario::CutWrite && result->ok())
+        QCOMPARE(result->runsWritten, std::optional<int>(3));
     QCOMPARE(same(deviceHolds(), heldAfter(job.sent)), holdsSent);
     if (!holdsSent && !partial && result->status != Status::Differs)
         QVERIFY(same(deviceHolds(), original));
