@@ -7,6 +7,7 @@
 #include "exchangeflow.h"
 #include "filehistory.h"
 #include "helpguide.h"
+#include "mainarchive.h"
 #include "placement.h"
 #include "progress.h"
 #include "select.h"
@@ -32,7 +33,7 @@ namespace {
 
 const QString kCaption = QStringLiteral(
     "Vex-Loader - програма для читання, запису налаштувань приладів \"КОРВЕЛ\" ");
-constexpr int kStatusWidths[3] = {300, 250, 50};
+constexpr int kStatusWidths[3] = {300, 250, 110};
 
 } // namespace
 
@@ -41,6 +42,7 @@ TMainForm::TMainForm(const QString &iniPath, QWidget *parent)
       m_flow(new ExchangeFlow([this](ExchangeState &state) { return createLink(state); }, this)),
       m_ini(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)),
       m_files(std::make_unique<FileHistory>()),
+      m_archive(std::make_unique<MainArchive>(*this)),
       m_programFolder(QCoreApplication::applicationDirPath())
 {
     showFlowProgress(*m_flow, *this);
@@ -113,6 +115,8 @@ void TMainForm::createActions()
     addCommand("mnInitConf", "Шо там в конфігураторі?", &TMainForm::mnInitConfClick);
     addCommand("mnClearConfigurator", "Очистити конфігуратор", &TMainForm::mnClearConfiguratorClick);
     addCommand("mnOptionCOM", "Налаштування COM-порту", &TMainForm::mnOptionCOMClick, Qt::Key_F9);
+    addCommand("mnArchive", "Архів об'єктів", &TMainForm::mnArchiveClick);
+    addCommand("mnArchiveOptions", "Налаштування архіву", &TMainForm::mnArchiveOptionsClick);
     addCommand("mnHelp", "Допомога", &TMainForm::mnHelpClick, Qt::Key_F1);
     addCommand("mnAbout", "Про програму", &TMainForm::mnAboutClick);
     for (const char *name : {"mnSave", "mnPrint", "mnPreviewReport", "mnReportPdf", "mnLoadDev", "mnWriteAll", "mnReadDev", "mnFA"})
@@ -157,6 +161,9 @@ void TMainForm::createMenus()
     options->addSeparator();
     options->addAction(action("mnOptionCOM"));
 
+    QMenu *archive = menuBar()->addMenu("Архів");
+    archive->addActions({action("mnArchive"), action("mnArchiveOptions")});
+
     m_windowMenu = menuBar()->addMenu("Вікна");
     connect(m_windowMenu, &QMenu::aboutToShow, this, &TMainForm::fillWindowMenu);
     fillWindowMenu();
@@ -197,6 +204,7 @@ void TMainForm::createToolBar()
     bar->addAction(toolButton("tbFA", "Заводські налаштування", &TMainForm::mnFAClick, QStyle::SP_BrowserReload));
     bar->addAction(toolButton("tbOptionCOM", "Налаштування COM-порту", &TMainForm::mnOptionCOMClick, QStyle::SP_DriveNetIcon));
     bar->addAction(toolButton("tbRegMode", "Вихід приладу в робочий режим", &TMainForm::mnRegModeClick, QStyle::SP_MediaPlay));
+    bar->addAction(toolButton("tbArchive", "Архів об'єктів", &TMainForm::mnArchiveClick, QStyle::SP_DirIcon));
     for (const char *name : {"tbPrint", "tbSave", "tbFA"})
         findChild<QAction *>(name)->setEnabled(false);
 }
@@ -225,6 +233,21 @@ QString TMainForm::statusText(int panel) const
 bool TMainForm::verifyAfterWrite() const
 {
     return findChild<QAction *>("mnVerify")->isChecked();
+}
+
+void TMainForm::recordExchange(const ExchangeReport &report, const FlowResult &result)
+{
+    m_archive->recordExchange(report, result);
+}
+
+void TMainForm::mnArchiveClick()
+{
+    m_archive->showWindow();
+}
+
+void TMainForm::mnArchiveOptionsClick()
+{
+    m_archive->editOptions();
 }
 
 void TMainForm::onPortSettingsStored(QObject *receiver, std::function<void(int)> handler)
@@ -271,50 +294,6 @@ void TMainForm::editorWindowsChanged()
         anyEditor = anyEditor || qobject_cast<EditorWindow *>(sub->widget());
     for (const char *name : {"mnSave", "tbSave", "mnFA", "tbFA", "mnPrint", "tbPrint", "mnPreviewReport", "mnReportPdf"})
         findChild<QAction *>(name)->setEnabled(anyEditor);
-}
-
-void TMainForm::fillWindowMenu()
-{
-    m_windowMenu->clear();
-    m_windowMenu->addAction("&Каскадом", m_mdi, &QMdiArea::cascadeSubWindows);
-    m_windowMenu->addAction("Горизонтально", this, [this] { tileWindows(Qt::Vertical); });
-    m_windowMenu->addAction("Вертикально", this, [this] { tileWindows(Qt::Horizontal); });
-    m_windowMenu->addAction("Мінімізувате всі", this, [this] {
-        for (QMdiSubWindow *sub : m_mdi->subWindowList())
-            sub->showMinimized();
-    });
-    m_windowMenu->addAction("Закрити вікно", m_mdi, &QMdiArea::closeActiveSubWindow);
-    const QList<QMdiSubWindow *> windows = m_mdi->subWindowList();
-    if (!windows.isEmpty())
-        m_windowMenu->addSeparator();
-    for (int i = 0; i < windows.size(); ++i) {
-        QMdiSubWindow *sub = windows.at(i);
-        QAction *item = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(sub->windowTitle()));
-        item->setCheckable(true);
-        item->setChecked(sub == m_mdi->activeSubWindow());
-        connect(item, &QAction::triggered, m_mdi, [this, sub] { m_mdi->setActiveSubWindow(sub); });
-    }
-}
-
-// Windows stacked one above the other (Qt::Vertical) or side by side (Qt::Horizontal).
-void TMainForm::tileWindows(Qt::Orientation orientation)
-{
-    QList<QMdiSubWindow *> windows;
-    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
-        if (!sub->isMinimized())
-            windows.append(sub);
-    }
-    if (windows.isEmpty())
-        return;
-    const QSize area = m_mdi->viewport()->size();
-    const int n = int(windows.size());
-    for (int i = 0; i < n; ++i) {
-        windows[i]->showNormal();
-        if (orientation == Qt::Vertical)
-            windows[i]->setGeometry(0, i * area.height() / n, area.width(), area.height() / n);
-        else
-            windows[i]->setGeometry(i * area.width() / n, 0, area.width() / n, area.height());
-    }
 }
 
 void TMainForm::applyPlacement()

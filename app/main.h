@@ -13,6 +13,7 @@
 class EditorWindow;
 class ExchangeFlow;
 class FileHistory;
+class MainArchive;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -20,6 +21,7 @@ class QMenu;
 class QSettings;
 class QUndoGroup;
 class TMainCPort;
+struct ExchangeReport;
 struct FlowResult;
 struct Operation;
 struct SettingsReport;
@@ -71,6 +73,11 @@ public:
     void onPortSettingsStored(QObject *receiver, std::function<void(int)> handler) override;
     void onTransferCommandsEnabled(QObject *receiver, std::function<void(bool)> handler) override;
     bool verifyAfterWrite() const override;
+    void recordExchange(const ExchangeReport &report, const FlowResult &result) override;
+
+    // Opens the editor of the settings' model holding them, as a settings file loads;
+    // `name` (a file's path) names them in the caption. Null when the model has no editor.
+    EditorWindow *openSettings(const QString &name, const settingsfile::Contents &file);
 
     void showSelectWindow();
     TSelectForm *selectWindow() const { return m_select; }
@@ -91,6 +98,8 @@ public:
     void mnResumeWriteClick();
     void mnSaveRecordClick();
     void mnOptionCOMClick();
+    void mnArchiveClick();
+    void mnArchiveOptionsClick();
     void mnOpenClick();
     void mnSaveClick();
     void mnFAClick();
@@ -161,6 +170,7 @@ private:
     QAction *m_recentEnd = nullptr; // the separator after the recent files
     QList<QAction *> m_recentItems;
     std::unique_ptr<FileHistory> m_files;
+    std::unique_ptr<MainArchive> m_archive;
     QList<QAction *> m_readSlotItems;
     QPointer<TSelectForm> m_select;
     EditorFactory m_editorFactory;

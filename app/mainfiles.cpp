@@ -5,6 +5,7 @@
 #include "dialogs.h"
 #include "editorwindow.h"
 #include "filehistory.h"
+#include "mainarchive.h"
 #include "proc.h"
 #include "select.h"
 #include "settingsfile.h"
@@ -56,13 +57,21 @@ void TMainForm::openSettingsFile(const QString &path)
         return;
     }
     const auto &file = std::get<settingsfile::Contents>(read);
-    m_exchange.DeviceType = file.header.typeCode;
-    m_exchange.FirmwareVariant = file.header.variant;
-    if (EditorWindow *window = openEditor(file.model, file.header.variant)) {
-        loadSettingsFile(*window, path, file);
+    if (openSettings(path, file)) {
         m_files->addRecent(path);
         fillRecentFiles();
+        m_archive->recordOpenedFile(path, file);
     }
+}
+
+EditorWindow *TMainForm::openSettings(const QString &name, const settingsfile::Contents &file)
+{
+    m_exchange.DeviceType = file.header.typeCode;
+    m_exchange.FirmwareVariant = file.header.variant;
+    EditorWindow *window = openEditor(file.model, file.header.variant);
+    if (window)
+        loadSettingsFile(*window, name, file);
+    return window;
 }
 
 void TMainForm::loadSettingsFile(EditorWindow &window, const QString &path, const settingsfile::Contents &file)
@@ -152,6 +161,7 @@ void TMainForm::saveSettingsOf(EditorWindow &window)
     if (window.PrepareToSave(path)) {
         m_files->addRecent(path);
         fillRecentFiles();
+        m_archive->recordSavedFile(path);
     }
 }
 

@@ -67,13 +67,6 @@ DeviceId deviceFor(SiteArchive &archive, const Invocation &invocation, const Arc
     return device.value;
 }
 
-bool belongsToDevice(const ArchiveEvent &event)
-{
-    const bool deviceKind = event.kind == EventKind::Read || event.kind == EventKind::Write
-                            || event.kind == EventKind::CheckedWrite || event.kind == EventKind::Compare;
-    return deviceKind && !event.memory.isEmpty();
-}
-
 QJsonValue idOrNull(qint64 id)
 {
     return id ? QJsonValue(id) : QJsonValue();

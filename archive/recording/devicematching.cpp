@@ -9,6 +9,13 @@ QString objectNumberOf(quint8 typeCode, quint8 variant, const SettingsImages &im
     return model ? modelInfo(*model).objectNumber(images, variant).trimmed() : QString();
 }
 
+bool belongsToDevice(const ArchiveEvent &event)
+{
+    const bool deviceKind = event.kind == EventKind::Read || event.kind == EventKind::Write
+                            || event.kind == EventKind::CheckedWrite || event.kind == EventKind::Compare;
+    return deviceKind && !event.memory.isEmpty();
+}
+
 ArchiveResult<DeviceMatch> matchEventDevice(SiteArchive &archive, const ArchiveEvent &event)
 {
     DeviceMatch match{objectNumberOf(event.typeCode, event.variant, {event.eeprom, event.memory}), {}};
@@ -32,8 +39,8 @@ ArchiveResult<SiteId> siteNamed(SiteArchive &archive, const QString &name)
     return archive.addSite({name.simplified()});
 }
 
-ArchiveResult<DeviceId> addEventDevice(SiteArchive &archive, SiteId site, const ArchiveEvent &event)
+ArchiveResult<DeviceId> addEventDevice(SiteArchive &archive, SiteId site, const ArchiveEvent &event, const QString &place)
 {
     const QString objectNumber = objectNumberOf(event.typeCode, event.variant, {event.eeprom, event.memory});
-    return archive.addDevice({site, event.typeCode, event.variant, objectNumber});
+    return archive.addDevice({site, event.typeCode, event.variant, objectNumber, place});
 }

@@ -21,6 +21,10 @@ struct DeviceMatch {
     DeviceId single() const { return devices.size() == 1 ? devices.first().id : 0; }
 };
 
+// A read, a write or a comparison of a device that holds a configuration: the event is a
+// device's. Slots, firmware and settings files belong to no device.
+bool belongsToDevice(const ArchiveEvent &event);
+
 // The devices `event` may belong to, by its type code and the object number of its images.
 ArchiveResult<DeviceMatch> matchEventDevice(SiteArchive &archive, const ArchiveEvent &event);
 
@@ -28,6 +32,7 @@ ArchiveResult<DeviceMatch> matchEventDevice(SiteArchive &archive, const ArchiveE
 // there is none.
 ArchiveResult<SiteId> siteNamed(SiteArchive &archive, const QString &name);
 
-// A new device on `site` of the event's model and variant with the object number its images
-// hold. Refused (EmptyObjectNumber) when they hold none.
-ArchiveResult<DeviceId> addEventDevice(SiteArchive &archive, SiteId site, const ArchiveEvent &event);
+// A new device on `site`, hanging at `place`, of the event's model and variant with the
+// object number its images hold. Refused (EmptyObjectNumber) when they hold none.
+ArchiveResult<DeviceId> addEventDevice(SiteArchive &archive, SiteId site, const ArchiveEvent &event,
+                                       const QString &place = QString());

@@ -1,6 +1,7 @@
 #include "eventactions.h"
 
 #include "archivetexts.h"
+#include "commissioningrecord.h"
 #include "settingsfile.h"
 
 #include <QDir>
@@ -15,6 +16,17 @@ QString unknownModelText(quint8 typeCode)
 QList<SettingField> fieldsOf(const DeviceDefinition &definition, const SettingsExport &settings)
 {
     return definition.settingFields({settings.eeprom, settings.memory}, settings.variant);
+}
+
+// A difference kept without values is a constant the check found otherwise: it has no field.
+void keepDifferences(const QList<Difference> &kept, CommissioningRecord &record)
+{
+    for (const Difference &d : kept) {
+        if (d.first.isEmpty() && d.second.isEmpty())
+            record.otherMismatches.append(d.name);
+        else
+            record.differences.append({d.group, d.name, d.first, d.second});
+    }
 }
 
 } // namespace
@@ -54,6 +66,23 @@ bool hasCommissioningRecord(const EventRecord &record)
     const EventOutcome outcome = record.event.outcome;
     return record.event.kind == EventKind::CheckedWrite
            && (outcome == EventOutcome::Done || outcome == EventOutcome::Differs);
+}
+
+CommissioningRecord commissioningRecordOf(const EventRecord &record, const EventOwner &owner)
+{
+    const ArchiveEvent &event = record.event;
+    CommissioningRecord r;
+    if (const std::optional<Model> model = modelByTypeCode(event.typeCode))
+        r = readBackRecord(modelInfo(*model), {event.eeprom, event.memory}, event.variant);
+    r.title = deviceTitle(event.typeCode, event.variant);
+    r.target = QStringLiteral("прилад");
+    r.port = event.port;
+    r.written = event.at.toLocalTime();
+    r.site = owner.site.info.name;
+    r.address = owner.site.info.address;
+    r.operatorName = event.author.operatorName;
+    keepDifferences(event.differences, r);
+    return r;
 }
 
 QString eventCaption(const EventOwner &owner, const EventRecord &record, const QTimeZone &zone)

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QTimeZone>
 
+struct CommissioningRecord;
+
 // What the archive window does with an event: find whose it is, name it, compare it with
 // another, write it to a settings file.
 
@@ -37,6 +39,10 @@ QString ownerText(const EventOwner &owner);
 bool holdsConfiguration(const EventRecord &record);
 // A checked write that was read back to the end: there is a record to sign.
 bool hasCommissioningRecord(const EventRecord &record);
+
+// The commissioning record of a checked write the archive keeps: what was read back, as the
+// model's report prints it, on the owner's site, with the differences the check found.
+CommissioningRecord commissioningRecordOf(const EventRecord &record, const EventOwner &owner);
 
 // The caption of an editor opened on the event: whose it is and which event.
 QString eventCaption(const EventOwner &owner, const EventRecord &record,

@@ -1,6 +1,7 @@
 #include "newdevicedialog.h"
 
 #include "archivetexts.h"
+#include "devicematching.h"
 #include "dialogs.h"
 #include "fieldsdialog.h"
 #include "recordtree.h"
@@ -150,4 +151,23 @@ void NewDeviceDialog::prefer(QRadioButton *way)
 void NewDeviceDialog::updateOk()
 {
     m_ok->setEnabled(choice().has_value());
+}
+
+ArchiveResult<DeviceId> eventDevice(SiteArchive &archive, const ArchiveEvent &event, QWidget *parent)
+{
+    if (!belongsToDevice(event))
+        return {};
+    const ArchiveResult<DeviceMatch> match = matchEventDevice(archive, event);
+    const DeviceMatch &found = match.value;
+    // A comparison changes nothing on the device: it is not worth a question.
+    if (!match.ok() || found.single() || found.objectNumber.isEmpty() || event.kind == EventKind::Compare)
+        return {found.single(), match.error};
+    const std::optional<DeviceChoice> choice =
+        NewDeviceDialog::choose(archive, {event.typeCode, event.variant, found.objectNumber, found.devices}, parent);
+    if (!choice)
+        return {};
+    if (const DeviceId *known = std::get_if<DeviceId>(&*choice))
+        return {*known, {}};
+    const NewDevicePlace &place = std::get<NewDevicePlace>(*choice);
+    return addEventDevice(archive, place.site, event, place.place);
 }

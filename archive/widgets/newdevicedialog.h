@@ -66,3 +66,9 @@ private:
     QLineEdit *m_place = nullptr;
     QPushButton *m_ok = nullptr;
 };
+
+// The device `event` belongs to: the one known device of its model and object number; after
+// a read or a write the archive cannot place for sure, the one the user picks or adds in
+// "Новий прилад". 0 when there is none: the dialog cancelled, a comparison, an event of no
+// device, or images that hold no object number.
+ArchiveResult<DeviceId> eventDevice(SiteArchive &archive, const ArchiveEvent &event, QWidget *parent = nullptr);

@@ -1,6 +1,7 @@
 #include "programmator.h"
 
 #include "dialogs.h"
+#include "eventrecording.h"
 #include "exchangeflow.h"
 #include "exchangereport.h"
 #include "portsettings.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
 #include <QMdiArea>
@@ -86,6 +88,7 @@ bool TProgrammatorForm::OpenHex(const QString &fileName)
     setWindowTitle(fileName);
     if (parentWidget())
         parentWidget()->setWindowTitle(fileName);
+    m_path = QFileInfo(fileName).absoluteFilePath();
     const HexFile file = readHexFile(fileName);
     m_firmware = file.parsed.firmware;
     showSummary(fileName, file);
@@ -212,6 +215,8 @@ void TProgrammatorForm::EndRead(const FlowResult &result)
     m_writing = false;
     if (!reportStopped(m_shell, result) && result.ok())
         reportSuccess(m_shell, result);
+    const DeviceIdentity &device = result.identity;
+    m_shell.recordExchange({EventKind::FirmwareFlash, QString(), device.deviceType, device.variant, {}, m_path}, result);
 }
 
 void TProgrammatorForm::showEvent(QShowEvent *event)

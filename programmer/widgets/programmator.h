@@ -46,6 +46,7 @@ private:
     void EndRead(const FlowResult &result);
 
     Shell &m_shell;
+    QString m_path; // the HEX file, as the archive names it
     HexFirmware m_firmware;
     QLabel *m_fileName;
     QLabel *m_fileSize;

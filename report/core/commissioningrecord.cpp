@@ -1,8 +1,18 @@
 #include "commissioningrecord.h"
 
+#include "crc32.h"
+#include "devicedefinition.h"
+
 #include <QRegularExpression>
 
 namespace {
+
+quint32 crcOf(const QByteArray &bytes)
+{
+    Crc32 crc;
+    crc.add(bytes);
+    return crc.value();
+}
 
 QString crcText(quint32 crc)
 {
@@ -88,6 +98,18 @@ ReportBlock signatures()
 }
 
 } // namespace
+
+CommissioningRecord readBackRecord(const DeviceDefinition &definition, const SettingsImages &images, quint8 variant)
+{
+    CommissioningRecord record;
+    record.objectNumber = definition.objectNumber(images, variant);
+    if (definition.report)
+        record.settings = definition.report(images, variant);
+    record.eepromCrc = crcOf(images.eeprom);
+    record.memoryCrc = crcOf(images.memory);
+    record.hasEeprom = definition.eepromSize > 0;
+    return record;
+}
 
 SettingsReport commissioningRecordReport(const CommissioningRecord &r)
 {

@@ -7,6 +7,9 @@
 #include <QDateTime>
 #include <QString>
 
+struct DeviceDefinition;
+struct SettingsImages;
+
 // The record of a checked write that an installer signs and files: where and when the
 // settings were written, by whom, what was read back (as the settings report prints it, with
 // the CRC-32 of each image), whether it matched, and room for two signatures.
@@ -26,6 +29,11 @@ struct CommissioningRecord {
     quint32 memoryCrc = 0;
     bool hasEeprom = true;
 };
+
+// What a record says of `images` read back from a device of model `definition`, held for
+// `variant`: the settings as the model's report prints them, the object number and the
+// CRC-32 of each image. Where, when, by whom and the differences are the caller's.
+CommissioningRecord readBackRecord(const DeviceDefinition &definition, const SettingsImages &images, quint8 variant);
 
 // The record as one document: its header, the differences when there were any, the settings,
 // and the signatures; rendered as RTF, preview and PDF alike.

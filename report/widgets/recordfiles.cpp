@@ -1,10 +1,13 @@
 #include "recordfiles.h"
 
+#include "dialogs.h"
+#include "proc.h"
 #include "reportoutput.h"
 #include "safefile.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -28,4 +31,18 @@ QStringList writeCommissioningRecord(const QString &folder, const CommissioningR
     if (!saveFileAtomically(rtf, commissioningRecordRtf(record)) || !writeHtmlPdf(pdf, commissioningRecordHtml(record), QFileInfo(pdf).fileName()))
         return {};
     return {rtf, pdf};
+}
+
+QString saveCommissioningRecord(const CommissioningRecord &record)
+{
+    const QString folder = dialogs().existingDirectory(
+        QStringLiteral("Папка для протоколу"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (folder.isEmpty())
+        return {};
+    const QStringList written = writeCommissioningRecord(folder, record);
+    if (written.isEmpty()) {
+        ShowError(kErrWriteFile, folder);
+        return {};
+    }
+    return QStringLiteral("Протокол записано: %1").arg(written.first());
 }

@@ -6,3 +6,8 @@
 // own name; a name already taken gets " (2)", " (3)", ... so that nothing is overwritten.
 // The paths written, or an empty list when a file could not be written.
 QStringList writeCommissioningRecord(const QString &folder, const CommissioningRecord &record);
+
+// Asks for the folder (the documents folder first) and writes the record there: the line for
+// the status bar that names the file written; empty when the user cancelled or the files
+// could not be written (said in a box).
+QString saveCommissioningRecord(const CommissioningRecord &record);

@@ -8,6 +8,7 @@
 #include "main.h"
 #include "progress.h"
 #include "qtdialogs.h"
+#include "privatesettings.h"
 #include "scripteddialogs.h"
 #include "scriptedtransport.h"
 #include "select.h"
@@ -308,7 +309,7 @@ void TstMainForm::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QDir::setCurrent(m_dir->path());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir->path());
+    usePrivateSettings(m_dir->path());
     m_dialogs = std::make_unique<ScriptedDialogs>();
     m_device = Device();
 }

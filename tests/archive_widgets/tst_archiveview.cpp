@@ -1,9 +1,11 @@
 // What the archive window shows and does, without the window: the words for kinds,
 // outcomes and models, time-line rows, pages of events, the days of a search, the difference of two
-// events and their settings files, on an archive in a temporary SQLite file. Times are shown
+// events, their settings files and the commissioning record of a checked write, on an archive in
+// a temporary SQLite file. Times are shown
 // in Kyiv time (UTC+2 in winter, UTC+3 from the last Sunday of March).
 #include "archivefixture.h"
 #include "archivetexts.h"
+#include "commissioningrecord.h"
 #include "eventactions.h"
 #include "eventpages.h"
 #include "searchform.h"
@@ -55,6 +57,8 @@ private Q_SLOTS:
     void searchDays();
     void commissioningRecordOffered_data();
     void commissioningRecordOffered();
+    void commissioningRecordOfEvent_data();
+    void commissioningRecordOfEvent();
     void differenceOfTwoEvents_data();
     void differenceOfTwoEvents();
     void exportFile_data();
@@ -247,6 +251,57 @@ void TstArchiveView::commissioningRecordOffered()
     record.event.kind = kind;
     record.event.outcome = outcome;
     QCOMPARE(hasCommissioningRecord(record), offered);
+}
+
+// A checked write of a 16-zone panel, variant 2, by "Олена" on /dev/ttyUSB0, whose EEPROM
+// image is "123456789" and memory image the fox sentence: its first object number is memory
+// bytes 0 and 1, "Th" (54 68).
+void TstArchiveView::commissioningRecordOfEvent_data()
+{
+    QTest::addColumn<QStringList>("site");        // name and address; empty: no site
+    QTest::addColumn<QStringList>("kept");        // differences as kept, "group|name|first|second"
+    QTest::addColumn<QStringList>("differences"); // the record's, alike
+    QTest::addColumn<QStringList>("others");      // the record's mismatched constants
+
+    QTest::newRow("on a site, as written") << QStringList{"Школа № 5", "вул. Садова, 3"} << QStringList{}
+                                           << QStringList{} << QStringList{};
+    QTest::newRow("a field and a constant read back otherwise")
+        << QStringList{"Школа № 5", "вул. Садова, 3"}
+        << QStringList{"Коди доступу|код доступу до другого рівня|1234|9876", "|EEPROM 0x00FE–0x00FF||"}
+        << QStringList{"Коди доступу|код доступу до другого рівня|1234|9876"} << QStringList{"EEPROM 0x00FE–0x00FF"};
+    QTest::newRow("on no site") << QStringList{"", ""} << QStringList{} << QStringList{} << QStringList{};
+}
+
+void TstArchiveView::commissioningRecordOfEvent()
+{
+    QFETCH(QStringList, site);
+    QFETCH(QStringList, kept);
+    QFETCH(QStringList, differences);
+    QFETCH(QStringList, others);
+
+    EventRecord record;
+    ArchiveEvent &event = record.event;
+    event = {{}, 0, Kind::CheckedWrite, utc("2024-03-01T10:00:00Z"), QStringLiteral("/dev/ttyUSB0"),
+             {QStringLiteral("Олена"), QStringLiteral("pc-1")}, Outcome::Differs, kSixteenZone, 2, kCheckDigits, kFox};
+    for (const QString &line : kept) {
+        const QStringList parts = line.split(u'|');
+        event.differences.append({parts[0], parts[1], parts[2], parts[3]});
+    }
+    EventOwner owner;
+    owner.site.info = {site[0], site[1]};
+    const CommissioningRecord r = commissioningRecordOf(record, owner);
+
+    QCOMPARE((QStringList{r.title, r.target, r.port, r.site, r.address, r.objectNumber, r.operatorName}),
+             (QStringList{"КОРВЕЛ-16П (KVL16P-2)", "прилад", "/dev/ttyUSB0", site[0], site[1], "5468", "Олена"}));
+    QCOMPARE(r.written, utc("2024-03-01T10:00:00Z"));
+    QCOMPARE(r.eepromCrc, kCheckDigitsCrc);
+    QCOMPARE(r.memoryCrc, kFoxCrc);
+    QVERIFY(r.hasEeprom);
+    QStringList shown;
+    for (const FieldDifference &d : r.differences)
+        shown.append(QStringList{d.group, d.name, d.first, d.second}.join(u'|'));
+    QCOMPARE(shown, differences);
+    QCOMPARE(r.otherMismatches, others);
 }
 
 void TstArchiveView::differenceOfTwoEvents_data()

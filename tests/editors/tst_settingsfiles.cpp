@@ -6,6 +6,7 @@
 #include "paneleditor.h"
 #include "qtdialogs.h"
 #include "registry.h"
+#include "privatesettings.h"
 #include "scripteddialogs.h"
 #include "systempaneleditor.h"
 
@@ -111,6 +112,7 @@ private:
 void TstSettingsFiles::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
+    usePrivateSettings(m_dir->path());
     m_dialogs = std::make_unique<ScriptedDialogs>();
     m_form = std::make_unique<TMainForm>(m_dir->filePath("option.ini"));
     m_form->setEditorFactory(createEditor);

@@ -7,6 +7,7 @@
 #include "manualclock.h"
 #include "programmator.h"
 #include "progress.h"
+#include "privatesettings.h"
 #include "scripteddialogs.h"
 #include "simconfigurator.h"
 #include "simdevice.h"
@@ -115,7 +116,7 @@ void TstProgrammer::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QDir::setCurrent(m_dir->path());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir->path());
+    usePrivateSettings(m_dir->path());
     storeBaud(9600);
     TProgressForm::setClock(m_clock);
     m_dialogs = std::make_unique<ScriptedDialogs>();

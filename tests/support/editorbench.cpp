@@ -5,6 +5,7 @@
 #include "deviceimages.h"
 #include "editorfactory.h"
 #include "editorwindow.h"
+#include "privatesettings.h"
 #include "progress.h"
 #include "scriptedtransport.h"
 #include "simport.h"
@@ -17,7 +18,7 @@ void EditorBench::startBench()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QDir::setCurrent(m_dir->path());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir->path());
+    usePrivateSettings(m_dir->path());
     storeBaud(38400);
     m_dialogs = std::make_unique<ScriptedDialogs>();
     m_configurator = SimConfigurator();

@@ -94,6 +94,7 @@ private:
     void showImages() override;
     void showState(const QString &state) override;
     void holdSettings() override { m_holdsSettings = true; }
+    quint8 fileVariant() const override { return recordedVersion(); }
 
     // What the controls hold, encoded without touching the images of an exchange.
     EditSnapshot snapshot();

@@ -1,31 +1,17 @@
 #include "editortransfers.h"
 
-#include "crc32.h"
 #include "dialogs.h"
 #include "editorstate.h"
 #include "exchangereport.h"
 #include "portsettings.h"
-#include "proc.h"
 #include "archivesettings.h"
 #include "recordfiles.h"
 #include "recordsitedialog.h"
 #include "shell.h"
 
 #include <QAction>
-#include <QStandardPaths>
 #include <QTime>
 #include <QWidget>
-
-namespace {
-
-quint32 crcOf(const QByteArray &bytes)
-{
-    Crc32 crc;
-    crc.add(bytes);
-    return crc.value();
-}
-
-} // namespace
 
 EditorTransfers::EditorTransfers(TransferHost &host, Shell &shell, QObject *parent)
     : QObject(parent), m_host(host), m_shell(shell)
@@ -65,7 +51,10 @@ void EditorTransfers::read(const ReadJob &job)
 {
     m_cut.reset();
     run([this, job](const ExchangeFlow::Done &done) { return m_shell.flow().read(job, done); },
-        [this, operation = job.operation](const FlowResult &result) { afterRead(result, operation); });
+        [this, operation = job.operation](const FlowResult &result) {
+            afterRead(result, operation);
+            record(operation.kind == Operation::Kind::ReadSlot ? EventKind::SlotRead : EventKind::Read, result);
+        });
 }
 
 void EditorTransfers::readDevice()
@@ -177,36 +166,49 @@ FlowResult EditorTransfers::stillCut(const FlowResult &result, const CutWrite &c
     return ended;
 }
 
+// The write is recorded before any question whose answer starts the next one.
 void EditorTransfers::afterWrite(const FlowResult &result, const WriteJob &job)
 {
     if (result.deviceLearnt)
         m_lastRead = result.deviceNow;
     m_cut = result.cut;
+    const EventKind kind = job.operation.kind == Operation::Kind::WriteSlot ? EventKind::SlotWrite : EventKind::Write;
     if (stoppedShort(result)) {
+        record(kind, result, job.sent);
         reportStoppedWrite(result, job);
         return;
     }
-    if (result.status == FlowResult::Status::Declined)
-        return;
+    if (result.status != FlowResult::Status::Declined)
+        showWritten(result, job);
+    record(kind, result, job.sent);
+    if (result.checked && !result.ok())
+        writeAgainIfWanted(job, mismatchText(result));
+}
+
+void EditorTransfers::showWritten(const FlowResult &result, const WriteJob &job)
+{
     if (!result.checked) {
         reportSuccess(m_shell, result);
         return;
     }
-    QStringList mismatches = result.otherMismatches;
-    if (result.status == FlowResult::Status::Differs)
-        mismatches.prepend(differenceText(result.differences, QStringLiteral("записано"), QStringLiteral("прочитано")));
     keepRecord(result, job);
     showElapsed(m_shell, result);
+    m_shell.EndAnimation();
     if (result.ok()) {
         m_shell.setStatusText(0, checkedStatus(result));
         m_host.showState(QStringLiteral("записано і перевірено"));
-        m_shell.EndAnimation();
-        return;
+    } else {
+        m_shell.setStatusText(0, QStringLiteral("Записані дані не збігаються з прочитаними"));
+        m_host.showState(QStringLiteral("записано з розбіжностями"));
     }
-    m_shell.EndAnimation();
-    m_shell.setStatusText(0, QStringLiteral("Записані дані не збігаються з прочитаними"));
-    m_host.showState(QStringLiteral("записано з розбіжностями"));
-    writeAgainIfWanted(job, mismatches.join(u'\r'));
+}
+
+QString EditorTransfers::mismatchText(const FlowResult &result)
+{
+    QStringList mismatches = result.otherMismatches;
+    if (result.status == FlowResult::Status::Differs)
+        mismatches.prepend(differenceText(result.differences, QStringLiteral("записано"), QStringLiteral("прочитано")));
+    return mismatches.join(u'\r');
 }
 
 // The box says what the device holds now and offers the ways on: a write the target took
@@ -280,21 +282,14 @@ QString EditorTransfers::targetText(const WriteJob &job) const
 // The record names what was read back, as the model's report prints it.
 void EditorTransfers::keepRecord(const FlowResult &result, const WriteJob &job)
 {
-    const DeviceDefinition &d = m_host.definition();
-    CommissioningRecord record;
+    CommissioningRecord record = readBackRecord(m_host.definition(), result.images, job.heldVariant);
     record.title = m_host.title();
     record.target = targetText(job);
     record.port = result.link.port;
     record.written = QDateTime::currentDateTime();
-    record.objectNumber = d.objectNumber(result.images, job.heldVariant);
     record.operatorName = ArchiveSettings::load().author().operatorName;
-    if (d.report)
-        record.settings = d.report(result.images, job.heldVariant);
     record.differences = result.differences;
     record.otherMismatches = result.otherMismatches;
-    record.eepromCrc = crcOf(result.images.eeprom);
-    record.memoryCrc = crcOf(result.images.memory);
-    record.hasEeprom = d.eepromSize > 0;
     m_record = record;
 }
 
@@ -330,7 +325,10 @@ void EditorTransfers::compareWithDevice()
     const CompareJob job{deviceRead({Operation::Kind::CompareDevice}), images(), m_host.editorVariant(),
                          m_shell.exchange().FirmwareVariant, d.settingFields};
     run([this, job](const ExchangeFlow::Done &done) { return m_shell.flow().compare(job, done); },
-        [this](const FlowResult &result) { afterComparison(result); });
+        [this](const FlowResult &result) {
+            afterComparison(result);
+            record(EventKind::Compare, result);
+        });
 }
 
 void EditorTransfers::afterComparison(const FlowResult &result)
@@ -367,14 +365,13 @@ void EditorTransfers::saveRecord()
         return;
     }
     nameRecordSite();
-    const QString folder = dialogs().existingDirectory(
-        QStringLiteral("Папка для протоколу"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    if (folder.isEmpty())
-        return;
-    const QStringList written = writeCommissioningRecord(folder, *m_record);
-    if (written.isEmpty()) {
-        ShowError(kErrWriteFile, folder);
-        return;
-    }
-    m_shell.setStatusText(0, QStringLiteral("Протокол записано: %1").arg(written.first()));
+    const QString written = saveCommissioningRecord(*m_record);
+    if (!written.isEmpty())
+        m_shell.setStatusText(0, written);
+}
+
+// The images of the event are the settings a file of the editor's would hold.
+void EditorTransfers::record(EventKind kind, const FlowResult &result, const SettingsImages &sent)
+{
+    m_shell.recordExchange({kind, QString(), m_host.definition().typeCode, m_host.fileVariant(), sent}, result);
 }

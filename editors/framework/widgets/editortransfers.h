@@ -2,6 +2,7 @@
 
 #include "devicedefinition.h"
 #include "commissioningrecord.h"
+#include "eventrecording.h"
 #include "exchangeflow.h"
 #include "settingsfile.h"
 
@@ -17,6 +18,8 @@ public:
     virtual ~TransferHost() = default;
     virtual const DeviceDefinition &definition() const = 0;
     virtual quint8 editorVariant() const = 0;
+    // The variant a settings file of the controls records.
+    virtual quint8 fileVariant() const = 0;
     virtual QString title() const = 0;
     // Controls into the shared images, and back (without marking a change).
     virtual void encodeImages() = 0;
@@ -68,6 +71,7 @@ private:
     void startWrite(const WriteJob &job);
     void afterRead(const FlowResult &result, const Operation &operation);
     void afterWrite(const FlowResult &result, const WriteJob &job);
+    void showWritten(const FlowResult &result, const WriteJob &job);
     void reportStoppedWrite(const FlowResult &result, const WriteJob &job);
     void resumeAsTheMenuDoes();
     void checkAgain(const WriteJob &job);
@@ -77,9 +81,11 @@ private:
     void writeAgainIfWanted(const WriteJob &job, const QString &what);
     bool writeOverChanges(const QList<FieldDifference> &changes);
     void afterComparison(const FlowResult &result);
+    void record(EventKind kind, const FlowResult &result, const SettingsImages &sent = {});
     SettingsImages images() const;
     QString targetText(const WriteJob &job) const;
     static QString checkedStatus(const FlowResult &result);
+    static QString mismatchText(const FlowResult &result);
     static FlowResult stillCut(const FlowResult &result, const CutWrite &cut);
 
     TransferHost &m_host;

@@ -10,6 +10,8 @@ class QObject;
 class QSettings;
 class QWidget;
 struct EditorState;
+struct ExchangeReport;
+struct FlowResult;
 
 // What editor and programmer windows need from the main window.
 class Shell
@@ -43,4 +45,7 @@ public:
     // stored, and whether the transfer commands are enabled (no exchange runs) as it changes.
     virtual void onPortSettingsStored(QObject *receiver, std::function<void(int)> handler) = 0;
     virtual void onTransferCommandsEnabled(QObject *receiver, std::function<void(bool)> handler) = 0;
+    // Keeps what an exchange that has ended did in the user's site archive, once the window
+    // has shown its end. A failure to keep it is only noted: the exchange stands as it ended.
+    virtual void recordExchange(const ExchangeReport &report, const FlowResult &result) = 0;
 };
