@@ -21,6 +21,8 @@
 
 namespace {
 
+constexpr int kDialogWidth = 560;
+
 using Engine = ArchiveLocation::Engine;
 
 const QString kArchiveFilter = QStringLiteral("Архів об'єктів (*.sqlite)|*.sqlite|Всі файли (*.*)|*.*");
@@ -46,6 +48,8 @@ ArchiveOptionsDialog::ArchiveOptionsDialog(const ArchiveSettings &settings, Sess
 {
     setObjectName(QStringLiteral("ArchiveOptionsDialog"));
     setWindowTitle(QStringLiteral("Налаштування архіву"));
+    // Wide enough for the archive file's whole path.
+    setMinimumWidth(kDialogWidth);
     m_enabled->setObjectName(QStringLiteral("ckArchiveEnabled"));
     m_enabled->setChecked(settings.enabled);
     m_operator->setObjectName(QStringLiteral("edOperator"));

@@ -19,6 +19,8 @@
 
 namespace {
 
+constexpr int kDialogWidth = 560;
+
 constexpr int kNewSiteFields = 3; // name, address and contact: notes can wait for the archive window
 
 QLabel *valueLabel(const QString &text, const QString &name, QWidget *parent)
@@ -49,6 +51,8 @@ NewDeviceDialog::NewDeviceDialog(SiteArchive &archive, const NewDeviceRequest &r
 {
     setObjectName(QStringLiteral("NewDeviceDialog"));
     setWindowTitle(QStringLiteral("Новий прилад"));
+    // Wide enough for a site's name, address and contact side by side.
+    setMinimumWidth(kDialogWidth);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(makeHeader(request, this));
     if (!request.matches.isEmpty())

@@ -15,6 +15,7 @@
 #include "eventrecording.h"
 
 #include <QCoreApplication>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -73,6 +74,8 @@ private Q_SLOTS:
     void deviceWithoutNumberRefused();
     void storedSettings_data();
     void storedSettings();
+    void operatorByDefault_data();
+    void operatorByDefault();
     void settingsRoundTrip();
     void locationOfSettings();
     void defaultArchiveShared();
@@ -290,6 +293,42 @@ void TstArchiveRecording::storedSettings()
     QCOMPARE(s.server.port, port);
     QCOMPARE(s.operatorName, operatorName);
     QCOMPARE(s.author().operatorName, operatorName.isEmpty() ? Author::current().operatorName : operatorName);
+}
+
+// The system user: USER, else USERNAME, else the account the program runs as (as `id -un`
+// names it), so that a program started by a service never records an empty operator.
+void TstArchiveRecording::operatorByDefault_data()
+{
+    QTest::addColumn<QByteArray>("user");
+    QTest::addColumn<QByteArray>("userName");
+    QTest::addColumn<QString>("expected"); // empty: the account's name
+
+    QTest::newRow("USER") << QByteArray("olena") << QByteArray("ivan") << "olena";
+    QTest::newRow("USERNAME") << QByteArray() << QByteArray("ivan") << "ivan";
+    QTest::newRow("neither") << QByteArray() << QByteArray() << "";
+}
+
+void TstArchiveRecording::operatorByDefault()
+{
+    QFETCH(QByteArray, user);
+    QFETCH(QByteArray, userName);
+    QFETCH(QString, expected);
+    const QByteArray savedUser = qgetenv("USER");
+    const QByteArray savedUserName = qgetenv("USERNAME");
+    qputenv("USER", user);
+    qputenv("USERNAME", userName);
+    const QString name = Author::current().operatorName;
+    qputenv("USER", savedUser);
+    qputenv("USERNAME", savedUserName);
+
+    if (expected.isEmpty()) {
+        QProcess id;
+        id.start(QStringLiteral("id"), {QStringLiteral("-un")});
+        QVERIFY(id.waitForFinished(30000));
+        expected = QString::fromLocal8Bit(id.readAllStandardOutput()).trimmed();
+        QVERIFY(!expected.isEmpty());
+    }
+    QCOMPARE(name, expected);
 }
 
 void TstArchiveRecording::settingsRoundTrip()

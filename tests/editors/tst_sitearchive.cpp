@@ -11,6 +11,7 @@
 #include "privatesettings.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDialog>
 #include <QFile>
 #include <QFileInfo>
@@ -63,6 +64,7 @@ private Q_SLOTS:
     void settingsFilesRecorded();
     void exchangesWithoutArchive_data();
     void exchangesWithoutArchive();
+    void optionsMoveTheArchive();
 
 private:
     TPanelEditor *readPanel();
@@ -232,6 +234,42 @@ void TstSiteArchive::exchangesWithoutArchive()
     m_form->findChild<QAction *>("mnArchive")->trigger();
     QCOMPARE(m_dialogs->lastText(), archiveCommand);
     QVERIFY(!archiveChild<QWidget>("twSites"));
+}
+
+// "Налаштування архіву": a copy of the archive in use holds what it held; the operator named
+// and the file chosen there take the next exchange, and the old file is left as it was.
+void TstSiteArchive::optionsMoveTheArchive()
+{
+    readPanel();
+    const QString backup = m_dir->filePath(QStringLiteral("копія.sqlite"));
+    const QString moved = m_dir->filePath(QStringLiteral("інший.sqlite"));
+    m_dialogs->dialogHandler = [&](QObject *dialog) {
+        m_asked.append(dialog->objectName());
+        if (dialog->objectName() == QLatin1String("NewDeviceDialog"))
+            return placeOnNewSite(dialog);
+        m_dialogs->fileName = backup;
+        dialog->findChild<QPushButton *>(QStringLiteral("btnBackup"))->click();
+        m_dialogs->fileName = moved;
+        dialog->findChild<QPushButton *>(QStringLiteral("btnChangePath"))->click();
+        dialog->findChild<QLineEdit *>(QStringLiteral("edOperator"))->setText(QStringLiteral(" Оксана "));
+        return int(QDialog::Accepted);
+    };
+    m_form->findChild<QAction *>("mnArchiveOptions")->trigger();
+    readPanel();
+    QCOMPARE(m_asked, (QStringList{"NewDeviceDialog", "ArchiveOptionsDialog", "NewDeviceDialog"}));
+
+    const auto onlyEvent = [](const QString &path) {
+        const std::unique_ptr<SiteArchive> archive = std::move(SiteArchive::open(ArchiveLocation::file(path)).value);
+        const QList<EventRecord> events = archive ? archive->findEvents({}).value : QList<EventRecord>();
+        return events.size() == 1 ? events.first().event : ArchiveEvent();
+    };
+    const ArchiveEvent first = onlyEvent(privateArchivePath(m_dir->path()));
+    QCOMPARE(first.kind, EventKind::Read);
+    QCOMPARE(onlyEvent(backup).at, first.at);
+    const ArchiveEvent next = onlyEvent(moved);
+    QCOMPARE(next.kind, EventKind::Read);
+    QCOMPARE(next.author.operatorName, QStringLiteral("Оксана"));
+    QVERIFY(next.at >= first.at);
 }
 
 QTEST_MAIN(TstSiteArchive)
