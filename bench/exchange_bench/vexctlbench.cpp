@@ -111,7 +111,7 @@ QList<Operation16> operations(const SettingsImages &zero, const QString &file, c
                  appendPlan(list, readJob(baud).plan, {});
                  return list;
              }},
-            {QStringLiteral("16-zone v2 identify + checked write"), {QStringLiteral("write"), file},
+            {QStringLiteral("16-zone v2 identify + checked write"), {QStringLiteral("write"), QStringLiteral("--all"), file},
              [writeJob](int baud) -> Start {
                  return [job = writeJob(baud)](ExchangeFlow &flow, const ExchangeFlow::Done &done) {
                      return flow.write(job, {}, done);
