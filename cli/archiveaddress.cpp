@@ -7,7 +7,6 @@ namespace {
 
 const QString kSqlitePrefix = QStringLiteral("sqlite:");
 const QString kServerScheme = QStringLiteral("postgresql");
-constexpr int kDefaultServerPort = 5432;
 
 QString notAnAddress(const QString &text, const QString &why)
 {
@@ -24,7 +23,7 @@ ArchiveAddress serverAddress(const QString &text)
         return notAnAddress(text, QStringLiteral("holds a password: give it in PGPASSWORD or the keyring"));
     if (url.hasQuery() || url.hasFragment())
         return notAnAddress(text, QStringLiteral("takes no options after the database"));
-    const ServerLocation server{url.host(), url.port(kDefaultServerPort), database, url.userName(), QString()};
+    const ServerLocation server{url.host(), url.port(ServerLocation::kDefaultPort), database, url.userName(), QString()};
     return ArchiveLocation::team(server, defaultOutboxPath());
 }
 

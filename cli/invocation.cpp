@@ -19,7 +19,7 @@ constexpr int kRecords = NoArchive | ArchiveAt;
 constexpr int kMatches = kRecords | Site;
 const QString kArchive = QStringLiteral("archive");
 
-struct CommandSpec {
+struct CommandEntry {
     const char *name;
     Command command;
     const char *arguments; // "N FILE.vau"; "[TEXT]": may be left out
@@ -29,7 +29,7 @@ struct CommandSpec {
     const char *details;
 };
 
-const CommandSpec kCommands[] = {
+const CommandEntry kCommands[] = {
     {"identify", Command::Identify, "", 0, false, "Identify the connected device.",
      "Prints the model, its type code and firmware variant."},
     {"read", Command::Read, "", Output | kMatches, true, "Read the device into a settings file.",
@@ -76,11 +76,11 @@ const CommandSpec kCommands[] = {
      "images as read, a checked write's as read back."},
 };
 
-const CommandSpec *findCommand(const QString &name)
+const CommandEntry *findCommand(const QString &name)
 {
-    for (const CommandSpec &spec : kCommands) {
-        if (name == QLatin1String(spec.name))
-            return &spec;
+    for (const CommandEntry &entry : kCommands) {
+        if (name == QLatin1String(entry.name))
+            return &entry;
     }
     return nullptr;
 }
@@ -180,12 +180,12 @@ const char kArchiveHelp[] =
     "event.\n";
 
 // "slot-read N -o FILE"
-QString usageOf(const CommandSpec &spec)
+QString usageOf(const CommandEntry &entry)
 {
-    QStringList parts{QLatin1String(spec.name)};
-    if (*spec.arguments)
-        parts << QLatin1String(spec.arguments);
-    if (spec.needsOutput)
+    QStringList parts{QLatin1String(entry.name)};
+    if (*entry.arguments)
+        parts << QLatin1String(entry.arguments);
+    if (entry.needsOutput)
         parts << QStringLiteral("-o FILE");
     return parts.join(u' ');
 }
@@ -194,9 +194,9 @@ QString usageOf(const CommandSpec &spec)
 QString commandList(const QString &prefix)
 {
     QString list;
-    for (const CommandSpec &spec : kCommands) {
-        if (QLatin1String(spec.name).startsWith(prefix))
-            list += QStringLiteral("  %1%2\n").arg(usageOf(spec).leftJustified(30), QLatin1String(spec.summary));
+    for (const CommandEntry &entry : kCommands) {
+        if (QLatin1String(entry.name).startsWith(prefix))
+            list += QStringLiteral("  %1%2\n").arg(usageOf(entry).leftJustified(30), QLatin1String(entry.summary));
     }
     return list;
 }
@@ -221,25 +221,25 @@ QString optionUsage(const QCommandLineOption &option)
     return names.join(QStringLiteral(", ")) + (value.isEmpty() ? QString() : u' ' + value);
 }
 
-QString commandHelp(const CommandSpec &spec, const Options &options)
+QString commandHelp(const CommandEntry &entry, const Options &options)
 {
     QString text = QStringLiteral("Usage: vexctl [--port P] [--baud N] [--json] [--yes] %1\n%2\n")
-                       .arg(usageOf(spec), QLatin1String(spec.summary));
-    if (*spec.details)
-        text += QLatin1String(spec.details) + u'\n';
+                       .arg(usageOf(entry), QLatin1String(entry.summary));
+    if (*entry.details)
+        text += QLatin1String(entry.details) + u'\n';
     for (const auto &[flag, option] : ownOptions(options)) {
-        if (spec.options & flag)
+        if (entry.options & flag)
             text += QStringLiteral("  %1%2\n").arg(optionUsage(*option).leftJustified(20), option->description());
     }
     return text;
 }
 
 // Each option the command does not take is named.
-QString foreignOption(const QCommandLineParser &parser, const CommandSpec &spec, const Options &options)
+QString foreignOption(const QCommandLineParser &parser, const CommandEntry &entry, const Options &options)
 {
     for (const auto &[flag, option] : ownOptions(options)) {
-        if (!(spec.options & flag) && parser.isSet(*option))
-            return QStringLiteral("%1 does not take --%2").arg(QLatin1String(spec.name), option->names().constLast());
+        if (!(entry.options & flag) && parser.isSet(*option))
+            return QStringLiteral("%1 does not take --%2").arg(QLatin1String(entry.name), option->names().constLast());
     }
     return {};
 }
@@ -264,7 +264,7 @@ QString checkGlobals(const QCommandLineParser &parser, const Options &options, I
 }
 
 // DEVICE and EVENT are the numbers the archive's lists give.
-QString takeRecordId(const CommandSpec &spec, const QString &wanted, const QString &given, Invocation &invocation)
+QString takeRecordId(const CommandEntry &entry, const QString &wanted, const QString &given, Invocation &invocation)
 {
     bool number = false;
     invocation.recordId = given.toLongLong(&number);
@@ -272,18 +272,18 @@ QString takeRecordId(const CommandSpec &spec, const QString &wanted, const QStri
         return {};
     const bool device = wanted == QLatin1String("DEVICE");
     return QStringLiteral("%1: \"%2\" is no %3 number (see vexctl archive %4)")
-        .arg(QLatin1String(spec.name), given, device ? QStringLiteral("device") : QStringLiteral("event"),
+        .arg(QLatin1String(entry.name), given, device ? QStringLiteral("device") : QStringLiteral("event"),
              device ? QStringLiteral("devices") : QStringLiteral("history"));
 }
 
 // "[TEXT]" may be left out; the other arguments must be given.
-QString takeArguments(const CommandSpec &spec, QStringList arguments, Invocation &invocation)
+QString takeArguments(const CommandEntry &entry, QStringList arguments, Invocation &invocation)
 {
-    const QStringList wanted = QString::fromLatin1(spec.arguments).split(u' ', Qt::SkipEmptyParts);
+    const QStringList wanted = QString::fromLatin1(entry.arguments).split(u' ', Qt::SkipEmptyParts);
     const qsizetype required = std::count_if(wanted.begin(), wanted.end(), [](const QString &w) { return !w.startsWith(u'['); });
     if (arguments.size() < required || arguments.size() > wanted.size()) {
         const QString expected = wanted.isEmpty() ? QStringLiteral("no arguments") : wanted.join(u' ');
-        return QStringLiteral("%1 takes %2 (got %3)").arg(QLatin1String(spec.name), expected,
+        return QStringLiteral("%1 takes %2 (got %3)").arg(QLatin1String(entry.name), expected,
                                                           arguments.isEmpty() ? QStringLiteral("none")
                                                                               : arguments.join(u' '));
     }
@@ -292,10 +292,10 @@ QString takeArguments(const CommandSpec &spec, QStringList arguments, Invocation
         bool number = false;
         invocation.slot = arguments.takeFirst().toInt(&number);
         if (!number || invocation.slot < 1 || invocation.slot > kSlotCount)
-            return QStringLiteral("%1: the slot must be 1 to %2").arg(QLatin1String(spec.name)).arg(kSlotCount);
+            return QStringLiteral("%1: the slot must be 1 to %2").arg(QLatin1String(entry.name)).arg(kSlotCount);
     }
     if (first == QLatin1String("DEVICE") || first == QLatin1String("EVENT"))
-        return takeRecordId(spec, first, arguments.first(), invocation);
+        return takeRecordId(entry, first, arguments.first(), invocation);
     (first.startsWith(u'[') ? invocation.filter : invocation.file) = arguments.value(0);
     return {};
 }
@@ -317,18 +317,18 @@ QString checkArchiveOptions(const QCommandLineParser &parser, const Options &opt
     return {};
 }
 
-QString checkOwn(const QCommandLineParser &parser, const CommandSpec &spec, const Options &options,
+QString checkOwn(const QCommandLineParser &parser, const CommandEntry &entry, const Options &options,
                  Invocation &invocation)
 {
     invocation.output = parser.value(options.output);
-    if (spec.needsOutput && invocation.output.isEmpty())
-        return QStringLiteral("%1 needs -o FILE").arg(QLatin1String(spec.name));
+    if (entry.needsOutput && invocation.output.isEmpty())
+        return QStringLiteral("%1 needs -o FILE").arg(QLatin1String(entry.name));
     invocation.noCheck = parser.isSet(options.noCheck);
     invocation.resume = parser.isSet(options.resume);
     invocation.all = parser.isSet(options.writeAll);
     invocation.changed = parser.isSet(options.changed);
     invocation.toConfigurator = parser.isSet(options.toConfigurator);
-    const QString foreign = foreignOption(parser, spec, options);
+    const QString foreign = foreignOption(parser, entry, options);
     return foreign.isEmpty() ? checkArchiveOptions(parser, options, invocation) : foreign;
 }
 
@@ -362,22 +362,22 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         return {std::nullopt, {}, parser.errorText()};
     QStringList positional = parser.positionalArguments();
     const QString name = commandWords(positional);
-    const CommandSpec *spec = findCommand(name);
+    const CommandEntry *entry = findCommand(name);
     if (parser.isSet(options.version))
         return {std::nullopt, QStringLiteral("vexctl %1, built %2\n").arg(programVersion(), buildDate()), {}};
-    if (parser.isSet(options.help) && !spec)
+    if (parser.isSet(options.help) && !entry)
         return {std::nullopt, positional.value(0) == kArchive ? archiveHelp() : generalHelp(), {}};
     if (parser.isSet(options.help))
-        return {std::nullopt, commandHelp(*spec, options), {}};
-    if (!spec)
+        return {std::nullopt, commandHelp(*entry, options), {}};
+    if (!entry)
         return {std::nullopt, {}, unknownCommand(positional)};
-    Invocation invocation{.command = spec->command, .commandName = name};
+    Invocation invocation{.command = entry->command, .commandName = name};
     positional.remove(0, name.count(u' ') + 1);
     QString error = checkGlobals(parser, options, invocation);
     if (error.isEmpty())
-        error = takeArguments(*spec, positional, invocation);
+        error = takeArguments(*entry, positional, invocation);
     if (error.isEmpty())
-        error = checkOwn(parser, *spec, options, invocation);
+        error = checkOwn(parser, *entry, options, invocation);
     if (!error.isEmpty())
         return {std::nullopt, {}, error};
     return {invocation, {}, {}};

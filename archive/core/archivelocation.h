@@ -5,8 +5,11 @@
 // A PostgreSQL server shared by a team. A host that starts with "/" names the folder of the
 // server's Unix socket.
 struct ServerLocation {
+    static constexpr int kDefaultPort = 5432;
+    static constexpr int kLastPort = 65535;
+
     QString host;
-    int port = 5432;
+    int port = kDefaultPort;
     QString database;
     QString user;
     QString password;

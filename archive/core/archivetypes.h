@@ -84,8 +84,8 @@ struct ArchiveEvent {
     quint8 variant = 0;
     QByteArray eeprom;   // empty: not part of the event
     QByteArray memory;
-    QList<Difference> differences;
-    QString filePath;
+    QList<Difference> differences{};
+    QString filePath{};
 };
 
 struct EventRecord {

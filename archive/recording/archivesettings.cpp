@@ -19,14 +19,11 @@ const QString kUser = QStringLiteral("User");
 const QString kSqlite = QStringLiteral("sqlite");
 const QString kPostgres = QStringLiteral("postgresql");
 
-constexpr int kDefaultServerPort = 5432;
-constexpr int kLastPort = 65535;
-
 int serverPort(const QVariant &stored)
 {
     bool number = false;
     const int port = stored.toInt(&number);
-    return number && port >= 1 && port <= kLastPort ? port : kDefaultServerPort;
+    return number && port >= 1 && port <= ServerLocation::kLastPort ? port : ServerLocation::kDefaultPort;
 }
 
 } // namespace

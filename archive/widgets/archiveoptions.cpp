@@ -26,7 +26,6 @@ constexpr int kDialogWidth = 560;
 using Engine = ArchiveLocation::Engine;
 
 const QString kArchiveFilter = QStringLiteral("Архів об'єктів (*.sqlite)|*.sqlite|Всі файли (*.*)|*.*");
-constexpr int kLastServerPort = 65535;
 
 QPushButton *makeButton(const QString &text, const QString &name, QWidget *parent)
 {
@@ -96,7 +95,7 @@ QGroupBox *ArchiveOptionsDialog::makeServerBox(const ServerLocation &server)
     m_host = addEdit(QStringLiteral("edHost"), server.host);
     m_port = new QSpinBox(m_serverBox);
     m_port->setObjectName(QStringLiteral("sbPort"));
-    m_port->setRange(1, kLastServerPort);
+    m_port->setRange(1, ServerLocation::kLastPort);
     m_port->setValue(server.port);
     m_database = addEdit(QStringLiteral("edDatabase"), server.database);
     m_user = addEdit(QStringLiteral("edUser"), server.user);

@@ -41,19 +41,19 @@ DeviceId ArchiveFixture::device(SiteId site, const QString &objectNumber, const 
     return checked(m_archive->addDevice({site, kSixteenZone, 2, objectNumber, place}));
 }
 
-EventId ArchiveFixture::event(DeviceId device, const EventSpec &spec)
+EventId ArchiveFixture::event(DeviceId device, const EventFields &fields)
 {
     ArchiveEvent event;
     event.device = device;
-    event.kind = spec.kind;
-    event.outcome = spec.outcome;
-    event.at = archivetesting::utc(spec.at);
+    event.kind = fields.kind;
+    event.outcome = fields.outcome;
+    event.at = archivetesting::utc(fields.at);
     event.port = QStringLiteral("/dev/ttyUSB0");
     event.author = {QStringLiteral("Олена"), QStringLiteral("pc-1")};
-    event.typeCode = spec.typeCode;
-    event.variant = spec.variant;
-    event.eeprom = spec.images.eeprom;
-    event.memory = spec.images.memory;
+    event.typeCode = fields.typeCode;
+    event.variant = fields.variant;
+    event.eeprom = fields.images.eeprom;
+    event.memory = fields.images.memory;
     return checked(m_archive->record(event)).id;
 }
 

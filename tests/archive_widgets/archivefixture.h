@@ -17,7 +17,7 @@ constexpr quint8 kGsm4 = 49;
 // bytes 0 and 1, shown as four hex digits.
 SettingsImages panelImages(char high, char low);
 
-struct EventSpec {
+struct EventFields {
     const char *at; // "2024-03-01T10:00:00Z"
     EventKind kind;
     EventOutcome outcome;
@@ -38,7 +38,7 @@ public:
     SiteId site(const SiteInfo &info);
     DeviceId device(SiteId site, const QString &objectNumber, const QString &place);
     // Recorded with port "/dev/ttyUSB0" by operator "Олена" on "pc-1".
-    EventId event(DeviceId device, const EventSpec &spec);
+    EventId event(DeviceId device, const EventFields &fields);
 
 private:
     QTemporaryDir m_dir;

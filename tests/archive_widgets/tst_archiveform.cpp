@@ -133,14 +133,14 @@ void TstArchiveForm::initTestCase()
     m_devices.insert(QStringLiteral("P1"), m_fixture.device(school, QStringLiteral("0A1B"), QStringLiteral("щит 2")));
     m_devices.insert(QStringLiteral("P2"), m_fixture.device(school, QStringLiteral("0C00"), QStringLiteral("підвал")));
     m_devices.insert(QStringLiteral("P3"), m_fixture.device(lyceum, QStringLiteral("0D00"), QStringLiteral("хол")));
-    const struct { const char *label; EventSpec spec; } events[] = {
+    const struct { const char *label; EventFields fields; } events[] = {
         {"D1", {"2024-02-01T10:00:00Z", Kind::Read, Outcome::Done, panelImages('\x0A', '\x1B')}},
         {"E1", {"2024-03-01T10:00:00Z", Kind::CheckedWrite, Outcome::Done, panelImages('\x0A', '\x1B')}},
         {"E2", {"2024-03-02T10:00:00Z", Kind::Read, Outcome::Done, panelImages('\x0C', '\x00')}},
         {"E3", {"2024-03-04T10:00:00Z", Kind::Read, Outcome::Failed}},
     };
     for (const auto &e : events)
-        m_events.insert(QLatin1String(e.label), m_fixture.event(m_devices.value(QStringLiteral("P1")), e.spec));
+        m_events.insert(QLatin1String(e.label), m_fixture.event(m_devices.value(QStringLiteral("P1")), e.fields));
     const std::unique_ptr<ArchiveConnection> raw = rawConnection(ArchiveLocation::file(m_fixture.path()));
     QCOMPARE(textOf(*raw, QStringLiteral("UPDATE events SET memory_crc = 1 WHERE id = %1").arg(m_events.value("D1"))), QString());
 }

@@ -85,7 +85,7 @@ void TstArchiveView::initTestCase()
     QVERIFY(kKyiv.isValid());
     const SiteId site = m_fixture.site({QStringLiteral("Школа № 5"), QStringLiteral("вул. Садова, 3")});
     m_device = m_fixture.device(site, QStringLiteral("0A1B"), QStringLiteral("щит 2"));
-    const struct { const char *label; EventSpec spec; DeviceId device; } events[] = {
+    const struct { const char *label; EventFields fields; DeviceId device; } events[] = {
         {"E1", {"2024-03-01T10:00:00Z", Kind::CheckedWrite, Outcome::Done, panelImages('\x0A', '\x1B')}, m_device},
         {"E2", {"2024-03-02T10:00:00Z", Kind::Read, Outcome::Done, panelImages('\x0C', '\x00')}, m_device},
         {"E3", {"2024-03-03T10:00:00Z", Kind::Read, Outcome::Done, panelImages('\x0A', '\x1B')}, m_device},
@@ -96,7 +96,7 @@ void TstArchiveView::initTestCase()
         {"D1", {"2024-03-07T10:00:00Z", Kind::Read, Outcome::Done, panelImages('\x0A', '\x1B')}, 0},
     };
     for (const auto &e : events)
-        m_events.insert(QLatin1String(e.label), m_fixture.event(e.device, e.spec));
+        m_events.insert(QLatin1String(e.label), m_fixture.event(e.device, e.fields));
     const std::unique_ptr<ArchiveConnection> raw = rawConnection(ArchiveLocation::file(m_fixture.path()));
     QCOMPARE(textOf(*raw, QStringLiteral("UPDATE events SET memory_crc = 1 WHERE id = %1").arg(m_events.value("D1"))),
              QString());
